@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Sets everything up, then runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh build
+cd build
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j 2

@@ -1,0 +1,130 @@
+#include "app/headless/headless_console.h"
+
+#include <charconv>
+#include <optional>
+
+#include "console/control_names.h"
+
+namespace plotmere {
+
+namespace {
+
+std::optional<long> parseWhole(std::string_view text) {
+    long value = 0;
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// Splits "word rest" at the first space.
+std::pair<std::string_view, std::string_view> firstWord(std::string_view line) {
+    size_t space = line.find(' ');
+    if (space == std::string_view::npos) return {line, {}};
+    return {line.substr(0, space), line.substr(space + 1)};
+}
+
+std::string joined(const std::vector<std::string>& items) {
+    std::string out;
+    for (size_t i = 0; i < items.size(); ++i) out += (i ? " | " : "") + items[i];
+    return out;
+}
+
+}  // namespace
+
+HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture)
+    : out_(out), err_(err), host_(out), console_(host_, picture) {}
+
+int HeadlessConsole::Run(std::istream& in) {
+    int status = 0;
+    std::string line;
+    for (long number = 1; !host_.ended() && std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty() || line[0] == '#') continue;
+        if (std::string why = perform(line); !why.empty()) {
+            err_ << "error: line " << number << ": " << why << '\n' << std::flush;
+            status = 2;
+        }
+    }
+    return status;
+}
+
+std::string HeadlessConsole::perform(std::string_view line) {
+    auto [action, rest] = firstWord(line);
+    if (action == "type") return type(rest);
+    auto [argument, extra] = firstWord(rest);
+    if (argument.empty()) return "'" + std::string(action) + "' needs an argument";
+    if (action == "check" || action == "choose") {
+        return action == "check" ? check(argument, extra) : choose(argument, extra);
+    }
+    if (!extra.empty()) return "unexpected text after '" + std::string(argument) + "'";
+    if (action == "click") return click(argument);
+    if (action == "key") return key(argument);
+    if (action == "wait") return wait(argument);
+    if (action == "show") return show(argument);
+    return "unknown action '" + std::string(action) + "'";
+}
+
+std::string HeadlessConsole::type(std::string_view rest) {
+    auto [control, text] = firstWord(rest);
+    std::string* target = FindText(console_.state(), control);
+    if (!target) return "no text box named '" + std::string(control) + "'";
+    *target = std::string(text);
+    return {};
+}
+
+std::string HeadlessConsole::click(std::string_view control) {
+    if (!console_.Click(control)) return "nothing to click named '" + std::string(control) + "'";
+    return {};
+}
+
+std::string HeadlessConsole::check(std::string_view control, std::string_view value) {
+    CheckBox* box = FindCheckBox(console_.state(), control);
+    if (!box) return "no check box named '" + std::string(control) + "'";
+    auto v = parseWhole(value);
+    if (!v || *v < 0 || *v > 1) return "a check box takes 0 or 1";
+    box->Value = static_cast<int>(*v);
+    console_.Click(control);  // not every check box has a click handler
+    return {};
+}
+
+std::string HeadlessConsole::choose(std::string_view control, std::string_view index) {
+    OptionGroup* group = FindOptionGroup(console_.state(), control);
+    if (!group) return "no option buttons named '" + std::string(control) + "'";
+    auto i = parseWhole(index);
+    if (!i || *i < 0 || *i >= group->Count) {
+        return "'" + std::string(control) + "' has options 0 to " + std::to_string(group->Count - 1);
+    }
+    group->Selected = static_cast<int>(*i);
+    return {};
+}
+
+std::string HeadlessConsole::key(std::string_view name) {
+    if (name == "Enter") console_.Click(Console::DefaultButton);
+    else if (name == "Esc") console_.Click(Console::CancelButton);
+    else return "unknown key '" + std::string(name) + "' (Enter or Esc)";
+    return {};
+}
+
+std::string HeadlessConsole::wait(std::string_view ms) {
+    auto v = parseWhole(ms);
+    if (!v || *v < 0) return "wait takes a number of milliseconds";
+    host_.Wait(*v, [this](TimerId id) { console_.Tick(id); });
+    return {};
+}
+
+std::string HeadlessConsole::show(std::string_view control) {
+    ConsoleState& s = console_.state();
+    std::optional<std::string> text;
+    if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);
+    else if (control == "Evaluate") text = s.Evaluate.Caption;
+    else if (std::string* t = FindText(s, control)) text = *t;
+    else if (Label* l = FindLabel(s, control)) text = l->Caption;
+    else if (Form* f = FindForm(s, control)) text = f->Caption;
+    else if (CheckBox* c = FindCheckBox(s, control)) text = std::to_string(c->Value);
+    else if (OptionGroup* g = FindOptionGroup(s, control)) text = std::to_string(g->Selected);
+    if (!text) return "nothing to show named '" + std::string(control) + "'";
+    out_ << control << ": " << *text << '\n' << std::flush;
+    return {};
+}
+
+}  // namespace plotmere

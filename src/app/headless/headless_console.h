@@ -1,0 +1,42 @@
+#pragma once
+// The calculator without a window: reads actions, one a line, runs each on the
+// core and prints what a person at the window would see happen.
+
+#include <istream>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "app/headless/headless_host.h"
+#include "console/console.h"
+
+namespace plotmere {
+
+class HeadlessConsole {
+public:
+    HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture);
+
+    // Runs every action of in; returns the exit status: 0, or 2 when a line
+    // could not be read.
+    int Run(std::istream& in);
+
+    Console& console() { return console_; }
+
+private:
+    // Performs one action; returns why it could not, or an empty text.
+    std::string perform(std::string_view line);
+    std::string type(std::string_view rest);
+    std::string click(std::string_view control);
+    std::string check(std::string_view control, std::string_view value);
+    std::string choose(std::string_view control, std::string_view index);
+    std::string key(std::string_view name);
+    std::string wait(std::string_view ms);
+    std::string show(std::string_view control);
+
+    std::ostream& out_;
+    std::ostream& err_;
+    HeadlessHost host_;
+    Console console_;
+};
+
+}  // namespace plotmere

@@ -1,0 +1,43 @@
+#include "app/headless/headless_host.h"
+
+#include <algorithm>
+
+namespace plotmere {
+
+void HeadlessHost::event(const std::string& line) { out_ << line << '\n' << std::flush; }
+
+void HeadlessHost::MsgBox(const std::string& text, const std::string& title, MsgIcon) {
+    std::string shown;
+    for (char c : text) {
+        if (c == '\r') shown += "\\r";
+        else shown += c;
+    }
+    event("message [" + title + "] " + shown);
+}
+
+void HeadlessHost::Beep() { event("beep"); }
+
+void HeadlessHost::SetClipboardText(const std::string& text) { event("clipboard " + text); }
+
+void HeadlessHost::StatusShown(const std::string& text) { event("status " + text); }
+
+void HeadlessHost::TimerChanged(const Timer& timer) {
+    if (timer.Enabled) running_[timer.Id] = {now_ + timer.Interval, timer.Interval};
+    else running_.erase(timer.Id);
+}
+
+void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
+    const long until = now_ + ms;
+    for (;;) {
+        auto next = std::min_element(running_.begin(), running_.end(), [](const auto& a, const auto& b) {
+            return a.second.due < b.second.due;
+        });
+        if (next == running_.end() || next->second.due > until) break;
+        now_ = next->second.due;
+        next->second.due += next->second.interval;  // ticks again unless its handler disables it
+        fire(next->first);
+    }
+    now_ = until;
+}
+
+}  // namespace plotmere

@@ -1,0 +1,42 @@
+#pragma once
+// The platform of the headless console: every event is a line of text, time
+// passes only when told to, and message boxes are answered OK at once.
+
+#include <functional>
+#include <map>
+#include <ostream>
+
+#include "state/host.h"
+
+namespace plotmere {
+
+class HeadlessHost : public Host {
+public:
+    explicit HeadlessHost(std::ostream& out) : out_(out) {}
+
+    void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) override;
+    void Beep() override;
+    void DoEvents() override {}
+    void SetClipboardText(const std::string& text) override;
+    void TimerChanged(const Timer& timer) override;
+    void StatusShown(const std::string& text) override;
+    void EndProgram() override { ended_ = true; }
+
+    bool ended() const { return ended_; }
+    // Lets ms milliseconds pass, firing the timers that fall due, in order.
+    void Wait(long ms, const std::function<void(TimerId)>& fire);
+
+private:
+    void event(const std::string& line);
+
+    std::ostream& out_;
+    long now_ = 0;
+    struct Running {
+        long due;
+        int interval;
+    };
+    std::map<TimerId, Running> running_;
+    bool ended_ = false;
+};
+
+}  // namespace plotmere

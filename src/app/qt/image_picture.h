@@ -1,0 +1,48 @@
+#pragma once
+// The picture as a persistent image: drawn in picture units (twips, 4110 x 1850
+// for the drawing area) through a scale onto device pixels, so that a sharper
+// screen or a print scale gives a larger image of the same drawing.
+
+#include <QColor>
+#include <QImage>
+#include <string>
+
+#include "state/picture.h"
+
+namespace plotmere {
+
+class ImagePicture : public Picture {
+public:
+    static constexpr double Width = 4110;   // picture units
+    static constexpr double Height = 1850;  // picture units
+    static constexpr double UnitsPerPixel = 15;
+
+    // scale: device pixels per pixel of the nominal 274 x 123 picture.
+    explicit ImagePicture(double scale = 1.0);
+
+    void Cls() override;
+    void Line(float x1, float y1, float x2, float y2, Rgb color) override;
+    void PSet(float x, float y, Rgb color) override;
+    void SetBackColor(Rgb color) override;
+    void ClearBackgroundPicture() override;
+    double ScaleWidth() const override { return Width; }
+    double ScaleHeight() const override { return Height; }
+
+    // The start-up picture, drawn under everything until it is removed.
+    void SetBackgroundPicture(const QImage& picture);
+    // Redraws at another scale; what was drawn is scaled along.
+    void SetScale(double scale);
+    double scale() const { return scale_; }
+    const QImage& image() const { return image_; }
+    bool SaveBmp(const std::string& path) const;
+
+private:
+    QPointF toDevice(float x, float y) const;
+
+    double scale_;
+    QImage image_;
+    QImage background_;
+    QColor back_{255, 255, 255};
+};
+
+}  // namespace plotmere

@@ -1,0 +1,81 @@
+#include "console/console.h"
+
+#include "expr/number_text.h"
+#include "expr/scanning.h"
+
+namespace plotmere {
+
+namespace {
+constexpr const char* RunningCaption = "Plotmere <running>";
+constexpr const char* IdleCaption = "Plotmere";
+}  // namespace
+
+Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {}
+
+void Console::Evaluate_Click() {
+    ctx_.picture.ClearBackgroundPicture();
+    s_.StartupPictureShown = false;
+    s_.EvalError = s_.CriticalError = s_.ScriptError = s_.ScriptMode = false;
+    s_.Console.Caption = RunningCaption;
+    ctx_.SetStatus("Evaluating input");
+    s_.LastResult = num(eval_.eval(ss(s_.Xequals.Text), 0.0));
+    s_.FunctionTexts[0] = s_.FunctionIn.Text;
+    s_.FunctionOn[0] = 1;
+    Activate();
+    s_.FunctionIn.List.push_back(s_.FunctionIn.Text);
+    s_.Console.Caption = IdleCaption;
+}
+
+void Console::Activate() {
+    ctx_.picture.Cls();
+    if (s_.WhichOp.Value == 0) {
+        RunString(s_.FunctionTexts[0], s_.LastResult);
+        return;
+    }
+}
+
+void Console::RunString(std::string& fstr, double X) {
+    fstr = ss(fstr);
+    if (s_.WhichOp.Value == 0) {
+        const Value r = eval_.eval(fstr, X);
+        if (!s_.EvalError) {
+            s_.Result.Caption = FormatValue(r);
+        } else {
+            ctx_.host.Beep();
+            ctx_.SetStatus("Error.");
+        }
+        return;
+    }
+}
+
+void Console::TextReset_Timer() {
+    s_.Status.ForeColor = 0;
+    ctx_.SetTimerEnabled(s_.TextReset, false);
+    ctx_.host.DoEvents();
+}
+
+void Console::Result_Click() { ctx_.host.SetClipboardText(s_.Result.Caption); }
+
+void Console::SetMem_Click() {
+    auto value = CaptionAsSingle(s_.Result.Caption);
+    if (!value) {
+        ctx_.MsgBox("Value to be stored is not a number.");
+        return;
+    }
+    s_.Mem = *value;
+    ctx_.SetStatus(FormatSingle(s_.Mem) + " stored as m.");
+}
+
+void Console::SetFunc_Click() {
+    s_.StoredFunction = s_.FunctionIn.Text;
+    ctx_.SetStatus("Function stored as F.");
+}
+
+void Console::GetOut_Click() {
+    s_.Console.Visible = false;
+    ctx_.host.EndProgram();
+}
+
+void Console::WhichOp_Click() { s_.Evaluate.Caption = s_.WhichOp.Value == 1 ? "Graph" : "Evaluate"; }
+
+}  // namespace plotmere

@@ -1,0 +1,58 @@
+#pragma once
+// The Console window's commands: the Evaluate command, the status line, the
+// dispatch of command strings and the memory buttons. Owns the state, the
+// evaluator and the context they share.
+
+#include <string>
+#include <string_view>
+
+#include "expr/evaluator.h"
+#include "state/context.h"
+
+namespace plotmere {
+
+class Console {
+public:
+    Console(Host& host, Picture& picture);
+    Console(const Console&) = delete;
+    Console& operator=(const Console&) = delete;
+
+    ConsoleState& state() { return s_; }
+    Context& context() { return ctx_; }
+    Evaluator& evaluator() { return eval_; }
+
+    // Front ends deliver user events here, by control name. A run-time failure
+    // that reaches a handler is reported and ends it; while one command runs
+    // (and lets pending events through) another does not start.
+    // Returns false for a name without a click handler.
+    bool Click(std::string_view control);
+    void Tick(TimerId timer);
+    static constexpr const char* DefaultButton = "Evaluate";
+    static constexpr const char* CancelButton = "GetOut";
+
+    // Event handlers, named control_event.
+    void Evaluate_Click();
+    void Result_Click();
+    void TextReset_Timer();
+    void SetMem_Click();
+    void SetFunc_Click();
+    void WhichOp_Click();
+    void GetOut_Click();
+
+    // Runs the function slots: slot 0 in evaluate mode, every switched-on slot
+    // in graph mode.
+    void Activate();
+    // Runs one command string; fstr loses its spaces.
+    void RunString(std::string& fstr, double X);
+
+private:
+    using Handler = void (Console::*)();
+    void runGuarded(Handler handler, bool evenWhileBusy);
+
+    ConsoleState s_;
+    Context ctx_;
+    Evaluator eval_;
+    bool busy_ = false;
+};
+
+}  // namespace plotmere

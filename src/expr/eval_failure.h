@@ -1,0 +1,24 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace plotmere {
+
+// The one run-time failure of an evaluation: overflow, arcsine of 1, factorial
+// of 171, nesting too deep, ... It sets no flag; the command that meets it
+// reports it.
+class EvalFailure : public std::runtime_error {
+public:
+    explicit EvalFailure(const std::string& reason) : std::runtime_error(reason) {}
+};
+
+// The message a command shows for a failure that reached it.
+inline std::string RunTimeErrorText(const EvalFailure& failure) {
+    return std::string("Run-time error: ") + failure.what();
+}
+
+// Passes a finite result through; anything else is the run-time failure.
+double Checked(double result);
+
+}  // namespace plotmere

@@ -1,0 +1,208 @@
+#include "expr/evaluator.h"
+
+#include <algorithm>
+#include <cstring>
+#include <numbers>
+
+#include "expr/eval_failure.h"
+#include "expr/number_text.h"
+#include "expr/scanning.h"
+
+namespace plotmere {
+
+namespace {
+
+// Parentheses and F calls nest through the C++ stack; deeper than this ends
+// with the run-time failure instead of exhausting it.
+constexpr int MaxDepth = 1000;
+constexpr size_t MaxCachedTexts = 8;
+constexpr double e_constant = 2.718282;
+
+bool isNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+const Evaluator::Operand Evaluator::EndOfStep{std::nullopt, 0, true};
+
+void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
+
+Value Evaluator::eval(std::string_view fstr, double X) { return evalTop(fstr, RoundTo15Digits(X)); }
+
+Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
+    return evalTop(fstr, LeadingNumber(Xtext));
+}
+
+Value Evaluator::evalTop(std::string_view fstr, double x) {
+    // Cached texts may be in use by an evaluation in progress (re-entered
+    // through pending events); drop them only when none is.
+    if (active_ == 0 && cache_.size() >= MaxCachedTexts) cache_.clear();
+    struct Active {
+        int& count;
+        explicit Active(int& c) : count(++c) {}
+        ~Active() { --count; }
+    } active(active_);
+    const Prepared& p = prepare(fstr);
+    return run(p, 0, p.text.size(), x, 0);
+}
+
+const Evaluator::Prepared& Evaluator::prepare(std::string_view text) {
+    for (const auto& entry : cache_) {
+        if (entry->text == text) return *entry;
+    }
+    auto entry = std::make_unique<Prepared>();
+    entry->text = text;
+    entry->match = MatchingParens(text);
+    cache_.push_back(std::move(entry));
+    return *cache_.back();
+}
+
+Value Evaluator::run(const Prepared& p, size_t b, size_t e, double x, int depth) {
+    if (depth > MaxDepth) throw EvalFailure("Expression nested too deeply");
+    const size_t base = frames_.size();
+    Value v;
+    bool descending = true;
+    for (;;) {
+        try {
+            if (descending) v = descend(p, b, e, x, depth);
+            descending = false;
+            fold(base, v, depth);
+            return v;
+        } catch (const EvalFailure&) {
+            if (!unwindToResultGuard(base)) throw;
+            reportResultNotNumber();
+            v.reset();
+            descending = false;
+        }
+    }
+}
+
+// Walks the text from left to right as the recursive definition does: each
+// prefix function and each operator leaves a frame to be applied, innermost
+// first, once the end of the text is reached.
+Value Evaluator::descend(const Prepared& p, size_t b, size_t e, double x, int depth) {
+    const std::string_view t = p.text;
+    for (;;) {
+        if (ctx_.s.EvalError) return std::nullopt;
+        const size_t L = e - b;
+        const char c1 = L > 0 ? t[b] : '\0';
+        const char c2 = L > 1 ? t[b + 1] : '\0';
+        if (L > 0 && c1 == '"') {
+            if (runScript_) runScript_(std::string(t.substr(b, L)));
+            return std::nullopt;
+        }
+        if (L > 0 && c1 == '#') {
+            memory_.MemStore(t.substr(b, L));
+            return std::nullopt;
+        }
+        Prefix prefix{};
+        if (L > 0 && FindPrefix(c1, c2, prefix)) {
+            frames_.push_back({prefix.step, 0});
+            b += static_cast<size_t>(prefix.length);
+            continue;
+        }
+        const Operand first = operand(p, b, e, x, depth);
+        if (first.endsStep) return first.value;
+        size_t opAt = b + first.length;
+        if (opAt < e && t[opAt] == ')') {
+            parenthesesError("Parentheses Error: Extra )");
+            ctx_.s.CriticalError = true;
+            ++opAt;
+        }
+        if (opAt >= e) return first.value;
+        const Step step = InfixStep(t[opAt]);
+        frames_.push_back({step, num(first.value)});
+        // The right side takes at most L-2 (operator) or L-1 (implicit product)
+        // characters, which drops the last one when the operand was empty.
+        const size_t start = step == Step::ImplicitMul ? opAt : opAt + 1;
+        const size_t limit = step == Step::ImplicitMul ? L - 1 : (L >= 2 ? L - 2 : 0);
+        b = start;
+        e = start + std::min(limit, e - start);
+    }
+}
+
+// Reads the operand at the start of the text [b, e).
+Evaluator::Operand Evaluator::operand(const Prepared& p, size_t b, size_t e, double x, int depth) {
+    const std::string_view t = p.text;
+    switch (b < e ? t[b] : '\0') {
+        case 'x': return {x, 1};
+        case 'p': return {std::numbers::pi, 1};
+        case 'e': return {e_constant, 1};
+        case 'm': return {static_cast<double>(ctx_.s.Mem), 1};
+        case 'r': {
+            auto shown = ParseNumber(ctx_.s.Result.Caption);
+            if (!shown) {
+                reportResultNotNumber();
+                return EndOfStep;
+            }
+            frames_.push_back({Step::ResultGuard, 0});
+            return {*shown, 1};
+        }
+        case '$': {
+            const void* close = std::memchr(t.data() + b, ']', e - b);
+            if (!close) {
+                ctx_.s.EvalError = true;
+                return EndOfStep;
+            }
+            const size_t at = static_cast<size_t>(static_cast<const char*>(close) - t.data());
+            if (at < b + 2) throw EvalFailure("Invalid argument");
+            auto stored = memory_.MemLookup(t.substr(b + 2, at - b - 2));
+            return {stored ? Value(*stored) : std::nullopt, at - b + 1};
+        }
+        case '(': {
+            const int close = p.match[b];
+            if (close < 0 || static_cast<size_t>(close) >= e) {
+                parenthesesError("Parentheses Error:  ) not found.");
+                ctx_.s.CriticalError = true;
+                return EndOfStep;
+            }
+            const auto end = static_cast<size_t>(close);
+            return {run(p, b + 1, end, x, depth + 1), end - b + 1};
+        }
+        default: {
+            size_t n = 0;
+            while (b + n < e && isNumberChar(t[b + n])) ++n;
+            return {n == 0 ? 0.0 : LeadingNumber(t.substr(b, n)), n};
+        }
+    }
+}
+
+void Evaluator::fold(size_t base, Value& v, int depth) {
+    while (frames_.size() > base) {
+        const Frame f = frames_.back();
+        frames_.pop_back();
+        if (f.step != Step::ResultGuard) v = apply(f, num(v), depth);
+    }
+}
+
+double Evaluator::apply(const Frame& f, double a, int depth) {
+    ConsoleState& s = ctx_.s;
+    if (f.step == Step::StoredFn) {
+        const Prepared& stored = prepare(s.StoredFunction);
+        return num(run(stored, 0, stored.text.size(), RoundTo15Digits(a), depth + 1));
+    }
+    if (IsPrefix(f.step)) return Checked(ApplyPrefix(f.step, a, s.Option1.Value(1), s.EvalError));
+    return ApplyInfix(f.step, f.lhs, a, s.EvalError);
+}
+
+// A failure inside the step of an "r" is reported there; without one it goes on
+// to the caller.
+bool Evaluator::unwindToResultGuard(size_t base) {
+    for (size_t i = frames_.size(); i > base; --i) {
+        if (frames_[i - 1].step == Step::ResultGuard) {
+            frames_.resize(i - 1);
+            return true;
+        }
+    }
+    frames_.resize(base);
+    return false;
+}
+
+void Evaluator::parenthesesError(const char* text) {
+    ctx_.host.Beep();
+    ctx_.host.Beep();
+    ctx_.MsgBox(text, "Not so fast", MsgIcon::Exclamation);
+}
+
+void Evaluator::reportResultNotNumber() { ctx_.MsgBox("r input from result window is not a number."); }
+
+}  // namespace plotmere

@@ -1,0 +1,137 @@
+#include "expr/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+#include "expr/eval_failure.h"
+
+namespace plotmere {
+
+double Checked(double result) {
+    if (!std::isfinite(result)) throw EvalFailure("Overflow");
+    return result;
+}
+
+std::string FormatDouble(double v) {
+    if (v == 0) return "0";  // also negative zero
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.15G", v);
+    return buf;
+}
+
+std::string FormatValue(const Value& v) { return v ? FormatDouble(*v) : std::string(); }
+
+std::string FormatSingle(float v) {
+    if (v == 0) return "0";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
+    return buf;
+}
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+size_t skipDigits(std::string_view t, size_t i) {
+    while (i < t.size() && isDigit(t[i])) ++i;
+    return i;
+}
+
+// Length of "digits[.digits]" or ".digits" at i, or 0 when there are no digits.
+size_t mantissaLength(std::string_view t, size_t i) {
+    size_t end = skipDigits(t, i);
+    bool digits = end > i;
+    if (end < t.size() && t[end] == '.') {
+        size_t frac = skipDigits(t, end + 1);
+        digits = digits || frac > end + 1;
+        end = frac;
+    }
+    return digits ? end - i : 0;
+}
+
+// Length of "E[+-]digits" at i, or 0.
+size_t exponentLength(std::string_view t, size_t i) {
+    if (i >= t.size() || (t[i] != 'E' && t[i] != 'e')) return 0;
+    size_t j = i + 1;
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+    size_t end = skipDigits(t, j);
+    return end > j ? end - i : 0;
+}
+
+// A number too small for a double reads as 0; one too large does not read.
+// Tells them apart by the position of the first significant digit.
+bool isUnderflow(std::string_view number) {
+    size_t exponentAt = number.find_first_of("Ee");
+    std::string_view mantissa = number.substr(0, exponentAt);
+    size_t point = std::min(mantissa.find('.'), mantissa.size());
+    size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string_view::npos) return true;
+    long magnitude = first < point ? long(point - first) : -long(first - point);
+    long exponent = 0;
+    if (exponentAt != std::string_view::npos) {
+        std::string_view digits = number.substr(exponentAt + 1);
+        bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
+        if (digits.size() > 9) return negative;  // far beyond either limit
+        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        if (negative) exponent = -exponent;
+    }
+    return magnitude + exponent < 0;
+}
+
+// Reads "[sign]mantissa[exponent]" at i; returns the end, or npos when absent
+// or too large.
+size_t readNumber(std::string_view t, size_t i, double& out) {
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    size_t m = mantissaLength(t, i);
+    if (m == 0) return std::string_view::npos;
+    size_t end = i + m;
+    end += exponentLength(t, end);
+    auto [ptr, ec] = std::from_chars(t.data() + i, t.data() + end, out);
+    if (ec == std::errc::result_out_of_range && isUnderflow(t.substr(i, end - i))) out = 0;
+    else if (ec != std::errc() || !std::isfinite(out)) return std::string_view::npos;
+    if (negative) out = -out;
+    return end;
+}
+
+size_t skipBlanks(std::string_view t, size_t i) {
+    while (i < t.size() && (t[i] == ' ' || t[i] == '\t')) ++i;
+    return i;
+}
+
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text) {
+    double v = 0;
+    size_t end = readNumber(text, skipBlanks(text, 0), v);
+    if (end == std::string_view::npos || skipBlanks(text, end) != text.size()) return std::nullopt;
+    return v;
+}
+
+double LeadingNumber(std::string_view text) {
+    size_t i = skipBlanks(text, 0);
+    size_t sign = i < text.size() && (text[i] == '+' || text[i] == '-') ? 1 : 0;
+    if (mantissaLength(text, i + sign) == 0) return 0;
+    double v = 0;
+    if (readNumber(text, i, v) == std::string_view::npos) throw EvalFailure("Overflow");
+    return v;
+}
+
+double RoundTo15Digits(double v) {
+    char buf[32];
+    auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
+    double rounded = v;
+    std::from_chars(buf, end, rounded);
+    return rounded;
+}
+
+int ToInt16(double v) {
+    double r = std::nearbyint(v);
+    if (!(r >= -32768 && r <= 32767)) throw EvalFailure("Overflow");
+    return static_cast<int>(r);
+}
+
+}  // namespace plotmere

@@ -1,0 +1,34 @@
+#pragma once
+// Numbers as text: how results are written, and how texts are read as numbers.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "expr/value.h"
+
+namespace plotmere {
+
+// "%.15G" (2.5, -3, 0.1, 1E+20, 1E-05), negative zero as 0.
+std::string FormatDouble(double v);
+// Empty shows as nothing.
+std::string FormatValue(const Value& v);
+// "%.7G" of a single-precision value (3.141593).
+std::string FormatSingle(float v);
+
+// A whole text that is one number as results are written: optional blanks,
+// sign, digits with a point, exponent. Empty when it is not one (or overflows).
+std::optional<double> ParseNumber(std::string_view text);
+
+// The value of the decimal number at the start of the text, 0 when there is
+// none. Digits stop at a second point. Overflow is the run-time failure.
+double LeadingNumber(std::string_view text);
+
+// x as the evaluator reads it: rounded to 15 significant digits.
+double RoundTo15Digits(double v);
+
+// Conversion to a 16-bit integer, to the nearest (halves to even); out of
+// range is the run-time failure.
+int ToInt16(double v);
+
+}  // namespace plotmere

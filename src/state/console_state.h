@@ -1,0 +1,88 @@
+#pragma once
+// Everything the calculator holds while it runs: the run flags, the program-wide
+// tables, the viewing window and the state of every control of its three windows.
+// There is no second copy of any of it; front ends read and write this object.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "state/controls.h"
+
+namespace plotmere {
+
+inline constexpr int FunctionSlots = 10;
+inline constexpr int InitialMemLimit = 100;
+
+struct SettingsWindow {
+    Form Settings{"Settings"};
+    CheckBox Axes{1};
+    TextBox XTickbox{"1"}, YTickbox{"1"};
+    TextBox ThetaMin{"0"}, ThetaMax{"2p"}, ThetaStep{"1"};
+    TextBox ParamMin{"0"}, ParamMax{"10"}, ParamStep{"1"};
+};
+
+struct FunctionListWindow {
+    Form FunctionList{"Functions"};
+    bool Loaded = false;
+    std::array<TextBox, FunctionSlots> f{};
+    std::array<CheckBox, FunctionSlots> OnChk{CheckBox{1}};
+};
+
+struct ConsoleState {
+    ConsoleState();
+
+    // Run flags of the current command.
+    bool EvalError = false;
+    bool CriticalError = false;
+    bool ScriptError = false;
+    bool ScriptMode = false;
+
+    double guess = 0;
+    int GraphingColor = 0;
+
+    // Memory: m, F and the named variables.
+    float Mem = 0;
+    std::string StoredFunction;
+    int MemLimit = InitialMemLimit;
+    int MemCount = 0;
+    std::vector<std::string> MemNames;
+    std::vector<float> MemValues;
+
+    // Function slots and the value of x of the last Evaluate.
+    std::array<std::string, FunctionSlots> FunctionTexts{};
+    std::array<int, FunctionSlots> FunctionOn{};
+    double LastResult = 0;
+
+    // The viewing window, as the last DimWin read it.
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0, domain = 0, range = 0;
+    double XTick = 0, YTick = 0;
+    double TMin = 0, TMax = 0, TStep = 0, TRange = 0;
+    double PMin = 0, PMax = 0, PStep = 0, PRange = 0;
+
+    // Controls of the Console window.
+    Form Console{"Plotmere 7G", true};
+    ComboBox FunctionIn{"x", {}};
+    TextBox Xequals{"0"};
+    TextBox Text3{"10"}, Text4{"-10"}, Text5{"10"}, Text6{"-10"};
+    Label Result;
+    Label Status{"Ready", 0};
+    CommandButton Evaluate{"Evaluate"};
+    CheckBox WhichOp{0};
+    OptionGroup GraphMode{3, 0};  // Normal, Polar, Parametric
+    OptionGroup Option1{2, 0};    // Radian, Degrees
+    Timer TextReset{TimerId::TextReset, 3000};
+    Timer GfxSpeed{TimerId::GfxSpeed, 150};
+    bool StartupPictureShown = true;
+
+    SettingsWindow Settings;
+    FunctionListWindow FunctionList;
+
+    // Empties the memory tables to their start size.
+    void ResetMemory();
+};
+
+// The notice the Result label shows until the first result.
+inline constexpr const char* ResultNotice = "Type a function, press Evaluate";
+
+}  // namespace plotmere

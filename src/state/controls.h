@@ -1,0 +1,53 @@
+#pragma once
+// The state of the standard controls the commands read and write. Front ends
+// mirror these; the core never sees a widget.
+
+#include <string>
+#include <vector>
+
+namespace plotmere {
+
+struct TextBox {
+    std::string Text;
+};
+
+struct Label {
+    std::string Caption;
+    int ForeColor = 0;  // QBColor index
+};
+
+struct CommandButton {
+    std::string Caption;
+};
+
+struct CheckBox {
+    int Value = 0;  // 0 unchecked, 1 checked, 2 grey
+};
+
+// An array of option buttons; at most one is selected.
+struct OptionGroup {
+    int Count;
+    int Selected = 0;  // -1: none
+    bool Value(int index) const { return Selected == index; }
+};
+
+// A drop-down combo box: an editable text plus its list of items.
+struct ComboBox {
+    std::string Text;
+    std::vector<std::string> List;
+};
+
+struct Form {
+    std::string Caption;
+    bool Visible = false;
+};
+
+enum class TimerId { TextReset, GfxSpeed };
+
+struct Timer {
+    TimerId Id;
+    int Interval;  // milliseconds
+    bool Enabled = false;
+};
+
+}  // namespace plotmere
