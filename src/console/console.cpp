@@ -8,6 +8,8 @@ namespace plotmere {
 namespace {
 constexpr const char* RunningCaption = "Plotmere <running>";
 constexpr const char* IdleCaption = "Plotmere";
+constexpr const char* HelpAddress = "https://plotmere.example.org/help";
+constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {}
@@ -69,6 +71,23 @@ void Console::SetMem_Click() {
 void Console::SetFunc_Click() {
     s_.StoredFunction = s_.FunctionIn.Text;
     ctx_.SetStatus("Function stored as F.");
+}
+
+void Console::GetSet_Click() { s_.Settings.Settings.Visible = true; }
+
+void Console::SetDone_Click() {
+    s_.Settings.Settings.Visible = false;
+    s_.Console.Visible = true;
+}
+
+void Console::HelpMe_Click() {
+    ctx_.MsgBox(std::string("For help, go to ") + HelpAddress + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
+                ContactAddress);
+}
+
+void Console::ClearHistory_Click() {
+    s_.FunctionIn.List.clear();
+    s_.FunctionIn.Text.clear();  // clearing this kind of box empties its edit text too
 }
 
 void Console::GetOut_Click() {

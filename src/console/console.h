@@ -37,6 +37,10 @@ public:
     void SetMem_Click();
     void SetFunc_Click();
     void WhichOp_Click();
+    void GetSet_Click();
+    void SetDone_Click();
+    void HelpMe_Click();
+    void ClearHistory_Click();
     void GetOut_Click();
 
     // Runs the function slots: slot 0 in evaluate mode, every switched-on slot

@@ -19,6 +19,10 @@ const std::array clickHandlers{
     ClickHandler{"SetMem", &Console::SetMem_Click, false},
     ClickHandler{"SetFunc", &Console::SetFunc_Click, false},
     ClickHandler{"WhichOp", &Console::WhichOp_Click, false},
+    ClickHandler{"GetSet", &Console::GetSet_Click, false},
+    ClickHandler{"SetDone", &Console::SetDone_Click, false},
+    ClickHandler{"HelpMe", &Console::HelpMe_Click, false},
+    ClickHandler{"ClearHistory", &Console::ClearHistory_Click, false},
     ClickHandler{"GetOut", &Console::GetOut_Click, true},
 };
 

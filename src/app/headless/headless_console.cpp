@@ -1,5 +1,6 @@
 #include "app/headless/headless_console.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -51,6 +52,10 @@ int HeadlessConsole::Run(std::istream& in) {
 std::string HeadlessConsole::perform(std::string_view line) {
     auto [action, rest] = firstWord(line);
     if (action == "type") return type(rest);
+    static constexpr std::string_view known[] = {"click", "check", "choose", "key", "wait", "show"};
+    if (std::find(std::begin(known), std::end(known), action) == std::end(known)) {
+        return "unknown action '" + std::string(action) + "'";
+    }
     auto [argument, extra] = firstWord(rest);
     if (argument.empty()) return "'" + std::string(action) + "' needs an argument";
     if (action == "check" || action == "choose") {
@@ -60,8 +65,7 @@ std::string HeadlessConsole::perform(std::string_view line) {
     if (action == "click") return click(argument);
     if (action == "key") return key(argument);
     if (action == "wait") return wait(argument);
-    if (action == "show") return show(argument);
-    return "unknown action '" + std::string(action) + "'";
+    return show(argument);
 }
 
 std::string HeadlessConsole::type(std::string_view rest) {
