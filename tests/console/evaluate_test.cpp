@@ -1,0 +1,130 @@
+// The Evaluate command in evaluate mode, the status line and the result label.
+
+#include "support/console_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class EvaluateTest : public ConsoleTest {
+protected:
+    void evaluate(const std::string& function, const std::string& xText = "0") {
+        s.FunctionIn.Text = function;
+        s.Xequals.Text = xText;
+        console.Click("Evaluate");
+    }
+};
+
+TEST_F(EvaluateTest, ShowsTheValueAtXAndKeepsTheHistory) {
+    EXPECT_EQ(s.Console.Caption, "Plotmere 7G");
+    evaluate("2*3+1");
+    EXPECT_EQ(s.Result.Caption, "8");
+    EXPECT_EQ(s.Console.Caption, "Plotmere");
+    EXPECT_EQ(events(), Events{"status Evaluating input"});
+
+    evaluate("2x", "2 * 3");
+    EXPECT_EQ(s.LastResult, 6);
+    EXPECT_EQ(s.Result.Caption, "12");
+    evaluate("2x", "");
+    EXPECT_EQ(s.Result.Caption, "0");
+    evaluate("2x", "");
+    EXPECT_EQ(s.FunctionIn.List, (std::vector<std::string>{"2*3+1", "2x", "2x", "2x"}));
+}
+
+TEST_F(EvaluateTest, NumbersShowInTheirShortForm) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "0"}, {"5/2", "2.5"}, {"0-3", "-3"}, {"1E20", "1E+20"}, {"1/3", "0.333333333333333"},
+        {"-0", "0"}, {"#[v]", ""},
+    };
+    for (auto [function, shown] : rows) {
+        s.Result.Caption = "1";
+        evaluate(function);
+        EXPECT_EQ(s.Result.Caption, shown) << function;
+    }
+}
+
+TEST_F(EvaluateTest, ErrorsBeepAndKeepTheOldResult) {
+    evaluate("7");
+    events();
+    evaluate("10/0");
+    EXPECT_EQ(s.Result.Caption, "7");
+    EXPECT_EQ(events(), (Events{"status Evaluating input", "beep", "status Error."}));
+
+    // A bad x = box spoils the whole command.
+    evaluate("x+1", "R-1");
+    EXPECT_EQ(s.LastResult, 0);
+    EXPECT_EQ(s.Result.Caption, "7");
+    EXPECT_EQ(s.Status.Caption, "Error.");
+
+    // The next command starts with clear flags.
+    evaluate("x+1", "1");
+    EXPECT_EQ(s.Result.Caption, "2");
+    EXPECT_FALSE(s.EvalError);
+}
+
+TEST_F(EvaluateTest, RunTimeFailureIsReportedAndEndsOnlyTheCommand) {
+    evaluate("4");
+    events();
+    evaluate("!171");
+    EXPECT_EQ(events(), (Events{"status Evaluating input", "message [Plotmere] Run-time error: Overflow"}));
+    EXPECT_EQ(s.Console.Caption, "Plotmere");
+    EXPECT_EQ(s.Result.Caption, "4");
+    EXPECT_EQ(s.FunctionIn.List, std::vector<std::string>{"4"});
+    evaluate("2+2");
+    EXPECT_EQ(s.Result.Caption, "4");
+}
+
+TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {
+    s.FunctionTexts[3] = "99";
+    s.FunctionOn[3] = 1;
+    evaluate(" 2 * x", "3");
+    EXPECT_EQ(s.Result.Caption, "6");  // evaluate mode runs slot 0 only
+    EXPECT_EQ(s.FunctionTexts[0], "2*x");
+    EXPECT_EQ(s.FunctionOn[0], 1);
+    EXPECT_EQ(s.FunctionIn.List.back(), " 2 * x");  // the history keeps what was typed
+}
+
+TEST_F(EvaluateTest, RemovesTheStartupPictureThenClears) {
+    EXPECT_TRUE(s.StartupPictureShown);
+    evaluate("1");
+    ASSERT_EQ(picture.calls.size(), 2u);
+    EXPECT_EQ(picture.calls[0].op, "NoBackground");
+    EXPECT_EQ(picture.calls[1].op, "Cls");
+    EXPECT_FALSE(s.StartupPictureShown);
+}
+
+TEST_F(EvaluateTest, StatusTurnsBlackThreeSecondsAfterTheLastMessage) {
+    EXPECT_EQ(s.Status.Caption, "Ready");
+    EXPECT_EQ(s.Status.ForeColor, 0);
+    evaluate("1");
+    EXPECT_EQ(s.Status.ForeColor, 1);
+    wait(2000);
+    s.Result.Caption = "5";
+    console.Click("SetMem");  // a second message restarts the interval
+    wait(2999);
+    EXPECT_EQ(s.Status.ForeColor, 1);
+    wait(1);
+    EXPECT_EQ(s.Status.ForeColor, 0);
+    EXPECT_FALSE(s.TextReset.Enabled);
+    EXPECT_EQ(s.Status.Caption, "5 stored as m.");
+}
+
+TEST_F(EvaluateTest, ResultClickCopiesTheShownText) {
+    evaluate("0-2.5");
+    events();
+    console.Click("Result");
+    EXPECT_EQ(events(), Events{"clipboard -2.5"});
+}
+
+TEST_F(EvaluateTest, GraphBoxRelabelsTheEvaluateButton) {
+    s.WhichOp.Value = 1;
+    console.Click("WhichOp");
+    EXPECT_EQ(s.Evaluate.Caption, "Graph");
+    s.WhichOp.Value = 0;
+    console.Click("WhichOp");
+    EXPECT_EQ(s.Evaluate.Caption, "Evaluate");
+}
+
+}  // namespace
+}  // namespace plotmere::testing

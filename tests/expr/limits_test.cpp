@@ -1,0 +1,69 @@
+// Inputs that must end, with a value or the run-time failure, without
+// exhausting the stack.
+
+#include <string>
+
+#include "expr/eval_failure.h"
+#include "support/console_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+class LimitsTest : public ConsoleTest {
+protected:
+    // Evaluates; true when it ended with the run-time failure.
+    bool fails(const std::string& text) {
+        clearFlags();
+        try {
+            eval(text, 1);
+            return false;
+        } catch (const EvalFailure&) {
+            return true;
+        }
+    }
+};
+
+std::string repeated(const std::string& piece, size_t times) {
+    std::string out;
+    out.reserve(piece.size() * times);
+    for (size_t i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+TEST_F(LimitsTest, LongTextsEvaluate) {
+    const size_t megabyte = 1 << 20;
+    EXPECT_FALSE(fails(repeated("x+", megabyte / 2) + "1"));
+    EXPECT_EQ(*eval(repeated("x+", megabyte / 2) + "1", 1), megabyte / 2 + 1);
+    EXPECT_FALSE(fails(repeated("S", megabyte) + "x"));
+    EXPECT_FALSE(fails(repeated("Q", megabyte)));
+    EXPECT_FALSE(fails(std::string(megabyte, ' ')));
+    EXPECT_FALSE(fails("$[" + std::string(megabyte, 'a') + "]"));  // not stored: reported
+    EXPECT_EQ(events(), (std::vector<std::string>{"message [Plotmere] Variable " + std::string(megabyte, 'a') +
+                                                  " not found."}));
+    EXPECT_TRUE(fails(std::string(megabyte, '9')));
+}
+
+TEST_F(LimitsTest, DeepNestingEndsWithTheFailure) {
+    const size_t depth = 100000;
+    EXPECT_TRUE(fails(std::string(depth, '(') + "x" + std::string(depth, ')')));
+    EXPECT_EQ(*eval(std::string(200, '(') + "x" + std::string(200, ')'), 3), 3);
+
+    // Unbalanced: one message, no matter how deep.
+    EXPECT_FALSE(fails(std::string(depth, '(') + "x"));
+    EXPECT_EQ(events().size(), 3u);  // two beeps and the box
+    EXPECT_FALSE(fails(std::string(depth, ')')));
+    EXPECT_TRUE(s.CriticalError);
+}
+
+TEST_F(LimitsTest, StoredFunctionCallingItselfEnds) {
+    s.StoredFunction = "Fx";
+    EXPECT_TRUE(fails("F1"));
+    s.StoredFunction = "1+F(x+1)";
+    EXPECT_TRUE(fails("F1"));
+    EXPECT_EQ(s.StoredFunction, "1+F(x+1)");
+    s.StoredFunction = "x^2";
+    EXPECT_EQ(*eval("F3"), 9);  // the evaluator is whole again
+}
+
+}  // namespace
+}  // namespace plotmere::testing
