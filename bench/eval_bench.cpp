@@ -21,6 +21,7 @@ public:
     void ClearBackgroundPicture() override {}
     double ScaleWidth() const override { return 4110; }
     double ScaleHeight() const override { return 1850; }
+    bool SaveBmp(const std::string&) override { return false; }
 };
 
 struct Bench {

@@ -3,19 +3,46 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <string>
 
 #include "app/headless/headless_console.h"
 #include "app/qt/image_picture.h"
 
 namespace {
 
+struct HeadlessOptions {
+    double scale = 1;
+    const char* file = nullptr;
+};
+
+// --headless [--scale N] [FILE]; false (with a complaint) when they don't read.
+bool readOptions(int argc, char** argv, HeadlessOptions& options) {
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+            options.scale = std::atof(argv[++i]);
+            if (!(options.scale >= 1 && options.scale <= 16)) {
+                std::cerr << "plotmere: --scale takes a number from 1 to 16\n";
+                return false;
+            }
+        } else if (!options.file && argv[i][0] != '-') {
+            options.file = argv[i];
+        } else {
+            std::cerr << "usage: plotmere --headless [--scale N] [FILE]\n";
+            return false;
+        }
+    }
+    return true;
+}
+
 int runHeadless(int argc, char** argv) {
-    plotmere::ImagePicture picture;
+    HeadlessOptions options;
+    if (!readOptions(argc, argv, options)) return 2;
+    plotmere::ImagePicture picture(options.scale);
     plotmere::HeadlessConsole console(std::cout, std::cerr, picture);
-    if (argc < 3) return console.Run(std::cin);
-    std::ifstream file(argv[2]);
+    if (!options.file) return console.Run(std::cin);
+    std::ifstream file(options.file);
     if (!file) {
-        std::cerr << "plotmere: cannot read " << argv[2] << '\n';
+        std::cerr << "plotmere: cannot read " << options.file << '\n';
         return 2;
     }
     return console.Run(file);

@@ -2,6 +2,10 @@
 
 #include "expr/number_text.h"
 #include "expr/scanning.h"
+#include "plot/cartesian.h"
+#include "plot/curves.h"
+#include "plot/data_file.h"
+#include "plot/window.h"
 
 namespace plotmere {
 
@@ -12,7 +16,10 @@ constexpr const char* HelpAddress = "https://plotmere.example.org/help";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
-Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {}
+Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
+    s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
+    s_.Dialog1.Filter = "Picture | *.bmp";
+}
 
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
@@ -34,10 +41,20 @@ void Console::Activate() {
         RunString(s_.FunctionTexts[0], s_.LastResult);
         return;
     }
+    DimWin(ctx_, eval_);
+    for (int i = 0; i < FunctionSlots; ++i) {
+        s_.GraphingColor = i;
+        if (s_.ScriptError) return;
+        if (s_.FunctionOn[static_cast<size_t>(i)] == 1) RunString(s_.FunctionTexts[static_cast<size_t>(i)], s_.LastResult);
+    }
 }
 
 void Console::RunString(std::string& fstr, double X) {
     fstr = ss(fstr);
+    if (!fstr.empty() && fstr[0] == '@') {
+        PlotFileCommand(ctx_, eval_, fstr);
+        return;
+    }
     if (s_.WhichOp.Value == 0) {
         const Value r = eval_.eval(fstr, X);
         if (!s_.EvalError) {
@@ -47,6 +64,12 @@ void Console::RunString(std::string& fstr, double X) {
             ctx_.SetStatus("Error.");
         }
         return;
+    }
+    switch (s_.GraphMode.Selected) {
+        case 0: Graph(ctx_, eval_, fstr); break;
+        case 1: PolarGraph(ctx_, eval_, fstr); break;
+        case 2: ParamGraph(ctx_, eval_, fstr); break;
+        default: break;  // no graph kind selected: nothing is drawn
     }
 }
 

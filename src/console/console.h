@@ -37,6 +37,9 @@ public:
     void SetMem_Click();
     void SetFunc_Click();
     void WhichOp_Click();
+    void Standard_Click();
+    void TrigWin_Click();
+    void Saver_Click();
     void GetSet_Click();
     void SetDone_Click();
     void HelpMe_Click();

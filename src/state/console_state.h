@@ -74,6 +74,7 @@ struct ConsoleState {
     Timer TextReset{TimerId::TextReset, 3000};
     Timer GfxSpeed{TimerId::GfxSpeed, 150};
     bool StartupPictureShown = true;
+    SaveDialog Dialog1{"Save your Plotmere picture.", "untitled", "", "bmp", "c:\\", 0};
 
     SettingsWindow Settings;
     FunctionListWindow FunctionList;

@@ -42,6 +42,16 @@ struct Form {
     bool Visible = false;
 };
 
+// A file-save dialog kept for the whole run, so its file name survives.
+struct SaveDialog {
+    std::string DialogTitle;
+    std::string FileName;
+    std::string Filter;
+    std::string DefaultExt;
+    std::string InitDir;
+    int Flags = 0;
+};
+
 enum class TimerId { TextReset, GfxSpeed };
 
 struct Timer {

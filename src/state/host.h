@@ -25,6 +25,9 @@ public:
     virtual void TimerChanged(const Timer& timer) = 0;
     // A message was put on the status line.
     virtual void StatusShown(const std::string& text) = 0;
+    // Shows the save dialog and waits; on true the user confirmed and
+    // dialog.FileName holds the chosen file, with its folder.
+    virtual bool ShowSave(SaveDialog& dialog) = 0;
     // Closes every window and ends the program.
     virtual void EndProgram() = 0;
 };

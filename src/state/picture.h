@@ -2,7 +2,11 @@
 // The drawing surface of the graph. Coordinates are picture units (twips):
 // the nominal drawing area is 4110 x 1850, origin top-left, y downward.
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
+#include <string>
 
 namespace plotmere {
 
@@ -13,6 +17,18 @@ struct Rgb {
 
 // The standard sixteen-colour palette.
 Rgb QBColor(int index);
+
+// The picture's foreground colour, for points set without a colour of their own.
+inline constexpr Rgb ForeColor{0, 0, 0};
+inline constexpr Rgb White{255, 255, 255};
+
+// Coordinates reach the picture as single-precision numbers. Beyond that range
+// they stay at its edge, far outside the picture either way.
+inline float ToSingle(double v) {
+    if (std::isnan(v)) return std::numeric_limits<float>::quiet_NaN();
+    constexpr double max = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(v, -max, max));
+}
 
 class Picture {
 public:
@@ -27,6 +43,8 @@ public:
     virtual void ClearBackgroundPicture() = 0;
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
+    // Writes the picture as drawn to a Windows bitmap file; false when it cannot.
+    virtual bool SaveBmp(const std::string& path) = 0;
 };
 
 }  // namespace plotmere

@@ -12,19 +12,22 @@ struct PictureCall {
     std::string op;  // Cls, Line, PSet, BackColor, NoBackground
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     Rgb color;
+    std::string path;
 };
 
 class RecordingPicture : public Picture {
 public:
-    void Cls() override { calls.push_back({"Cls", 0, 0, 0, 0, {}}); }
-    void Line(float x1, float y1, float x2, float y2, Rgb color) override {
-        calls.push_back({"Line", x1, y1, x2, y2, color});
-    }
-    void PSet(float x, float y, Rgb color) override { calls.push_back({"PSet", x, y, x, y, color}); }
-    void SetBackColor(Rgb color) override { calls.push_back({"BackColor", 0, 0, 0, 0, color}); }
-    void ClearBackgroundPicture() override { calls.push_back({"NoBackground", 0, 0, 0, 0, {}}); }
+    void Cls() override { add("Cls"); }
+    void Line(float x1, float y1, float x2, float y2, Rgb color) override { add("Line", x1, y1, x2, y2, color); }
+    void PSet(float x, float y, Rgb color) override { add("PSet", x, y, x, y, color); }
+    void SetBackColor(Rgb color) override { add("BackColor", 0, 0, 0, 0, color); }
+    void ClearBackgroundPicture() override { add("NoBackground"); }
     double ScaleWidth() const override { return width; }
     double ScaleHeight() const override { return height; }
+    bool SaveBmp(const std::string& path) override {
+        add("SaveBmp", 0, 0, 0, 0, {}, path);
+        return saveSucceeds;
+    }
 
     // The calls of one kind, in order.
     std::vector<PictureCall> of(const std::string& op) const {
@@ -35,9 +38,15 @@ public:
         return out;
     }
 
+    void add(std::string op, float x1 = 0, float y1 = 0, float x2 = 0, float y2 = 0, Rgb color = {},
+             std::string path = {}) {
+        calls.push_back({std::move(op), x1, y1, x2, y2, color, std::move(path)});
+    }
+
     std::vector<PictureCall> calls;
     double width = 4110;
     double height = 1850;
+    bool saveSucceeds = true;
 };
 
 }  // namespace plotmere::testing

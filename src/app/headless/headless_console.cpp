@@ -33,7 +33,7 @@ std::string joined(const std::vector<std::string>& items) {
 }  // namespace
 
 HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture)
-    : out_(out), err_(err), host_(out), console_(host_, picture) {}
+    : out_(out), err_(err), picture_(picture), host_(out), console_(host_, picture) {}
 
 int HeadlessConsole::Run(std::istream& in) {
     int status = 0;
@@ -52,6 +52,8 @@ int HeadlessConsole::Run(std::istream& in) {
 std::string HeadlessConsole::perform(std::string_view line) {
     auto [action, rest] = firstWord(line);
     if (action == "type") return type(rest);
+    if (action == "answer") return answer(rest);
+    if (action == "picture") return picture(rest);
     static constexpr std::string_view known[] = {"click", "check", "choose", "key", "wait", "show"};
     if (std::find(std::begin(known), std::end(known), action) == std::end(known)) {
         return "unknown action '" + std::string(action) + "'";
@@ -113,6 +115,18 @@ std::string HeadlessConsole::wait(std::string_view ms) {
     auto v = parseWhole(ms);
     if (!v || *v < 0) return "wait takes a number of milliseconds";
     host_.Wait(*v, [this](TimerId id) { console_.Tick(id); });
+    return {};
+}
+
+std::string HeadlessConsole::answer(std::string_view fileName) {
+    if (fileName.empty()) return "answer takes a file name or cancel";
+    host_.AnswerNextSave(fileName == "cancel" ? std::string() : std::string(fileName));
+    return {};
+}
+
+std::string HeadlessConsole::picture(std::string_view fileName) {
+    if (fileName.empty()) return "picture takes a file name";
+    if (!picture_.SaveBmp(std::string(fileName))) return "cannot write " + std::string(fileName);
     return {};
 }
 

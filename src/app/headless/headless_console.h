@@ -32,9 +32,12 @@ private:
     std::string key(std::string_view name);
     std::string wait(std::string_view ms);
     std::string show(std::string_view control);
+    std::string answer(std::string_view fileName);
+    std::string picture(std::string_view fileName);
 
     std::ostream& out_;
     std::ostream& err_;
+    Picture& picture_;
     HeadlessHost host_;
     Console console_;
 };

@@ -1,6 +1,8 @@
 #include "app/headless/headless_host.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <utility>
 
 namespace plotmere {
 
@@ -38,6 +40,16 @@ void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
         fire(next->first);
     }
     now_ = until;
+}
+
+
+bool HeadlessHost::ShowSave(SaveDialog& dialog) {
+    std::string answer = std::exchange(answer_, std::string());
+    if (answer.empty()) return false;
+    // Like a real dialog, add the default extension to a name without one.
+    if (!std::filesystem::path(answer).has_extension()) answer += "." + dialog.DefaultExt;
+    dialog.FileName = answer;
+    return true;
 }
 
 }  // namespace plotmere

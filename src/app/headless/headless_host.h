@@ -20,7 +20,11 @@ public:
     void SetClipboardText(const std::string& text) override;
     void TimerChanged(const Timer& timer) override;
     void StatusShown(const std::string& text) override;
+    bool ShowSave(SaveDialog& dialog) override;
     void EndProgram() override { ended_ = true; }
+
+    // What the next save dialog returns: a file name, or cancel when empty.
+    void AnswerNextSave(std::string fileName) { answer_ = std::move(fileName); }
 
     bool ended() const { return ended_; }
     // Lets ms milliseconds pass, firing the timers that fall due, in order.
@@ -37,6 +41,7 @@ private:
     };
     std::map<TimerId, Running> running_;
     bool ended_ = false;
+    std::string answer_;
 };
 
 }  // namespace plotmere

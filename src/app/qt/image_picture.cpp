@@ -33,6 +33,7 @@ void ImagePicture::Cls() {
 }
 
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
     QPainter painter(&image_);
     QPen pen(toQColor(color));
     pen.setWidthF(std::max(1.0, std::round(scale_)));
@@ -71,7 +72,7 @@ void ImagePicture::SetScale(double scale) {
     scale_ = scale;
 }
 
-bool ImagePicture::SaveBmp(const std::string& path) const {
+bool ImagePicture::SaveBmp(const std::string& path) {
     return image_.save(QString::fromStdString(path), "BMP");
 }
 

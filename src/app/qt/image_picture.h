@@ -34,7 +34,7 @@ public:
     void SetScale(double scale);
     double scale() const { return scale_; }
     const QImage& image() const { return image_; }
-    bool SaveBmp(const std::string& path) const;
+    bool SaveBmp(const std::string& path) override;
 
 private:
     QPointF toDevice(float x, float y) const;

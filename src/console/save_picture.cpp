@@ -1,0 +1,30 @@
+// "Save": the picture as drawn, written as a bitmap through the save dialog.
+
+#include <filesystem>
+
+#include "console/console.h"
+
+namespace plotmere {
+
+namespace {
+
+// The pre-set name counts as no choice at all.
+bool chosen(const std::string& fileName) {
+    return !fileName.empty() && std::filesystem::path(fileName).stem() != "untitled";
+}
+
+}  // namespace
+
+void Console::Saver_Click() {
+    SaveDialog& dialog = s_.Dialog1;
+    if (!ctx_.host.ShowSave(dialog) || !chosen(dialog.FileName)) {
+        ctx_.SetStatus("Save cancelled.");
+        return;
+    }
+    ctx_.SetStatus(dialog.FileName);
+    if (!ctx_.picture.SaveBmp(dialog.FileName)) {
+        ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ".");
+    }
+}
+
+}  // namespace plotmere

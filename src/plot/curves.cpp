@@ -1,0 +1,88 @@
+#include "plot/curves.h"
+
+#include <cmath>
+
+#include "plot/axes.h"
+#include "plot/cartesian.h"
+#include "plot/sweep.h"
+
+namespace plotmere {
+
+namespace {
+
+// The step setting is divided by this many samples per unit.
+constexpr double StepDivisor = 5000;
+// A step so fine that the sweep would take more samples than this is
+// coarsened to this many, so that any setting draws in reasonable time.
+constexpr double MaxSamples = 2000000;
+
+double sweepStep(double setting, double from, double to) {
+    const double step = setting / StepDivisor;
+    const double finest = std::fabs(to - from) / MaxSamples;
+    return std::fabs(step) < finest ? std::copysign(finest, step) : step;
+}
+
+// Sets the point of world (x, y), each coordinate put on the edge when far off.
+void plotWorldPoint(Context& ctx, double x, double y) {
+    const ConsoleState& s = ctx.s;
+    const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
+    const double px = EdgeIfFarOff((x - s.XMin) * width / s.domain);
+    const double py = EdgeIfFarOff(height - (y - s.YMin) * height / s.range);
+    ctx.picture.PSet(ToSingle(px), ToSingle(py), ForeColor);
+}
+
+// Runs the sweep; an unbalanced parenthesis (reported once by the evaluator)
+// ends it rather than bringing its message back at every sample.
+template <class Sample>
+void drawCurve(Context& ctx, double from, double to, double setting, Sample sample) {
+    ctx.SetStatus("Graphing function...");
+    bool stopped = false;
+    Sweep(from, to, sweepStep(setting, from, to), [&](double v) {
+        sample(v);
+        stopped = ctx.s.CriticalError;
+        return !stopped;
+    });
+    if (stopped) {
+        ctx.SetStatus("Critical graphing error.");
+        return;
+    }
+    if (ctx.s.Settings.Axes.Value == 1) Showgrid(ctx);
+    ctx.SetStatus("Ready");
+}
+
+// A part of the pair text; a comma first or last leaves that part empty.
+std::string part(const std::string& text, long start, long length) {
+    if (length <= 0) return {};
+    return text.substr(static_cast<size_t>(start), static_cast<size_t>(length));
+}
+
+}  // namespace
+
+void PolarGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
+    const ConsoleState& s = ctx.s;
+    drawCurve(ctx, s.TMin, s.TMax, s.TStep, [&](double theta) {
+        const double r = num(ev.eval(fstr, theta));
+        plotWorldPoint(ctx, r * std::cos(theta), r * std::sin(theta));
+    });
+}
+
+void ParamGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
+    ConsoleState& s = ctx.s;
+    const size_t comma = fstr.find(',');
+    if (comma == std::string::npos) {
+        ctx.SetStatus("Graphing function...");
+        ctx.MsgBox("No comma!");
+        signalallerrors(s);
+        return;
+    }
+    const long c = static_cast<long>(comma) + 1, length = static_cast<long>(fstr.size());
+    const std::string xPart = part(fstr, 1, c - 2);
+    const std::string yPart = part(fstr, c, length - c - 1);
+    drawCurve(ctx, s.PMin, s.PMax, s.PStep, [&](double t) {
+        const double x = num(ev.eval(xPart, t));
+        const double y = num(ev.eval(yPart, t));
+        plotWorldPoint(ctx, x, y);
+    });
+}
+
+}  // namespace plotmere

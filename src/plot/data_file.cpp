@@ -1,0 +1,84 @@
+#include "plot/data_file.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "expr/number_text.h"
+#include "plot/axes.h"
+#include "plot/window.h"
+
+namespace plotmere {
+
+namespace {
+
+void problem(Context& ctx, const char* what, const std::string& name) {
+    ctx.s.ScriptError = true;
+    ctx.MsgBox(std::string(what) + "\"" + name + "\"");
+}
+
+struct Numbers {
+    std::vector<double> values;
+    bool complete = true;  // false: reading stopped at an item that is no number
+};
+
+// The items of the file in order: separated by commas or line breaks, blanks
+// around them dropped, blank lines skipped.
+Numbers readNumbers(std::istream& in) {
+    Numbers numbers;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        std::istringstream items(line);
+        for (std::string item; std::getline(items, item, ',');) {
+            auto value = ParseNumber(item);
+            if (!value) {
+                numbers.complete = false;
+                return numbers;
+            }
+            numbers.values.push_back(*value);
+        }
+    }
+    return numbers;
+}
+
+bool inside(const ConsoleState& s, double x, double y) {
+    return s.XMin < x && x < s.XMax && s.YMin < y && y < s.YMax;
+}
+
+}  // namespace
+
+void PlotFileCommand(Context& ctx, Evaluator& ev, const std::string& command) {
+    if (command.size() < 2 || command[1] != 'P') return;
+    if (command.size() < 9) {  // no room for a name
+        problem(ctx, "Problem with file: ", "");
+        return;
+    }
+    PlotDataFile(ctx, ev, command.substr(7, command.size() - 9));
+}
+
+void PlotDataFile(Context& ctx, Evaluator& ev, const std::string& name) {
+    ctx.SetStatus("Plotting...");
+    std::ifstream file(name);
+    if (!file) return problem(ctx, "Problem with file: ", name);
+
+    DimWin(ctx, ev);
+    const Numbers numbers = readNumbers(file);
+    const std::vector<double>& v = numbers.values;
+    const ConsoleState& s = ctx.s;
+    const Rgb color = QBColor(s.GraphingColor);
+    for (size_t i = 2; i + 1 < v.size(); i += 2) {
+        const double x0 = v[i - 2], y0 = v[i - 1], x = v[i], y = v[i + 1];
+        if (inside(s, x, y)) {
+            ctx.picture.Line(ToSingle(MapToPicX(ctx, x)), ToSingle(MapToPicY(ctx, y)), ToSingle(MapToPicX(ctx, x0)),
+                             ToSingle(MapToPicY(ctx, y0)), color);
+        }
+    }
+    // A file that ends inside a pair, or with no pair at all, holds a missing value.
+    if (!numbers.complete || v.size() < 2 || v.size() % 2 != 0) {
+        return problem(ctx, "Problem inside file: ", name);
+    }
+    if (s.Settings.Axes.Value == 1) Showgrid(ctx);
+}
+
+}  // namespace plotmere
