@@ -7,8 +7,8 @@ namespace plotmere {
 namespace {
 
 constexpr float TickLength = 50;
-// Beyond this many ticks on one side of an axis only the visible ones are
-// drawn, and the walk itself is bounded, so any spacing ends soon.
+// Any spacing must end soon: the first ticks on one side of an axis are all
+// drawn, then only visible ones, up to as many again, and the walk is bounded.
 constexpr long AllDrawnTicks = 10000;
 constexpr long MaxSteps = 10000000;
 
@@ -18,10 +18,15 @@ constexpr long MaxSteps = 10000000;
 template <class Draw, class Visible>
 void walkTicks(double step, double limit, double direction, Draw draw, Visible visible) {
     if (!(step > 0)) return;
-    long count = 0;
+    long count = 0, visibleDrawn = 0;
     for (double i = 0; direction > 0 ? i < limit : i > limit; ++count) {
         if (count >= MaxSteps) return;
-        if (count < AllDrawnTicks || visible(i)) draw(i);
+        if (count < AllDrawnTicks) {
+            draw(i);
+        } else if (visible(i)) {
+            if (++visibleDrawn > AllDrawnTicks) return;
+            draw(i);
+        }
         const double next = i + direction * step;
         if (next == i) return;
         i = next;

@@ -14,7 +14,7 @@ namespace {
 constexpr double StepDivisor = 5000;
 // A step so fine that the sweep would take more samples than this is
 // coarsened to this many, so that any setting draws in reasonable time.
-constexpr double MaxSamples = 2000000;
+constexpr double MaxSamples = 200000;
 
 double sweepStep(double setting, double from, double to) {
     const double step = setting / StepDivisor;

@@ -1,0 +1,45 @@
+// Saving the picture through the save dialog.
+
+#include "support/console_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class SaveTest : public ConsoleTest {};
+
+TEST_F(SaveTest, WritesTheChosenFileAndKeepsItsName) {
+    EXPECT_EQ(s.Dialog1.FileName, "untitled");
+    EXPECT_EQ(s.Dialog1.Filter, "Picture | *.bmp");
+    EXPECT_EQ(s.Dialog1.Flags, 6);
+
+    host.AnswerNextSave("graph1");
+    console.Click("Saver");
+    EXPECT_EQ(events(), Events{"status graph1.bmp"});
+    ASSERT_EQ(picture.of("SaveBmp").size(), 1u);
+    EXPECT_EQ(picture.of("SaveBmp")[0].path, "graph1.bmp");
+
+    console.Click("Saver");  // cancelled this time
+    EXPECT_EQ(events(), Events{"status Save cancelled."});
+    EXPECT_EQ(picture.of("SaveBmp").size(), 1u);
+    EXPECT_EQ(s.Dialog1.FileName, "graph1.bmp");
+}
+
+TEST_F(SaveTest, ThePresetNameSavesNothing) {
+    host.AnswerNextSave("untitled");
+    console.Click("Saver");
+    EXPECT_EQ(events(), Events{"status Save cancelled."});
+    EXPECT_TRUE(picture.of("SaveBmp").empty());
+}
+
+TEST_F(SaveTest, AFileThatCannotBeWrittenIsReported) {
+    picture.saveSucceeds = false;
+    host.AnswerNextSave("/no/such/folder/g.bmp");
+    console.Click("Saver");
+    EXPECT_EQ(events(), (Events{"status /no/such/folder/g.bmp",
+                                "message [Plotmere] The picture could not be saved as /no/such/folder/g.bmp."}));
+}
+
+}  // namespace
+}  // namespace plotmere::testing
