@@ -3,6 +3,8 @@
 // dispatch of command strings and the memory buttons. Owns the state, the
 // evaluator and the context they share.
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,8 @@ public:
     // Returns false for a name without a click handler.
     bool Click(std::string_view control);
     void Tick(TimerId timer);
+    // A mouse press on the picture, in picture units. False while busy.
+    bool MouseDown(float u, float v);
     static constexpr const char* DefaultButton = "Evaluate";
     static constexpr const char* CancelButton = "GetOut";
 
@@ -37,6 +41,18 @@ public:
     void SetMem_Click();
     void SetFunc_Click();
     void WhichOp_Click();
+    void Root_Click();
+    void LocalMin_Click();
+    void LocalMax_Click();
+    void Integrate_Click();
+    void Trace_Click();
+    void ZOut_Click();
+    void MLeft_Click();
+    void Left_Click();
+    void Right_Click();
+    void MRight_Click();
+    void ClearScreen_Click();
+    void GfxSpeed_Timer();
     void Standard_Click();
     void TrigWin_Click();
     void Saver_Click();
@@ -53,8 +69,12 @@ public:
     void RunString(std::string& fstr, double X);
 
 private:
-    using Handler = void (Console::*)();
-    void runGuarded(Handler handler, bool evenWhileBusy);
+    using Calculation = std::function<std::optional<double>(const std::string& fstr)>;
+    void runGuarded(const std::function<void()>& handler, bool evenWhileBusy);
+    std::string typedFunction() const;
+    void calculate(const char* status, const Calculation& compute);
+    void showCalculated(const std::optional<double>& result);
+    void moveGuess(int steps);
 
     ConsoleState s_;
     Context ctx_;

@@ -9,7 +9,7 @@ namespace {
 
 struct ClickHandler {
     std::string_view control;
-    void (Console::*handler)();
+    void (Console::*handler)();  // null: a control with no command behind it
     bool evenWhileBusy;
 };
 
@@ -19,6 +19,18 @@ const std::array clickHandlers{
     ClickHandler{"SetMem", &Console::SetMem_Click, false},
     ClickHandler{"SetFunc", &Console::SetFunc_Click, false},
     ClickHandler{"WhichOp", &Console::WhichOp_Click, false},
+    ClickHandler{"Root", &Console::Root_Click, false},
+    ClickHandler{"LocalMin", &Console::LocalMin_Click, false},
+    ClickHandler{"LocalMax", &Console::LocalMax_Click, false},
+    ClickHandler{"Integrate", &Console::Integrate_Click, false},
+    ClickHandler{"Trace", &Console::Trace_Click, false},
+    ClickHandler{"Command10", nullptr, false},
+    ClickHandler{"ZOut", &Console::ZOut_Click, false},
+    ClickHandler{"MLeft", &Console::MLeft_Click, false},
+    ClickHandler{"Left", &Console::Left_Click, false},
+    ClickHandler{"Right", &Console::Right_Click, false},
+    ClickHandler{"MRight", &Console::MRight_Click, false},
+    ClickHandler{"ClearScreen", &Console::ClearScreen_Click, false},
     ClickHandler{"Standard", &Console::Standard_Click, false},
     ClickHandler{"TrigWin", &Console::TrigWin_Click, false},
     ClickHandler{"Saver", &Console::Saver_Click, false},
@@ -34,7 +46,7 @@ const std::array clickHandlers{
 bool Console::Click(std::string_view control) {
     for (const auto& entry : clickHandlers) {
         if (entry.control == control) {
-            runGuarded(entry.handler, entry.evenWhileBusy);
+            if (entry.handler) runGuarded([this, &entry] { (this->*entry.handler)(); }, entry.evenWhileBusy);
             return true;
         }
     }
@@ -42,10 +54,13 @@ bool Console::Click(std::string_view control) {
 }
 
 void Console::Tick(TimerId timer) {
-    if (timer == TimerId::TextReset) runGuarded(&Console::TextReset_Timer, true);
+    // The fade may run in the middle of a command; a redraw waits for the next
+    // tick of its timer, which stays enabled until the redraw has run.
+    if (timer == TimerId::TextReset) runGuarded([this] { TextReset_Timer(); }, true);
+    else runGuarded([this] { GfxSpeed_Timer(); }, false);
 }
 
-void Console::runGuarded(Handler handler, bool evenWhileBusy) {
+void Console::runGuarded(const std::function<void()>& handler, bool evenWhileBusy) {
     if (busy_ && !evenWhileBusy) return;
     struct BusyScope {
         bool& flag;
@@ -54,7 +69,7 @@ void Console::runGuarded(Handler handler, bool evenWhileBusy) {
         ~BusyScope() { flag = before; }
     } busy(busy_);
     try {
-        (this->*handler)();
+        handler();
     } catch (const EvalFailure& failure) {
         ctx_.MsgBox(RunTimeErrorText(failure));
         s_.Console.Caption = "Plotmere";

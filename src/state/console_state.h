@@ -39,6 +39,11 @@ struct ConsoleState {
     bool ScriptMode = false;
 
     double guess = 0;
+
+    // The zoom box between its two presses.
+    bool ScreenClicked = false;
+    int SelectionUstart = 0;
+    int SelectionVstart = 0;
     int GraphingColor = 0;
 
     // Memory: m, F and the named variables.

@@ -5,10 +5,12 @@
 #include <string>
 
 #include "state/controls.h"
+#include "state/picture.h"
 
 namespace plotmere {
 
 enum class MsgIcon { None, Exclamation };
+enum class SystemColorId { MenuText, Highlight, Window };
 
 class Host {
 public:
@@ -19,6 +21,10 @@ public:
     virtual void Beep() = 0;
     // Lets waiting window events run (and shows what the state now says).
     virtual void DoEvents() = 0;
+    // Waits about ms milliseconds while letting window events run.
+    virtual void Pause(int ms) = 0;
+    // The desktop's colours for menu text, highlight and window background.
+    virtual Rgb SystemColor(SystemColorId id) = 0;
     // Empties the clipboard, then puts the text on it.
     virtual void SetClipboardText(const std::string& text) = 0;
     // The timer was enabled (its interval starts afresh) or disabled.

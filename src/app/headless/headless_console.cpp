@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "console/control_names.h"
+#include "expr/number_text.h"
 
 namespace plotmere {
 
@@ -54,15 +55,15 @@ std::string HeadlessConsole::perform(std::string_view line) {
     if (action == "type") return type(rest);
     if (action == "answer") return answer(rest);
     if (action == "picture") return picture(rest);
-    static constexpr std::string_view known[] = {"click", "check", "choose", "key", "wait", "show"};
+    static constexpr std::string_view known[] = {"click", "check", "choose", "key", "wait", "show", "press"};
     if (std::find(std::begin(known), std::end(known), action) == std::end(known)) {
         return "unknown action '" + std::string(action) + "'";
     }
     auto [argument, extra] = firstWord(rest);
     if (argument.empty()) return "'" + std::string(action) + "' needs an argument";
-    if (action == "check" || action == "choose") {
-        return action == "check" ? check(argument, extra) : choose(argument, extra);
-    }
+    if (action == "check") return check(argument, extra);
+    if (action == "choose") return choose(argument, extra);
+    if (action == "press") return press(argument, extra);
     if (!extra.empty()) return "unexpected text after '" + std::string(argument) + "'";
     if (action == "click") return click(argument);
     if (action == "key") return key(argument);
@@ -118,6 +119,13 @@ std::string HeadlessConsole::wait(std::string_view ms) {
     return {};
 }
 
+std::string HeadlessConsole::press(std::string_view u, std::string_view v) {
+    auto x = ParseNumber(u), y = ParseNumber(v);
+    if (!x || !y || v.find(' ') != std::string_view::npos) return "press takes two picture coordinates";
+    console_.MouseDown(static_cast<float>(*x), static_cast<float>(*y));
+    return {};
+}
+
 std::string HeadlessConsole::answer(std::string_view fileName) {
     if (fileName.empty()) return "answer takes a file name or cancel";
     host_.AnswerNextSave(fileName == "cancel" ? std::string() : std::string(fileName));
@@ -134,6 +142,7 @@ std::string HeadlessConsole::show(std::string_view control) {
     ConsoleState& s = console_.state();
     std::optional<std::string> text;
     if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);
+    else if (control == "guess") text = FormatDouble(s.guess);
     else if (control == "Evaluate") text = s.Evaluate.Caption;
     else if (std::string* t = FindText(s, control)) text = *t;
     else if (Label* l = FindLabel(s, control)) text = l->Caption;

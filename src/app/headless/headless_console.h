@@ -33,6 +33,7 @@ private:
     std::string wait(std::string_view ms);
     std::string show(std::string_view control);
     std::string answer(std::string_view fileName);
+    std::string press(std::string_view u, std::string_view v);
     std::string picture(std::string_view fileName);
 
     std::ostream& out_;

@@ -43,6 +43,15 @@ void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
 }
 
 
+// The classic desktop colours.
+Rgb HeadlessHost::SystemColor(SystemColorId id) {
+    switch (id) {
+        case SystemColorId::MenuText: return {0, 0, 0};
+        case SystemColorId::Highlight: return {0, 0, 128};
+        default: return {255, 255, 255};
+    }
+}
+
 bool HeadlessHost::ShowSave(SaveDialog& dialog) {
     std::string answer = std::exchange(answer_, std::string());
     if (answer.empty()) return false;

@@ -17,6 +17,8 @@ public:
     void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) override;
     void Beep() override;
     void DoEvents() override {}
+    void Pause(int) override {}
+    Rgb SystemColor(SystemColorId id) override;
     void SetClipboardText(const std::string& text) override;
     void TimerChanged(const Timer& timer) override;
     void StatusShown(const std::string& text) override;

@@ -1,0 +1,18 @@
+#pragma once
+// The definite integral over the window: rectangles of a 4110th of the width,
+// each sample marked with a dark red dot.
+
+#include <optional>
+#include <string>
+
+#include "expr/evaluator.h"
+#include "state/context.h"
+
+namespace plotmere {
+
+// Sums step * f(x) for x = XMin, XMin + step, ... up to XMax (4111 samples when
+// the steps add up exactly), shows the sum in Result and returns it. Empty
+// when a sample fails to evaluate: such an integral has no number.
+std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::string& fstr);
+
+}  // namespace plotmere

@@ -1,0 +1,32 @@
+#pragma once
+// Root, minimum and maximum by one pass of 500 samples around the guess line,
+// spaced a 4110th of the window width apart.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "expr/evaluator.h"
+#include "state/context.h"
+
+namespace plotmere {
+
+struct Sample {
+    double x;
+    double score;
+};
+
+// The x of the lowest score; ties go to the earliest (leftmost) sample.
+// Empty for an empty table.
+std::optional<double> FindLowest(const std::vector<Sample>& group);
+
+// The sample with the smallest |f(x)|. Uses the domain its caller's DimWin left.
+// A sample whose evaluation fails takes no part; empty when none is left or an
+// unbalanced parenthesis stopped the search.
+std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const std::string& fstr, double guess);
+// The sample with the smallest f(x); reads the window first.
+std::optional<double> LocMin(Context& ctx, Evaluator& ev, const std::string& fstr, double guess);
+// The sample with the largest f(x); reads the window first.
+std::optional<double> LocMax(Context& ctx, Evaluator& ev, const std::string& fstr, double guess);
+
+}  // namespace plotmere

@@ -1,0 +1,69 @@
+// The Calculate frame: Root, Local Min, Local Max, Integrate and Trace on the
+// typed function, around the guess line.
+
+#include "analysis/guess_line.h"
+#include "analysis/integral.h"
+#include "analysis/search.h"
+#include "console/console.h"
+#include "expr/number_text.h"
+#include "expr/scanning.h"
+#include "plot/window.h"
+
+namespace plotmere {
+
+namespace {
+constexpr const char* RunningCaption = "Plotmere <running>";
+}  // namespace
+
+// The function as typed; spaces would read as unknown characters.
+std::string Console::typedFunction() const { return ss(s_.FunctionIn.Text); }
+
+void Console::showCalculated(const std::optional<double>& result) {
+    if (result) {
+        s_.Result.Caption = FormatDouble(*result);
+        ctx_.SetStatus("Ready");
+    } else {
+        ctx_.host.Beep();
+        ctx_.SetStatus("Error.");
+    }
+    s_.Console.Caption = "Plotmere";
+}
+
+void Console::calculate(const char* status, const Calculation& compute) {
+    DimWin(ctx_, eval_);
+    if (s_.CriticalError) return;
+    s_.Console.Caption = RunningCaption;
+    ctx_.SetStatus(status);
+    showCalculated(compute(typedFunction()));
+}
+
+void Console::Root_Click() {
+    s_.Console.Caption = RunningCaption;
+    ctx_.SetStatus("Getting root");
+    DimWin(ctx_, eval_);
+    if (s_.CriticalError) return;
+    showCalculated(FindRoot(ctx_, eval_, typedFunction(), s_.guess));
+}
+
+void Console::LocalMin_Click() {
+    calculate("Getting local minimum",
+              [this](const std::string& f) { return LocMin(ctx_, eval_, f, s_.guess); });
+}
+
+void Console::LocalMax_Click() {
+    calculate("Getting local maximum",
+              [this](const std::string& f) { return LocMax(ctx_, eval_, f, s_.guess); });
+}
+
+void Console::Integrate_Click() {
+    calculate("Integrating", [this](const std::string& f) { return Antiderivative(ctx_, eval_, f); });
+}
+
+void Console::Trace_Click() {
+    DimWin(ctx_, eval_);
+    if (s_.CriticalError) return;
+    s_.guess = s_.domain / 2 + s_.XMin;
+    DrawGuess(ctx_, s_.guess);
+}
+
+}  // namespace plotmere

@@ -1,0 +1,69 @@
+// Commands that change what the picture shows: Zoom Out, the guess-line
+// arrows, Clear Screen, the zoom box and its delayed redraw.
+
+#include "analysis/guess_line.h"
+#include "analysis/zoom_box.h"
+#include "console/console.h"
+#include "expr/number_text.h"
+#include "plot/cartesian.h"
+#include "plot/window.h"
+
+namespace plotmere {
+
+namespace {
+// Long enough for each colour of the flash to be seen.
+constexpr int FlashPauseMs = 40;
+}  // namespace
+
+void Console::ZOut_Click() {
+    s_.Console.Caption = "Plotmere <running>";
+    DimWin(ctx_, eval_);
+    const double halfWidth = s_.domain / 2, halfHeight = s_.range / 2;
+    s_.Text3.Text = FormatDouble(s_.XMax + halfWidth);
+    s_.Text4.Text = FormatDouble(s_.XMin - halfWidth);
+    s_.Text5.Text = FormatDouble(s_.YMax + halfHeight);
+    s_.Text6.Text = FormatDouble(s_.YMin - halfHeight);
+    ClearScreen_Click();
+    Evaluate_Click();
+    s_.Console.Caption = "Plotmere";
+}
+
+// Moves the guess line by the given number of search steps (a 4110th of the
+// window each), repairing the column it leaves.
+void Console::moveGuess(int steps) {
+    DimWin(ctx_, eval_);
+    ReDraw(ctx_, eval_, typedFunction(), s_.guess);
+    s_.guess = s_.guess + steps * s_.domain / 4110;
+    DrawGuess(ctx_, s_.guess);
+}
+
+void Console::MLeft_Click() { moveGuess(-100); }
+void Console::Left_Click() { moveGuess(-10); }
+void Console::Right_Click() { moveGuess(10); }
+void Console::MRight_Click() { moveGuess(100); }
+
+void Console::ClearScreen_Click() {
+    Picture& picture = ctx_.picture;
+    picture.SetBackColor(ctx_.host.SystemColor(SystemColorId::MenuText));
+    ctx_.host.DoEvents();
+    ctx_.host.Pause(FlashPauseMs);
+    picture.SetBackColor(ctx_.host.SystemColor(SystemColorId::Highlight));
+    ctx_.host.DoEvents();
+    ctx_.host.Pause(FlashPauseMs);
+    picture.SetBackColor(ctx_.host.SystemColor(SystemColorId::Window));
+    picture.Cls();
+}
+
+void Console::GfxSpeed_Timer() {
+    Activate();
+    s_.Console.Caption = "Plotmere";
+    ctx_.SetTimerEnabled(s_.GfxSpeed, false);
+}
+
+bool Console::MouseDown(float u, float v) {
+    if (busy_) return false;
+    runGuarded([this, u, v] { Picture1_MouseDown(ctx_, eval_, u, v); }, false);
+    return true;
+}
+
+}  // namespace plotmere
