@@ -12,7 +12,9 @@ constexpr const char* HelpAddress = "https://plotmere.example.org/help";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
-Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {}
+Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
+    eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
+}
 
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
@@ -38,6 +40,10 @@ void Console::Activate() {
 
 void Console::RunString(std::string& fstr, double X) {
     fstr = ss(fstr);
+    if (fstr.starts_with('"')) {
+        scripts_.RunScript(fstr);
+        return;
+    }
     if (s_.WhichOp.Value == 0) {
         const Value r = eval_.eval(fstr, X);
         if (!s_.EvalError) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/script_runner.h"
 #include "expr/evaluator.h"
 #include "state/context.h"
 
@@ -20,6 +21,7 @@ public:
     ConsoleState& state() { return s_; }
     Context& context() { return ctx_; }
     Evaluator& evaluator() { return eval_; }
+    Scripts& scripts() { return scripts_; }
 
     // Front ends deliver user events here, by control name. A run-time failure
     // that reaches a handler is reported and ends it; while one command runs
@@ -56,6 +58,7 @@ private:
     ConsoleState s_;
     Context ctx_;
     Evaluator eval_;
+    Scripts scripts_{*this};
     bool busy_ = false;
 };
 
