@@ -44,6 +44,10 @@ public:
     void HelpMe_Click();
     void ClearHistory_Click();
     void GetOut_Click();
+    void GotoFunkList_Click();
+    // The FunctionList window's "OK" and "Cancel".
+    void Command2_Click();
+    void Command1_Click();
 
     // Runs the function slots: slot 0 in evaluate mode, every switched-on slot
     // in graph mode.
