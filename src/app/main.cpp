@@ -12,10 +12,19 @@ namespace {
 int runHeadless(int argc, char** argv) {
     plotmere::ImagePicture picture;
     plotmere::HeadlessConsole console(std::cout, std::cerr, picture);
-    if (argc < 3) return console.Run(std::cin);
-    std::ifstream file(argv[2]);
+    int fileArg = 2;
+    if (argc > 2 && std::strcmp(argv[2], "--scripts") == 0) {
+        if (argc < 4) {
+            std::cerr << "plotmere: --scripts needs a folder\n";
+            return 2;
+        }
+        console.console().scripts().SetFolder(argv[3]);
+        fileArg = 4;
+    }
+    if (argc <= fileArg) return console.Run(std::cin);
+    std::ifstream file(argv[fileArg]);
     if (!file) {
-        std::cerr << "plotmere: cannot read " << argv[2] << '\n';
+        std::cerr << "plotmere: cannot read " << argv[fileArg] << '\n';
         return 2;
     }
     return console.Run(file);
