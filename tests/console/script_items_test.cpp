@@ -84,14 +84,5 @@ TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {
     }
 }
 
-TEST(ReadScriptLinesTest, ReadsUpToTheLargestCount) {
-    std::string text = "32767\n";
-    for (int i = 0; i < 32767; ++i) text += "x\n";
-    std::istringstream in(text);
-    const auto lines = ReadScriptLines(in);
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(lines->size(), 32767u);
-}
-
 }  // namespace
 }  // namespace plotmere::testing

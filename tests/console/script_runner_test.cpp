@@ -1,9 +1,6 @@
 // Script files run through the Evaluate command: their messages, end marks,
 // conditional lines, failures and refused nested starts.
 
-#include "console/script_runner.h"
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -58,13 +55,6 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsIt) {
                                 "message [Plotmere] sin(x)", "status Evaluating input"}));
     EXPECT_EQ(s.FunctionIn.List, (Lines{"x^2", "sin(x)"}));
     EXPECT_EQ(s.FunctionIn.Text, "sin(x)");
-}
-
-TEST_F(ScriptTest, LinesRunWithTheXOfTheXBox) {
-    folder.write("sq", "1,x^2");
-    s.Xequals.Text = "1+2";
-    run("\"sq\"");
-    EXPECT_EQ(s.Result.Caption, "9");
 }
 
 TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
@@ -250,16 +240,6 @@ TEST_F(ScriptTest, AConditionWithoutAColonEndsTheScript) {
               boxes({"file found", "file closed", "?a:x",
                      "Conditional line ?a:x needs a label of 2 or more characters, then a colon."}));
     EXPECT_TRUE(s.FunctionIn.List.empty());
-}
-
-TEST(ScriptFolderTest, LiesInTheHomeFolderOrTheCurrentOne) {
-    const char* saved = std::getenv("HOME");
-    const std::string home = saved ? saved : "";
-    setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(DefaultScriptFolder(), std::filesystem::path("/home/someone/plotmere"));
-    unsetenv("HOME");
-    EXPECT_EQ(DefaultScriptFolder(), std::filesystem::path("plotmere"));
-    if (saved) setenv("HOME", home.c_str(), 1);
 }
 
 }  // namespace

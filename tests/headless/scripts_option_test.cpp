@@ -36,11 +36,5 @@ TEST(ScriptsOptionTest, RunsScriptsFromTheGivenFolder) {
               "Result: 6\n");
 }
 
-TEST(ScriptsOptionTest, NeedsAFolder) {
-    const std::string out =
-        outputOf(std::string("'") + PLOTMERE_BINARY + "' --headless --scripts 2>&1; echo $?");
-    EXPECT_EQ(out, "plotmere: --scripts needs a folder\n2\n");
-}
-
 }  // namespace
 }  // namespace plotmere::testing
