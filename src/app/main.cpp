@@ -12,13 +12,17 @@ namespace {
 
 struct HeadlessOptions {
     double scale = 1;
+    const char* scripts = nullptr;
     const char* file = nullptr;
 };
 
-// --headless [--scale N] [FILE]; false (with a complaint) when they don't read.
+// --headless [--scale N] [--scripts DIR] [FILE]; false (with a complaint)
+// when they don't read.
 bool readOptions(int argc, char** argv, HeadlessOptions& options) {
     for (int i = 2; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
+        if (std::strcmp(argv[i], "--scripts") == 0 && i + 1 < argc) {
+            options.scripts = argv[++i];
+        } else if (std::strcmp(argv[i], "--scale") == 0 && i + 1 < argc) {
             options.scale = std::atof(argv[++i]);
             if (!(options.scale >= 1 && options.scale <= 16)) {
                 std::cerr << "plotmere: --scale takes a number from 1 to 16\n";
@@ -27,7 +31,7 @@ bool readOptions(int argc, char** argv, HeadlessOptions& options) {
         } else if (!options.file && argv[i][0] != '-') {
             options.file = argv[i];
         } else {
-            std::cerr << "usage: plotmere --headless [--scale N] [FILE]\n";
+            std::cerr << "usage: plotmere --headless [--scale N] [--scripts DIR] [FILE]\n";
             return false;
         }
     }
@@ -39,6 +43,7 @@ int runHeadless(int argc, char** argv) {
     if (!readOptions(argc, argv, options)) return 2;
     plotmere::ImagePicture picture(options.scale);
     plotmere::HeadlessConsole console(std::cout, std::cerr, picture);
+    if (options.scripts) console.console().scripts().SetFolder(options.scripts);
     if (!options.file) return console.Run(std::cin);
     std::ifstream file(options.file);
     if (!file) {

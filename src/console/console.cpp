@@ -19,6 +19,7 @@ constexpr const char* ContactAddress = "help@plotmere.example.org";
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
     s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
     s_.Dialog1.Filter = "Picture | *.bmp";
+    eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
 }
 
 void Console::Evaluate_Click() {
@@ -51,7 +52,11 @@ void Console::Activate() {
 
 void Console::RunString(std::string& fstr, double X) {
     fstr = ss(fstr);
-    if (!fstr.empty() && fstr[0] == '@') {
+    if (fstr.starts_with('"')) {
+        scripts_.RunScript(fstr);
+        return;
+    }
+    if (fstr.starts_with('@')) {
         PlotFileCommand(ctx_, eval_, fstr);
         return;
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/script_runner.h"
 #include "expr/evaluator.h"
 #include "state/context.h"
 
@@ -22,6 +23,7 @@ public:
     ConsoleState& state() { return s_; }
     Context& context() { return ctx_; }
     Evaluator& evaluator() { return eval_; }
+    Scripts& scripts() { return scripts_; }
 
     // Front ends deliver user events here, by control name. A run-time failure
     // that reaches a handler is reported and ends it; while one command runs
@@ -61,6 +63,10 @@ public:
     void HelpMe_Click();
     void ClearHistory_Click();
     void GetOut_Click();
+    void GotoFunkList_Click();
+    // The FunctionList window's "OK" and "Cancel".
+    void Command2_Click();
+    void Command1_Click();
 
     // Runs the function slots: slot 0 in evaluate mode, every switched-on slot
     // in graph mode.
@@ -79,6 +85,7 @@ private:
     ConsoleState s_;
     Context ctx_;
     Evaluator eval_;
+    Scripts scripts_{*this};
     bool busy_ = false;
 };
 

@@ -39,6 +39,9 @@ const std::array clickHandlers{
     ClickHandler{"HelpMe", &Console::HelpMe_Click, false},
     ClickHandler{"ClearHistory", &Console::ClearHistory_Click, false},
     ClickHandler{"GetOut", &Console::GetOut_Click, true},
+    ClickHandler{"GotoFunkList", &Console::GotoFunkList_Click, false},
+    ClickHandler{"Command2", &Console::Command2_Click, false},
+    ClickHandler{"Command1", &Console::Command1_Click, false},
 };
 
 }  // namespace

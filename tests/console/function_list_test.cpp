@@ -1,0 +1,86 @@
+// The FunctionList window: opening reloads it from the slots and the function
+// box, "OK" stores it, "Cancel" drops it.
+
+#include <array>
+#include <string>
+
+#include "support/console_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+class FunctionListTest : public ConsoleTest {
+protected:
+    void open() { ASSERT_TRUE(console.Click("GotoFunkList")); }
+    void ok() { ASSERT_TRUE(console.Click("Command2")); }
+    void cancel() { ASSERT_TRUE(console.Click("Command1")); }
+    FunctionListWindow& w = s.FunctionList;
+};
+
+TEST_F(FunctionListTest, OpeningReloadsEveryRowAndTakesRowZeroFromTheFunctionBox) {
+    EXPECT_FALSE(w.Loaded);
+    s.FunctionTexts = {"old", "", "x+2", "", "", "", "", "", "", "9"};
+    s.FunctionOn = {0, 0, 1, 0, 0, 0, 0, 0, 0, 2};
+    w.f[5].Text = "typed, never stored";
+    s.FunctionIn.Text = "sin(x)";
+    open();
+    EXPECT_TRUE(w.Loaded);
+    EXPECT_TRUE(w.FunctionList.Visible);
+    EXPECT_EQ(s.FunctionTexts[0], "sin(x)");
+    for (size_t i = 0; i < w.f.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(w.f[i].Text, s.FunctionTexts[i]);
+        EXPECT_EQ(w.OnChk[i].Value, s.FunctionOn[i]);
+    }
+}
+
+TEST_F(FunctionListTest, OkStoresTheRowsAndCancelDropsThem) {
+    open();
+    w.f[0].Text = "x^2";
+    w.f[4].Text = "2 * x";
+    w.OnChk[4].Value = 1;
+    w.OnChk[7].Value = 2;
+    ok();
+    // Row 0 was off: no Evaluate had switched slot 0 on yet.
+    EXPECT_EQ(s.FunctionIn.Text, "x^2");
+    EXPECT_EQ(s.FunctionTexts[4], "2 * x");  // exactly as typed
+    EXPECT_EQ(s.FunctionOn, (std::array<int, 10>{0, 0, 0, 0, 1, 0, 0, 2, 0, 0}));
+    EXPECT_TRUE(s.Console.Visible);
+    EXPECT_FALSE(w.FunctionList.Visible);
+
+    open();
+    w.f[2].Text = "edited";
+    w.OnChk[4].Value = 0;
+    cancel();
+    EXPECT_EQ(s.FunctionTexts[2], "");
+    EXPECT_EQ(s.FunctionOn[4], 1);
+    EXPECT_FALSE(w.FunctionList.Visible);
+    open();
+    EXPECT_EQ(w.f[2].Text, "");
+    EXPECT_EQ(w.OnChk[4].Value, 1);
+}
+
+TEST_F(FunctionListTest, EvaluateSwitchesRowZeroOnAgain) {
+    open();
+    w.OnChk[0].Value = 0;
+    ok();
+    EXPECT_EQ(s.FunctionOn[0], 0);
+    console.Click("Evaluate");
+    EXPECT_EQ(s.FunctionOn[0], 1);
+    open();
+    EXPECT_EQ(w.OnChk[0].Value, 1);
+}
+
+TEST_F(FunctionListTest, ASlotLosesItsSpacesOnceItHasRun) {
+    open();
+    w.f[3].Text = "2 * x";
+    ok();
+    open();
+    EXPECT_EQ(w.f[3].Text, "2 * x");
+    console.RunString(s.FunctionTexts[3], 1);
+    open();
+    EXPECT_EQ(w.f[3].Text, "2*x");
+}
+
+}  // namespace
+}  // namespace plotmere::testing

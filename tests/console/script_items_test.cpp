@@ -1,0 +1,88 @@
+// Script files as comma-delimited items: how items are cut, cleaned and
+// counted.
+
+#include "console/script_items.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace plotmere::testing {
+namespace {
+
+using Items = std::vector<std::string>;
+using namespace std::string_literals;
+
+Items allItems(const std::string& text) {
+    std::istringstream in(text);
+    ItemReader reader(in);
+    Items items;
+    while (auto item = reader.Next()) items.push_back(*item);
+    return items;
+}
+
+TEST(ItemReaderTest, CutsAtCommasAndLineEnds) {
+    const std::pair<std::string, Items> rows[] = {
+        {"x,2\n", {"x", "2"}},
+        {"  x^2  ,\t3 \n", {"x^2", "3"}},
+        {"\"a,b\"\n", {"a,b"}},
+        {"\t\"  q  \" ,x", {"  q  ", "x"}},
+        {"\"a,b\"junk,c\n", {"a,b", "c"}},
+        {"\"open,x\nnext\n", {"open,x", "next"}},
+        {"\n", {""}},
+        {"x,\n\ny", {"x", "", "", "y"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"last", {"last"}},
+        {"", {}},
+    };
+    for (const auto& [text, expected] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(allItems(text), expected);
+    }
+}
+
+TEST(ItemReaderTest, PlainNumbersTakeTheirNormalForm) {
+    const std::pair<std::string, Items> rows[] = {
+        {"2.50", {"2.5"}},
+        {"1E3, -0, .5, 007, +4", {"1000", "0", "0.5", "7", "4"}},
+        {"\"2.50\"", {"2.50"}},
+        {"2.5.0,2x,1E999", {"2.5.0", "2x", "1E999"}},
+    };
+    for (const auto& [text, expected] : rows) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(allItems(text), expected);
+    }
+}
+
+TEST(ItemReaderTest, StopsAtALineThatIsNotText) { EXPECT_EQ(allItems("a,b\nx\0y\nz\n"s), (Items{"a", "b"})); }
+
+TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {
+    const std::pair<std::string, std::optional<Items>> rows[] = {
+        {"2\nx^2\nsin(x)\n", Items{"x^2", "sin(x)"}},
+        {"2,x,y,z", Items{"x", "y"}},
+        {"2\n\" x , y \"\n\n", Items{"x , y", ""}},
+        {"1.5\na\nb", Items{"a", "b"}},
+        {"2.5\na\nb\nc", Items{"a", "b"}},  // rounded as a 16-bit integer: halves to even
+        {"1\nx\n\0"s, Items{"x"}},          // what follows the last line is not read
+        {"3\nx\ny\n", std::nullopt},
+        {"0\nx", std::nullopt},
+        {"0.5\nx", std::nullopt},
+        {"-1\nx", std::nullopt},
+        {"40000\nx", std::nullopt},
+        {"32767.5\nx", std::nullopt},
+        {"two\nx\ny", std::nullopt},
+        {"", std::nullopt},
+        {"2\nx\0\ny"s, std::nullopt},
+    };
+    for (const auto& [text, expected] : rows) {
+        SCOPED_TRACE(text);
+        std::istringstream in(text);
+        EXPECT_EQ(ReadScriptLines(in), expected);
+    }
+}
+
+}  // namespace
+}  // namespace plotmere::testing

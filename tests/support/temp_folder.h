@@ -1,0 +1,38 @@
+#pragma once
+// A fresh folder of its own for one test, removed with everything in it.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace plotmere::testing {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("plotmere-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // Writes the file name (which may name a subfolder) with exactly these bytes.
+    void write(const std::string& name, const std::string& content) const {
+        std::filesystem::create_directories((path_ / name).parent_path());
+        std::ofstream(path_ / name, std::ios::binary) << content;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace plotmere::testing
