@@ -20,11 +20,11 @@ std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::str
     Sweep(s.XMin, s.XMax, s.domain / Width, [&](double x) {
         const double px = ((x - s.XMin) * Width) / s.domain;
         const Value y = ev.eval(fstr, x);
-        const Value y2 = s.EvalError ? Value() : ev.eval(fstr, x);
         if (s.CriticalError) {  // reported once, not per sample
             failed = true;
             return false;
         }
+        const Value y2 = s.EvalError ? Value() : ev.eval(fstr, x);
         if (s.EvalError || !y || !y2) {
             s.EvalError = false;
             failed = true;

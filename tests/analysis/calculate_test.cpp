@@ -1,0 +1,126 @@
+// The Calculate commands on the typed function: the searches around the guess
+// line, the integral with its dots, Trace and the stale flags of an invalid
+// window.
+
+#include "analysis/search.h"
+
+#include "support/console_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+using Events = std::vector<std::string>;
+
+class CalculateTest : public ConsoleTest {
+protected:
+    void window(const char* xmin, const char* xmax) {
+        s.Text4.Text = xmin;
+        s.Text3.Text = xmax;
+    }
+    std::string run(const char* button, const std::string& function) {
+        s.FunctionIn.Text = function;
+        console.Click(button);
+        return s.Result.Caption;
+    }
+};
+
+TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
+    // Right after start: the default window, guess 0, samples about -1.2165 ... 1.2117.
+    EXPECT_EQ(run("Root", "x-5"), "1.21167883211679");
+    EXPECT_EQ(events(), (Events{"status Getting root", "status Ready"}));
+    EXPECT_EQ(s.Console.Caption, "Plotmere");
+
+    window("0", "4110");  // integer samples -250 ... 249
+    EXPECT_EQ(run("LocalMin", "x^2"), "0");
+    EXPECT_EQ(run("Root", "x-100"), "100");
+    EXPECT_EQ(run("Root", "x-300"), "249");  // nearest in |f|, the root lies outside
+    EXPECT_EQ(run("LocalMin", "x"), "-250");
+    EXPECT_EQ(run("LocalMax", "x"), "249");
+    EXPECT_EQ(run("LocalMax", "7"), "-250");          // all tie: the leftmost
+    EXPECT_EQ(run("LocalMin", "A((xx)-400)"), "-20");  // two equal minima: the left one
+    s.guess = 3000;
+    EXPECT_EQ(run("LocalMin", "x"), "2750");
+    EXPECT_EQ(run("LocalMax", "x"), "3249");
+    EXPECT_EQ(run("Root", " x - 3 1 0 0 "), "3100");  // spaces are removed first
+}
+
+TEST_F(CalculateTest, FailedSamplesNeverWin) {
+    window("0", "4110");
+    EXPECT_EQ(run("LocalMin", "1/x"), "-1");  // 1/0 at x = 0 takes no part
+    EXPECT_EQ(run("Root", "1/(x-x)"), "-1");  // fails everywhere: no number, Result kept
+    EXPECT_EQ(events().back(), "status Error.");
+    EXPECT_EQ(run("Root", "R(x-10)"), "10");  // fails left of 10 only
+}
+
+TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
+    window("0", "4110");
+    EXPECT_EQ(run("Integrate", "1"), "4111");  // both ends included
+    EXPECT_EQ(events(), (Events{"status Integrating", "status Ready"}));
+    const auto dots = picture.of("PSet");
+    ASSERT_EQ(dots.size(), 4111u);
+    EXPECT_EQ(dots[0].color, (Rgb{128, 0, 0}));
+    EXPECT_EQ(dots[4110].x1, 4110);
+    EXPECT_EQ(run("Integrate", "x"), "8448105");
+    EXPECT_EQ(run("Integrate", "1/x"), "8448105");  // x = 0 is a sample: no number, Result kept
+    EXPECT_EQ(events().back(), "status Error.");
+
+    picture.calls.clear();
+    window("-10", "10");
+    run("Integrate", "xxx*1E6");  // far below and far above the picture: both on the top edge
+    ASSERT_GE(picture.of("PSet").size(), 4110u);  // the steps of 20/4110 may not hit 10 exactly
+    EXPECT_EQ(picture.of("PSet").front().y1, 0);
+    EXPECT_EQ(picture.of("PSet").back().y1, 0);
+}
+
+TEST_F(CalculateTest, UnbalancedParenthesisIsReportedOnce) {
+    for (const char* button : {"Root", "LocalMax", "Integrate"}) {
+        SCOPED_TRACE(button);
+        run(button, "(x");
+        const Events seen = events();
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
+        EXPECT_EQ(s.Console.Caption, "Plotmere");
+        s.FunctionIn.Text = "1";
+        console.Click("Evaluate");  // clears the flag for the next button
+        events();
+    }
+}
+
+TEST_F(CalculateTest, InvalidWindowStopsCommandsUntilTheNextEvaluate) {
+    window("5", "5");
+    run("LocalMin", "x");
+    EXPECT_EQ(events(), Events{"message [Plotmere] Invalid domain."});
+    EXPECT_EQ(s.Console.Caption, "Plotmere 7G");  // untouched
+    run("Root", "x");
+    EXPECT_EQ(s.Console.Caption, "Plotmere <running>");
+    EXPECT_EQ(events(), (Events{"status Getting root", "message [Plotmere] Invalid domain."}));
+
+    window("-10", "10");  // corrected, but the flag is stale
+    const std::string before = s.Result.Caption;
+    EXPECT_EQ(run("LocalMin", "x"), before);
+    EXPECT_TRUE(events().empty());
+    console.Click("Evaluate");
+    EXPECT_NE(run("LocalMin", "x"), before);
+}
+
+TEST_F(CalculateTest, TraceDrawsTheGuessLineAtTheCentre) {
+    window("0", "20");
+    console.Click("Trace");
+    console.Click("Trace");
+    EXPECT_EQ(s.guess, 10);
+    const auto lines = picture.of("Line");
+    ASSERT_EQ(lines.size(), 2u);  // drawn again, nothing erased
+    EXPECT_EQ(lines[0].x1, 2055);
+    EXPECT_EQ(lines[0].y2, 1851);
+    EXPECT_EQ(lines[0].color, (Rgb{0, 0, 128}));
+    EXPECT_EQ(run("Root", "x-100"), "11.2116788321169");  // the last sample, 249 steps right of 10
+    EXPECT_TRUE(events().size() == 2);  // Trace shows no status
+}
+
+TEST(FindLowestTest, TiesGoToTheFirstRow) {
+    EXPECT_EQ(FindLowest({{1, 5}, {2, 3}, {3, 3}, {4, 4}}), 2);
+    EXPECT_EQ(FindLowest({{1, 0}}), 1);
+    EXPECT_FALSE(FindLowest({}).has_value());
+}
+
+}  // namespace
+}  // namespace plotmere::testing
