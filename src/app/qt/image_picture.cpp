@@ -9,9 +9,10 @@ namespace {
 
 QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// Every device pixel the drawing area touches, the partly covered last row too.
 QSize deviceSize(double scale) {
-    return QSize(static_cast<int>(std::lround(ImagePicture::Width / ImagePicture::UnitsPerPixel * scale)),
-                 static_cast<int>(std::lround(ImagePicture::Height / ImagePicture::UnitsPerPixel * scale)));
+    return QSize(static_cast<int>(std::ceil(ImagePicture::Width / ImagePicture::UnitsPerPixel * scale)),
+                 static_cast<int>(std::ceil(ImagePicture::Height / ImagePicture::UnitsPerPixel * scale)));
 }
 
 }  // namespace
@@ -20,8 +21,12 @@ ImagePicture::ImagePicture(double scale) : scale_(scale), image_(deviceSize(scal
     image_.fill(back_);
 }
 
-QPointF ImagePicture::toDevice(float x, float y) const {
-    return QPointF(x * image_.width() / Width, y * image_.height() / Height);
+int ImagePicture::dotSize() const { return std::max(1, static_cast<int>(std::lround(scale_))); }
+
+// The device pixel a picture point falls in.
+QPoint ImagePicture::toDevice(float x, float y) const {
+    const double perUnit = scale_ / UnitsPerPixel;
+    return QPoint(static_cast<int>(std::floor(x * perUnit)), static_cast<int>(std::floor(y * perUnit)));
 }
 
 void ImagePicture::Cls() {
@@ -36,21 +41,25 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
     QPainter painter(&image_);
     QPen pen(toQColor(color));
-    pen.setWidthF(std::max(1.0, std::round(scale_)));
+    pen.setWidth(dotSize());
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
-    painter.drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    // Through the middle of the end dots, so that a line covers the same
+    // pixels as the points set along it. Far ends stay in floating point.
+    const double perUnit = scale_ / UnitsPerPixel, middle = dotSize() / 2.0;
+    auto end = [&](float x, float y) {
+        return QPointF(std::floor(x * perUnit) + middle, std::floor(y * perUnit) + middle);
+    };
+    painter.drawLine(end(x1, y1), end(x2, y2));
 }
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
-    const QPointF p = toDevice(x, y);
-    if (!(p.x() >= 0 && p.y() >= 0 && p.x() < image_.width() && p.y() < image_.height())) return;
-    const int size = std::max(1, static_cast<int>(std::lround(scale_)));
-    const int left = static_cast<int>(p.x()), top = static_cast<int>(p.y());
+    if (!(x >= 0 && y >= 0 && x < Width && y < Height)) return;
+    const QPoint p = toDevice(x, y);
     const QRgb rgb = qRgb(color.r, color.g, color.b);
-    for (int row = top; row < std::min(top + size, image_.height()); ++row) {
+    for (int row = p.y(); row < std::min(p.y() + dotSize(), image_.height()); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        for (int col = left; col < std::min(left + size, image_.width()); ++col) line[col] = rgb;
+        for (int col = p.x(); col < std::min(p.x() + dotSize(), image_.width()); ++col) line[col] = rgb;
     }
 }
 

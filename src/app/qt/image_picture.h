@@ -37,7 +37,8 @@ public:
     bool SaveBmp(const std::string& path) override;
 
 private:
-    QPointF toDevice(float x, float y) const;
+    QPoint toDevice(float x, float y) const;
+    int dotSize() const;
 
     double scale_;
     QImage image_;
