@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/headless/headless_host.h"
+#include "app/qt/image_picture.h"
 #include "console/console.h"
 
 namespace {
@@ -47,6 +48,27 @@ void BM_SweepSx(benchmark::State& state) {
         for (double x = -10; x <= 10; x += step) benchmark::DoNotOptimize(b.console.evaluator().eval("Sx", x));
     }
 }
+
+// A whole redraw in graph mode onto the image the window shows.
+void BM_Redraw(benchmark::State& state, int kind, const char* function, int slotCount) {
+    std::ostringstream out;
+    HeadlessHost host{out};
+    ImagePicture picture;
+    Console console{host, picture};
+    ConsoleState& s = console.state();
+    s.WhichOp.Value = 1;
+    s.GraphMode.Selected = kind;
+    for (int i = 1; i < slotCount; ++i) {
+        s.FunctionTexts[static_cast<size_t>(i)] = "x+" + std::to_string(i);
+        s.FunctionOn[static_cast<size_t>(i)] = 1;
+    }
+    s.FunctionIn.Text = function;
+    for (auto _ : state) console.Click("Evaluate");
+}
+
+BENCHMARK_CAPTURE(BM_Redraw, cartesian_ten_slots, 0, "Sx", 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Redraw, polar_default, 1, "x", 1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Redraw, parametric_default, 2, "(x,x*x)", 1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_CAPTURE(BM_Eval, x, "x");
 BENCHMARK_CAPTURE(BM_Eval, linear, "2x+1");
