@@ -7,6 +7,7 @@
 
 #include "app/headless/headless_console.h"
 #include "app/qt/image_picture.h"
+#include "app/qt/run_window.h"
 
 namespace {
 
@@ -57,6 +58,5 @@ int runHeadless(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "--headless") == 0) return runHeadless(argc, argv);
-    std::cerr << "plotmere: the window is not built yet; run plotmere --headless [FILE]\n";
-    return 1;
+    return plotmere::RunWindow(argc, argv);
 }

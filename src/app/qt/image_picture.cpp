@@ -33,7 +33,7 @@ void ImagePicture::Cls() {
     image_.fill(back_);
     if (!background_.isNull()) {
         QPainter painter(&image_);
-        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(background_.size()) * scale_), background_);
+        painter.drawImage(QRectF(QPointF(0, 0), background_.deviceIndependentSize() * scale_), background_);
     }
 }
 

@@ -28,12 +28,14 @@ public:
     double ScaleWidth() const override { return Width; }
     double ScaleHeight() const override { return Height; }
 
-    // The start-up picture, drawn under everything until it is removed.
+    // The start-up picture, drawn under everything until it is removed; its
+    // device pixel ratio says how many of its pixels make one pixel.
     void SetBackgroundPicture(const QImage& picture);
     // Redraws at another scale; what was drawn is scaled along.
     void SetScale(double scale);
     double scale() const { return scale_; }
     const QImage& image() const { return image_; }
+    QColor backColor() const { return back_; }
     bool SaveBmp(const std::string& path) override;
 
 private:

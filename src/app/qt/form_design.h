@@ -1,0 +1,42 @@
+#pragma once
+// A window as its design lists it: every control with its name, kind, caption
+// and place. The Qt windows are built from these tables.
+
+#include <span>
+
+namespace plotmere {
+
+enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, CheckBox, OptionButton, Picture };
+
+// The typefaces of the design; each is shown in the nearest face installed.
+enum class Face { Default, Arial975, CourierNew975, CourierNew9, SmallFonts675 };
+
+// Twips: 1440 to the inch, 15 to a pixel at 100 % scale.
+struct TwipRect {
+    int left, top, width, height;
+};
+
+struct ControlDesign {
+    ControlKind kind;
+    const char* name;          // option buttons share their group's name
+    const char* caption = "";  // boxes and bound labels show the state's text instead
+    TwipRect place{};
+    const char* frame = nullptr;  // the frame it lies in (place relative to it), or null
+    int index = 0;                // option buttons: the index in the group
+    Face face = Face::Default;
+    const char* toolTip = nullptr;
+};
+
+struct FormDesign {
+    const char* name;
+    int width, height;                        // inner area, twips
+    std::span<const ControlDesign> controls;  // frames first: later rows lie on top
+    const char* firstFocus = nullptr;
+    const char* defaultButton = nullptr;  // Enter
+    const char* cancelButton = nullptr;   // Esc
+};
+
+const FormDesign& ConsoleDesign();
+const FormDesign& SettingsDesign();
+
+}  // namespace plotmere

@@ -1,0 +1,128 @@
+#include "app/qt/form_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
+
+#include "app/qt/picture_widget.h"
+
+namespace plotmere {
+
+namespace {
+
+QFont font(const QStringList& families, double points) {
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(points);
+    return f;
+}
+
+// Each design face first, then the metric-compatible face a Debian machine has
+// ("Small Fonts", a plain sans serif, is nearest to Arial's twin).
+QFont fontOf(Face face) {
+    switch (face) {
+        case Face::Default: break;
+        case Face::Arial975: return font({"Arial", "Liberation Sans"}, 9.75);
+        case Face::CourierNew975: return font({"Courier New", "Liberation Mono"}, 9.75);
+        case Face::CourierNew9: return font({"Courier New", "Liberation Mono"}, 9);
+        case Face::SmallFonts675: return font({"Small Fonts", "Liberation Sans"}, 6.75);
+    }
+    return font({"Arial", "Liberation Sans"}, 8);
+}
+
+QRect pixels(const TwipRect& r) {
+    return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
+}
+
+QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* picture) {
+    const QString caption = c.caption;
+    switch (c.kind) {
+        case ControlKind::Frame: return new QGroupBox(caption, parent);
+        case ControlKind::Label: {
+            auto* label = new QLabel(caption, parent);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            return label;
+        }
+        case ControlKind::TextBox: return new QLineEdit(parent);
+        case ControlKind::ComboBox: {
+            auto* box = new QComboBox(parent);
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);  // the history is the state's to fill
+            return box;
+        }
+        case ControlKind::Button: return new QPushButton(caption, parent);
+        case ControlKind::CheckBox: return new QCheckBox(caption, parent);
+        case ControlKind::OptionButton: return new QRadioButton(caption, parent);
+        case ControlKind::Picture: return new PictureWidget(*picture, parent);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
+    setObjectName(design.name);
+    setFont(fontOf(Face::Default));
+    setFixedSize(Pixels(design.width), Pixels(design.height));
+    build(picture);
+    if (design.firstFocus) findChild<QWidget*>(design.firstFocus)->setFocus();
+    if (design.defaultButton) findChild<QPushButton*>(design.defaultButton)->setDefault(true);
+}
+
+void FormWindow::build(ImagePicture* picture) {
+    for (const ControlDesign& c : design_.controls) {
+        QWidget* parent = c.frame ? findChild<QGroupBox*>(c.frame) : static_cast<QWidget*>(this);
+        QWidget* control = makeControl(c, parent, picture);
+        control->setObjectName(c.name);
+        control->setGeometry(pixels(c.place));
+        if (c.face != Face::Default) control->setFont(fontOf(c.face));
+        if (c.toolTip) control->setToolTip(c.toolTip);
+        if (c.kind != ControlKind::OptionButton) continue;
+        auto* group = findChild<QButtonGroup*>(c.name, Qt::FindDirectChildrenOnly);
+        if (!group) {
+            group = new QButtonGroup(this);
+            group->setObjectName(c.name);
+        }
+        group->addButton(static_cast<QRadioButton*>(control), c.index);
+    }
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+    const char* button = nullptr;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: button = design_.defaultButton; break;
+        case Qt::Key_Escape: button = design_.cancelButton; break;
+        default: break;
+    }
+    if (button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        findChild<QPushButton*>(button)->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+    if (beside_ && !event->spontaneous()) {
+        move(beside_->frameGeometry().topRight() + QPoint(Pixels(120), 0));
+        beside_ = nullptr;
+    }
+    QWidget::showEvent(event);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+    emit closed();
+    QWidget::closeEvent(event);
+}
+
+}  // namespace plotmere

@@ -1,0 +1,32 @@
+#include "app/qt/picture_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace plotmere {
+
+PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+}
+
+void PictureWidget::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    // The screen may have changed since the last paint; the image follows it.
+    picture_.SetScale(devicePixelRatioF());
+    QPainter painter(this);
+    const QRect inner = contentsRect();
+    painter.setClipRect(inner);
+    painter.fillRect(inner, picture_.backColor());
+    const QImage& image = picture_.image();
+    painter.drawImage(QRectF(inner.topLeft(), QSizeF(image.size()) / picture_.scale()), image);
+}
+
+void PictureWidget::mousePressEvent(QMouseEvent* event) {
+    const QRect inner = contentsRect();
+    const QPointF at = event->position() - QPointF(inner.topLeft());
+    if (!inner.contains(event->position().toPoint())) return QFrame::mousePressEvent(event);
+    emit pressed(static_cast<float>(at.x() * ImagePicture::UnitsPerPixel),
+                 static_cast<float>(at.y() * ImagePicture::UnitsPerPixel));
+}
+
+}  // namespace plotmere

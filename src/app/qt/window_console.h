@@ -1,0 +1,33 @@
+#pragma once
+// The calculator with its windows: the core on the Qt platform, the Console
+// and Settings windows built from their designs, and the binding between them.
+
+#include "app/qt/form_window.h"
+#include "app/qt/image_picture.h"
+#include "app/qt/qt_host.h"
+#include "app/qt/state_binding.h"
+#include "console/console.h"
+
+namespace plotmere {
+
+class WindowConsole {
+public:
+    // Shows the Console window in its start-up state.
+    explicit WindowConsole(Dialogs& boxes);
+
+    Console& console() { return console_; }
+    QtHost& host() { return host_; }
+    ImagePicture& picture() { return picture_; }
+    FormWindow& consoleWindow() { return consoleWindow_; }
+    FormWindow& settingsWindow() { return settingsWindow_; }
+
+private:
+    ImagePicture picture_;
+    QtHost host_;
+    Console console_;
+    FormWindow consoleWindow_;
+    FormWindow settingsWindow_;
+    StateBinding binding_;
+};
+
+}  // namespace plotmere

@@ -1,0 +1,16 @@
+// The window tests run without a display unless told otherwise, also when the
+// build lists them.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "app/qt/window_style.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(plotmere::NewWindowStyle());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
