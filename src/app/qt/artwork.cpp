@@ -5,16 +5,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "state/picture.h"
+#include "app/qt/image_picture.h"
 
 namespace plotmere {
 
 namespace {
 
-QColor qb(int index) {
-    const Rgb c = QBColor(index);
-    return QColor(c.r, c.g, c.b);
-}
+QColor qb(int index) { return ToQColor(QBColor(index)); }
 
 // y = sin(x) across the box, one vertex a pixel.
 QPainterPath sineIn(const QRectF& box, double periods) {

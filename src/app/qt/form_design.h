@@ -6,7 +6,8 @@
 
 namespace plotmere {
 
-enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, CheckBox, OptionButton, Picture };
+// Swatch: a rectangle filled with a colour of the standard palette.
+enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, CheckBox, OptionButton, Picture, Swatch };
 
 // The typefaces of the design; each is shown in the nearest face installed.
 enum class Face { Default, Arial975, CourierNew975, CourierNew9, SmallFonts675 };
@@ -22,7 +23,7 @@ struct ControlDesign {
     const char* caption = "";  // boxes and bound labels show the state's text instead
     TwipRect place{};
     const char* frame = nullptr;  // the frame it lies in (place relative to it), or null
-    int index = 0;                // option buttons: the index in the group
+    int index = 0;                // option buttons: the index in the group; swatches: the QBColor index
     Face face = Face::Default;
     const char* toolTip = nullptr;
 };
@@ -38,5 +39,6 @@ struct FormDesign {
 
 const FormDesign& ConsoleDesign();
 const FormDesign& SettingsDesign();
+const FormDesign& FunctionListDesign();
 
 }  // namespace plotmere

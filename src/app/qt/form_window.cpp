@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 
 namespace plotmere {
@@ -41,6 +42,17 @@ QRect pixels(const TwipRect& r) {
     return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
 }
 
+QWidget* makeSwatch(int color, QWidget* parent) {
+    auto* swatch = new QFrame(parent);
+    swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, ToQColor(QBColor(color)));
+    palette.setColor(QPalette::WindowText, Qt::black);  // the border
+    swatch->setPalette(palette);
+    swatch->setAutoFillBackground(true);
+    return swatch;
+}
+
 QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* picture) {
     const QString caption = c.caption;
     switch (c.kind) {
@@ -62,6 +74,7 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
         case ControlKind::CheckBox: return new QCheckBox(caption, parent);
         case ControlKind::OptionButton: return new QRadioButton(caption, parent);
         case ControlKind::Picture: return new PictureWidget(*picture, parent);
+        case ControlKind::Swatch: return makeSwatch(c.index, parent);
     }
     return nullptr;
 }

@@ -7,8 +7,6 @@ namespace plotmere {
 
 namespace {
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
 // Every device pixel the drawing area touches, the partly covered last row too.
 QSize deviceSize(double scale) {
     return QSize(static_cast<int>(std::ceil(ImagePicture::Width / ImagePicture::UnitsPerPixel * scale)),
@@ -40,7 +38,7 @@ void ImagePicture::Cls() {
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
     QPainter painter(&image_);
-    QPen pen(toQColor(color));
+    QPen pen(ToQColor(color));
     pen.setWidth(dotSize());
     pen.setCapStyle(Qt::SquareCap);
     painter.setPen(pen);
@@ -64,7 +62,7 @@ void ImagePicture::PSet(float x, float y, Rgb color) {
 }
 
 void ImagePicture::SetBackColor(Rgb color) {
-    back_ = toQColor(color);
+    back_ = ToQColor(color);
     Cls();
 }
 

@@ -11,6 +11,8 @@
 
 namespace plotmere {
 
+inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
 class ImagePicture : public Picture {
 public:
     static constexpr double Width = 4110;   // picture units

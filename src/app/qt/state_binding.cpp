@@ -46,8 +46,7 @@ void showCombo(QComboBox* box, const ComboBox& combo) {
 
 void showLabel(QLabel* widget, const Label& label) {
     showText(widget, label.Caption);
-    const Rgb c = QBColor(label.ForeColor);
-    const QColor color(c.r, c.g, c.b);
+    const QColor color = ToQColor(QBColor(label.ForeColor));
     if (widget->palette().color(QPalette::WindowText) == color) return;
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);

@@ -12,10 +12,12 @@ WindowConsole::WindowConsole(Dialogs& boxes)
       console_(host_, picture_),
       consoleWindow_(ConsoleDesign(), &picture_),
       settingsWindow_(SettingsDesign(), nullptr),
-      binding_(console_, {&consoleWindow_, &settingsWindow_}) {
+      functionListWindow_(FunctionListDesign(), nullptr),
+      binding_(console_, {&consoleWindow_, &settingsWindow_, &functionListWindow_}) {
     picture_.SetBackgroundPicture(StartupPicture(picture_.scale()));
     host_.SetBoxParent(&consoleWindow_);
     settingsWindow_.PlaceBeside(&consoleWindow_);
+    functionListWindow_.PlaceBeside(&consoleWindow_);
     QObject::connect(&host_, &QtHost::refresh, &binding_, &StateBinding::Sync);
     QObject::connect(&host_, &QtHost::tick, &binding_, &StateBinding::Tick);
     QObject::connect(&host_, &QtHost::programEnded, &binding_, &StateBinding::CloseAll);

@@ -1,6 +1,7 @@
 #pragma once
-// The calculator with its windows: the core on the Qt platform, the Console
-// and Settings windows built from their designs, and the binding between them.
+// The calculator with its windows: the core on the Qt platform, the Console,
+// Settings and FunctionList windows built from their designs, and the binding
+// between them.
 
 #include "app/qt/form_window.h"
 #include "app/qt/image_picture.h"
@@ -20,6 +21,7 @@ public:
     ImagePicture& picture() { return picture_; }
     FormWindow& consoleWindow() { return consoleWindow_; }
     FormWindow& settingsWindow() { return settingsWindow_; }
+    FormWindow& functionListWindow() { return functionListWindow_; }
 
 private:
     ImagePicture picture_;
@@ -27,6 +29,7 @@ private:
     Console console_;
     FormWindow consoleWindow_;
     FormWindow settingsWindow_;
+    FormWindow functionListWindow_;
     StateBinding binding_;
 };
 

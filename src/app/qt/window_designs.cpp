@@ -1,3 +1,5 @@
+#include <array>
+
 #include "app/qt/form_design.h"
 #include "console/console.h"
 
@@ -112,6 +114,30 @@ constexpr ControlDesign settingsControls[] = {
     {K::Button, "SetDone", "Done", {240, 2400, 1575, 375}},
 };
 
+// One row per function slot: its text, its "On" box and its colour.
+constexpr const char* slotTexts[] = {"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"};
+constexpr const char* slotChecks[] = {"OnChk0", "OnChk1", "OnChk2", "OnChk3", "OnChk4",
+                                      "OnChk5", "OnChk6", "OnChk7", "OnChk8", "OnChk9"};
+constexpr const char* slotColors[] = {"FuncColor0", "FuncColor1", "FuncColor2", "FuncColor3", "FuncColor4",
+                                      "FuncColor5", "FuncColor6", "FuncColor7", "FuncColor8", "FuncColor9"};
+
+constexpr auto functionListControls = [] {
+    std::array<ControlDesign, 3 * FunctionSlots + 2> controls{};
+    auto row = controls.begin();
+    for (int i = 0; i < FunctionSlots; ++i) {
+        const int top = 120 + 360 * i;
+        *row++ = {.kind = K::TextBox,
+                  .name = slotTexts[i],
+                  .place = {120, top, 7425, 330},
+                  .face = Face::CourierNew975};
+        *row++ = {K::CheckBox, slotChecks[i], "On", {7680, i == 0 ? 135 : top, 615, 330}};
+        *row++ = {.kind = K::Swatch, .name = slotColors[i], .place = {8400, top, 615, 255}, .index = i};
+    }
+    *row++ = {K::Button, "Command2", "OK", {2280, 3960, 2175, 375}};
+    *row++ = {K::Button, "Command1", "Cancel", {4560, 3960, 2295, 375}};
+    return controls;
+}();
+
 constexpr FormDesign console{
     .name = "Console",
     .width = 6150,
@@ -125,9 +151,19 @@ constexpr FormDesign console{
 constexpr FormDesign settings{
     .name = "Settings", .width = 3915, .height = 3585, .controls = settingsControls};
 
+constexpr FormDesign functionList{
+    .name = "FunctionList",
+    .width = 9225,
+    .height = 4530,
+    .controls = functionListControls,
+    .defaultButton = "Command2",
+    .cancelButton = "Command1",
+};
+
 }  // namespace
 
 const FormDesign& ConsoleDesign() { return console; }
 const FormDesign& SettingsDesign() { return settings; }
+const FormDesign& FunctionListDesign() { return functionList; }
 
 }  // namespace plotmere
