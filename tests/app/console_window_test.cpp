@@ -1,5 +1,5 @@
 // What the Console and Settings windows show at start, and that every caption
-// fits its control in the fonts this machine has.
+// of the three windows fits its control in the fonts this machine has.
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -58,6 +58,9 @@ TEST_F(ConsoleWindowTest, FontsAreTheDesignsFacesOrTheirTwins) {
     for (const auto& [name, families] : faces) {
         EXPECT_TRUE(families.contains(QFontInfo(find(name)->font()).family())) << name;
     }
+    const QFont row = find("f9", &windows.functionListWindow())->font();
+    EXPECT_TRUE(QStringList({"Courier New", "Liberation Mono"}).contains(QFontInfo(row).family()));
+    EXPECT_DOUBLE_EQ(row.pointSizeF(), 9.75);
     EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 9.75);
     EXPECT_DOUBLE_EQ(label("Status")->font().pointSizeF(), 6.75);
 }
@@ -83,6 +86,7 @@ void expectCaptionsFit(QWidget* form) {
 TEST_F(ConsoleWindowTest, EveryCaptionFitsItsControl) {
     expectCaptionsFit(&consoleWindow);
     expectCaptionsFit(&windows.settingsWindow());
+    expectCaptionsFit(&windows.functionListWindow());
 }
 
 // At a device pixel ratio above 1 the picture is drawn at that ratio, one image
