@@ -55,7 +55,6 @@ protected:
 };
 
 TEST_F(PictureWindowTest, SwitchedOnSlotsAreDrawnInTheirColours) {
-    typeInto(functionIn(), "5");
     click(button("GotoFunkList"));
     QWidget* list = &windows.functionListWindow();
     const std::pair<const char*, const char*> rows[] = {{"f3", "2"}, {"f5", "8"}, {"f7", "-5"}};
