@@ -26,7 +26,14 @@ const Evaluator::Operand Evaluator::EndOfStep{std::nullopt, 0, true};
 
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
 
-Value Evaluator::eval(std::string_view fstr, double X) { return evalTop(fstr, RoundTo15Digits(X)); }
+Value Evaluator::eval(std::string_view fstr, double X) {
+    // The integral and parametric curves evaluate twice at each x.
+    if (X != lastX_) {
+        lastX_ = X;
+        lastRounded_ = RoundTo15Digits(X);
+    }
+    return evalTop(fstr, lastRounded_);
+}
 
 Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
     return evalTop(fstr, LeadingNumber(Xtext));

@@ -68,6 +68,7 @@ private:
     std::vector<Frame> frames_;
     std::vector<std::unique_ptr<Prepared>> cache_;
     int active_ = 0;
+    double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
 };
 
 // Sets ScriptError, EvalError and CriticalError in one step.
