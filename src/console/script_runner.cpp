@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "console/console.h"
-#include "console/script_items.h"
+#include "console/script_lines.h"
 #include "expr/eval_failure.h"
 #include "expr/scanning.h"
 

@@ -1,12 +1,12 @@
 #include "plot/data_file.h"
 
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "expr/number_text.h"
 #include "plot/axes.h"
 #include "plot/window.h"
+#include "state/text_items.h"
 
 namespace plotmere {
 
@@ -22,22 +22,19 @@ struct Numbers {
     bool complete = true;  // false: reading stopped at an item that is no number
 };
 
-// The items of the file in order: separated by commas or line breaks, blanks
-// around them dropped, blank lines skipped.
+// The items of the file in order, as numbers; empty items (blank lines, a
+// comma at the end of a line) are passed over.
 Numbers readNumbers(std::istream& in) {
     Numbers numbers;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos) continue;
-        std::istringstream items(line);
-        for (std::string item; std::getline(items, item, ',');) {
-            auto value = ParseNumber(item);
-            if (!value) {
-                numbers.complete = false;
-                return numbers;
-            }
-            numbers.values.push_back(*value);
+    ItemReader items(in);
+    while (auto item = items.Next()) {
+        if (item->text.empty() && !item->quoted) continue;
+        const auto value = ParseNumber(item->text);
+        if (!value) {
+            numbers.complete = false;
+            break;
         }
+        numbers.values.push_back(*value);
     }
     return numbers;
 }

@@ -57,6 +57,10 @@ TEST_F(DataFileTest, PairsBecomeSegmentsEndingInsideTheWindow) {
     EXPECT_EQ(picture.calls.back().color, (Rgb{0, 128, 0}));  // axes last
 
     picture.calls.clear();
+    plot(file("loose.txt", "0,0,\n\n\"1\", 1\r\n"));  // a trailing comma, a blank line, a quoted item
+    EXPECT_EQ(segments().size(), 1u);
+
+    picture.calls.clear();
     plot(file("edge.txt", "0,0,10,5,1,1,12,0"));  // x = 10 is on the edge, 12 outside
     ASSERT_EQ(segments().size(), 1u);
     EXPECT_EQ(segments()[0].x2, 4110);  // drawn from (1, 1) back to the edge point

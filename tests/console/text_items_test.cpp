@@ -1,7 +1,8 @@
-// Script files as comma-delimited items: how items are cut, cleaned and
-// counted.
+// Comma-delimited text items, and script files read from them: how items are
+// cut, cleaned and counted.
 
-#include "console/script_items.h"
+#include "console/script_lines.h"
+#include "state/text_items.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +21,7 @@ Items allItems(const std::string& text) {
     std::istringstream in(text);
     ItemReader reader(in);
     Items items;
-    while (auto item = reader.Next()) items.push_back(*item);
+    while (auto item = reader.Next()) items.push_back(item->quoted ? "\"" + item->text + "\"" : item->text);
     return items;
 }
 
@@ -28,28 +29,15 @@ TEST(ItemReaderTest, CutsAtCommasAndLineEnds) {
     const std::pair<std::string, Items> rows[] = {
         {"x,2\n", {"x", "2"}},
         {"  x^2  ,\t3 \n", {"x^2", "3"}},
-        {"\"a,b\"\n", {"a,b"}},
-        {"\t\"  q  \" ,x", {"  q  ", "x"}},
-        {"\"a,b\"junk,c\n", {"a,b", "c"}},
-        {"\"open,x\nnext\n", {"open,x", "next"}},
+        {"\"a,b\"\n", {"\"a,b\""}},
+        {"\t\"  q  \" ,x", {"\"  q  \"", "x"}},
+        {"\"a,b\"junk,c\n", {"\"a,b\"", "c"}},
+        {"\"open,x\nnext\n", {"\"open,x\"", "next"}},
         {"\n", {""}},
         {"x,\n\ny", {"x", "", "", "y"}},
         {"a\r\nb\r\n", {"a", "b"}},
         {"last", {"last"}},
         {"", {}},
-    };
-    for (const auto& [text, expected] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(allItems(text), expected);
-    }
-}
-
-TEST(ItemReaderTest, PlainNumbersTakeTheirNormalForm) {
-    const std::pair<std::string, Items> rows[] = {
-        {"2.50", {"2.5"}},
-        {"1E3, -0, .5, 007, +4", {"1000", "0", "0.5", "7", "4"}},
-        {"\"2.50\"", {"2.50"}},
-        {"2.5.0,2x,1E999", {"2.5.0", "2x", "1E999"}},
     };
     for (const auto& [text, expected] : rows) {
         SCOPED_TRACE(text);
@@ -64,6 +52,8 @@ TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {
         {"2\nx^2\nsin(x)\n", Items{"x^2", "sin(x)"}},
         {"2,x,y,z", Items{"x", "y"}},
         {"2\n\" x , y \"\n\n", Items{"x , y", ""}},
+        {"5\n2.50,1E3, -0,007,\"2.50\"", Items{"2.5", "1000", "0", "7", "2.50"}},  // plain numbers in normal form
+        {"2\n2.5.0,1E999", Items{"2.5.0", "1E999"}},
         {"1.5\na\nb", Items{"a", "b"}},
         {"2.5\na\nb\nc", Items{"a", "b"}},  // rounded as a 16-bit integer: halves to even
         {"1\nx\n\0"s, Items{"x"}},          // what follows the last line is not read
