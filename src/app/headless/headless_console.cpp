@@ -1,6 +1,5 @@
 #include "app/headless/headless_console.h"
 
-#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -24,6 +23,9 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view line) {
     if (space == std::string_view::npos) return {line, {}};
     return {line.substr(0, space), line.substr(space + 1)};
 }
+
+// The text as one word: not empty, no space in it.
+bool oneWord(std::string_view text) { return !text.empty() && text.find(' ') == std::string_view::npos; }
 
 std::string joined(const std::vector<std::string>& items) {
     std::string out;
@@ -51,24 +53,19 @@ int HeadlessConsole::Run(std::istream& in) {
 }
 
 std::string HeadlessConsole::perform(std::string_view line) {
+    using Handler = std::string (HeadlessConsole::*)(std::string_view rest);
+    static constexpr std::pair<std::string_view, Handler> actions[] = {
+        {"type", &HeadlessConsole::type},     {"click", &HeadlessConsole::click},
+        {"check", &HeadlessConsole::check},   {"choose", &HeadlessConsole::choose},
+        {"key", &HeadlessConsole::key},       {"wait", &HeadlessConsole::wait},
+        {"show", &HeadlessConsole::show},     {"press", &HeadlessConsole::press},
+        {"answer", &HeadlessConsole::answer}, {"picture", &HeadlessConsole::picture},
+    };
     auto [action, rest] = firstWord(line);
-    if (action == "type") return type(rest);
-    if (action == "answer") return answer(rest);
-    if (action == "picture") return picture(rest);
-    static constexpr std::string_view known[] = {"click", "check", "choose", "key", "wait", "show", "press"};
-    if (std::find(std::begin(known), std::end(known), action) == std::end(known)) {
-        return "unknown action '" + std::string(action) + "'";
+    for (const auto& [name, handler] : actions) {
+        if (name == action) return (this->*handler)(rest);
     }
-    auto [argument, extra] = firstWord(rest);
-    if (argument.empty()) return "'" + std::string(action) + "' needs an argument";
-    if (action == "check") return check(argument, extra);
-    if (action == "choose") return choose(argument, extra);
-    if (action == "press") return press(argument, extra);
-    if (!extra.empty()) return "unexpected text after '" + std::string(argument) + "'";
-    if (action == "click") return click(argument);
-    if (action == "key") return key(argument);
-    if (action == "wait") return wait(argument);
-    return show(argument);
+    return "unknown action '" + std::string(action) + "'";
 }
 
 std::string HeadlessConsole::type(std::string_view rest) {
@@ -80,11 +77,13 @@ std::string HeadlessConsole::type(std::string_view rest) {
 }
 
 std::string HeadlessConsole::click(std::string_view control) {
+    if (!oneWord(control)) return "click takes one control name";
     if (!console_.Click(control)) return "nothing to click named '" + std::string(control) + "'";
     return {};
 }
 
-std::string HeadlessConsole::check(std::string_view control, std::string_view value) {
+std::string HeadlessConsole::check(std::string_view rest) {
+    auto [control, value] = firstWord(rest);
     CheckBox* box = FindCheckBox(console_.state(), control);
     if (!box) return "no check box named '" + std::string(control) + "'";
     auto v = parseWhole(value);
@@ -94,7 +93,8 @@ std::string HeadlessConsole::check(std::string_view control, std::string_view va
     return {};
 }
 
-std::string HeadlessConsole::choose(std::string_view control, std::string_view index) {
+std::string HeadlessConsole::choose(std::string_view rest) {
+    auto [control, index] = firstWord(rest);
     OptionGroup* group = FindOptionGroup(console_.state(), control);
     if (!group) return "no option buttons named '" + std::string(control) + "'";
     auto i = parseWhole(index);
@@ -119,9 +119,10 @@ std::string HeadlessConsole::wait(std::string_view ms) {
     return {};
 }
 
-std::string HeadlessConsole::press(std::string_view u, std::string_view v) {
+std::string HeadlessConsole::press(std::string_view rest) {
+    auto [u, v] = firstWord(rest);
     auto x = ParseNumber(u), y = ParseNumber(v);
-    if (!x || !y || v.find(' ') != std::string_view::npos) return "press takes two picture coordinates";
+    if (!x || !y || !oneWord(v)) return "press takes two picture coordinates";
     console_.MouseDown(static_cast<float>(*x), static_cast<float>(*y));
     return {};
 }
@@ -139,6 +140,7 @@ std::string HeadlessConsole::picture(std::string_view fileName) {
 }
 
 std::string HeadlessConsole::show(std::string_view control) {
+    if (!oneWord(control)) return "show takes one control name";
     ConsoleState& s = console_.state();
     std::optional<std::string> text;
     if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);

@@ -23,17 +23,18 @@ public:
     Console& console() { return console_; }
 
 private:
-    // Performs one action; returns why it could not, or an empty text.
+    // Performs one action; returns why it could not, or an empty text. Each
+    // action reads the rest of its line itself.
     std::string perform(std::string_view line);
     std::string type(std::string_view rest);
     std::string click(std::string_view control);
-    std::string check(std::string_view control, std::string_view value);
-    std::string choose(std::string_view control, std::string_view index);
+    std::string check(std::string_view rest);
+    std::string choose(std::string_view rest);
     std::string key(std::string_view name);
     std::string wait(std::string_view ms);
     std::string show(std::string_view control);
     std::string answer(std::string_view fileName);
-    std::string press(std::string_view u, std::string_view v);
+    std::string press(std::string_view rest);
     std::string picture(std::string_view fileName);
 
     std::ostream& out_;
