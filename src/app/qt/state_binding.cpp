@@ -32,6 +32,13 @@ void showText(Widget* widget, const std::string& text) {
     if (widget->text() != q(text)) widget->setText(q(text));
 }
 
+// A number the core wrote into a narrow box reads from its first digit.
+void showText(QLineEdit* edit, const std::string& text) {
+    if (edit->text() == q(text)) return;
+    edit->setText(q(text));
+    if (!edit->hasFocus()) edit->setCursorPosition(0);
+}
+
 void showCombo(QComboBox* box, const ComboBox& combo) {
     QStringList items;
     for (const std::string& item : combo.List) items << q(item);
