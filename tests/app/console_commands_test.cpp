@@ -111,5 +111,12 @@ TEST_F(ConsoleCommandsTest, ShowingTheStateLeavesTheEditedBoxAlone) {
     EXPECT_EQ(box("Xequals")->text(), "12");
 }
 
+TEST_F(ConsoleCommandsTest, NumbersWrittenIntoTheBoundBoxesReadFromTheirFirstDigit) {
+    click(button("TrigWin"));
+    click(button("ZOut"));
+    EXPECT_EQ(box("Text3")->text(), "12.5663706143592");
+    EXPECT_EQ(box("Text3")->cursorPosition(), 0);
+}
+
 }  // namespace
 }  // namespace plotmere::testing
