@@ -21,10 +21,12 @@ void Console::Saver_Click() {
         ctx_.SetStatus("Save cancelled.");
         return;
     }
-    ctx_.SetStatus(dialog.FileName);
+    // A file that cannot be written changes nothing but the message.
     if (!ctx_.picture.SaveBmp(dialog.FileName)) {
         ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ".");
+        return;
     }
+    ctx_.SetStatus(dialog.FileName);
 }
 
 }  // namespace plotmere
