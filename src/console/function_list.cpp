@@ -7,7 +7,6 @@ namespace plotmere {
 
 void Console::GotoFunkList_Click() {
     FunctionListWindow& w = s_.FunctionList;
-    w.Loaded = true;  // its load gives row i the swatch of QBColor i
     w.FunctionList.Visible = true;
     s_.FunctionTexts[0] = s_.FunctionIn.Text;
     for (size_t i = 0; i < w.f.size(); ++i) {

@@ -31,8 +31,6 @@ public:
     // The same with x given as a text, read by its leading number.
     Value eval(std::string_view fstr, std::string_view Xtext);
 
-    Memory& memory() { return memory_; }
-
 private:
     // An expression text with its parenthesis pairs found once, so that the
     // thousands of evaluations of one graph do not search for them again.

@@ -24,7 +24,6 @@ struct SettingsWindow {
 
 struct FunctionListWindow {
     Form FunctionList{"Functions"};
-    bool Loaded = false;
     std::array<TextBox, FunctionSlots> f{};
     std::array<CheckBox, FunctionSlots> OnChk{CheckBox{1}};
 };

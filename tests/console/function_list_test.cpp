@@ -18,13 +18,11 @@ protected:
 };
 
 TEST_F(FunctionListTest, OpeningReloadsEveryRowAndTakesRowZeroFromTheFunctionBox) {
-    EXPECT_FALSE(w.Loaded);
     s.FunctionTexts = {"old", "", "x+2", "", "", "", "", "", "", "9"};
     s.FunctionOn = {0, 0, 1, 0, 0, 0, 0, 0, 0, 2};
     w.f[5].Text = "typed, never stored";
     s.FunctionIn.Text = "sin(x)";
     open();
-    EXPECT_TRUE(w.Loaded);
     EXPECT_TRUE(w.FunctionList.Visible);
     EXPECT_EQ(s.FunctionTexts[0], "sin(x)");
     for (size_t i = 0; i < w.f.size(); ++i) {
