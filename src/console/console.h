@@ -1,7 +1,7 @@
 #pragma once
-// The Console window's commands: the Evaluate command, the status line, the
-// dispatch of command strings and the memory buttons. Owns the state, the
-// evaluator and the context they share.
+// The calculator's commands, one handler per event of a control of its three
+// windows. Owns the state, the evaluator, the script runner and the context
+// they share; the handlers live in files by the frame or window they serve.
 
 #include <functional>
 #include <optional>
@@ -43,11 +43,13 @@ public:
     void SetMem_Click();
     void SetFunc_Click();
     void WhichOp_Click();
+    // calculate_commands.cpp
     void Root_Click();
     void LocalMin_Click();
     void LocalMax_Click();
     void Integrate_Click();
     void Trace_Click();
+    // view_commands.cpp
     void ZOut_Click();
     void MLeft_Click();
     void Left_Click();
@@ -55,6 +57,7 @@ public:
     void MRight_Click();
     void ClearScreen_Click();
     void GfxSpeed_Timer();
+    // window_presets.cpp, save_picture.cpp
     void Standard_Click();
     void TrigWin_Click();
     void Saver_Click();
@@ -63,8 +66,8 @@ public:
     void HelpMe_Click();
     void ClearHistory_Click();
     void GetOut_Click();
+    // function_list.cpp: "List", then the FunctionList window's "OK" and "Cancel"
     void GotoFunkList_Click();
-    // The FunctionList window's "OK" and "Cancel".
     void Command2_Click();
     void Command1_Click();
 
