@@ -110,21 +110,5 @@ TEST_F(EvaluateTest, StatusTurnsBlackThreeSecondsAfterTheLastMessage) {
     EXPECT_EQ(s.Status.Caption, "5 stored as m.");
 }
 
-TEST_F(EvaluateTest, ResultClickCopiesTheShownText) {
-    evaluate("0-2.5");
-    events();
-    console.Click("Result");
-    EXPECT_EQ(events(), Events{"clipboard -2.5"});
-}
-
-TEST_F(EvaluateTest, GraphBoxRelabelsTheEvaluateButton) {
-    s.WhichOp.Value = 1;
-    console.Click("WhichOp");
-    EXPECT_EQ(s.Evaluate.Caption, "Graph");
-    s.WhichOp.Value = 0;
-    console.Click("WhichOp");
-    EXPECT_EQ(s.Evaluate.Caption, "Evaluate");
-}
-
 }  // namespace
 }  // namespace plotmere::testing
