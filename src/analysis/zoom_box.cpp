@@ -43,10 +43,10 @@ void markSecondCorner(Context& ctx, Evaluator& ev, float u, float vUp) {
     const double xMin = s.XMin + s.domain * (std::min(u0, u) / width);
     const double yMax = s.YMin + s.range * (std::max(v0, vUp) / height);
     const double yMin = s.YMin + s.range * (std::min(v0, vUp) / height);
-    s.Text3.Text = FormatDouble(xMax);
-    s.Text4.Text = FormatDouble(xMin);
-    s.Text5.Text = FormatDouble(yMax);
-    s.Text6.Text = FormatDouble(yMin);
+    s.Text3.Text = FormatForInput(xMax);
+    s.Text4.Text = FormatForInput(xMin);
+    s.Text5.Text = FormatForInput(yMax);
+    s.Text6.Text = FormatForInput(yMin);
     drawBoxEdges(ctx, u, vUp);
     ctx.SetTimerEnabled(s.GfxSpeed, true);
     s.ScreenClicked = false;

@@ -32,8 +32,15 @@ void Console::Evaluate_Click() {
     s_.FunctionTexts[0] = s_.FunctionIn.Text;
     s_.FunctionOn[0] = 1;
     Activate();
-    s_.FunctionIn.List.push_back(s_.FunctionIn.Text);
+    addToHistory(s_.FunctionIn.Text);
     s_.Console.Caption = IdleCaption;
+}
+
+// The oldest entry goes when the history is full.
+void Console::addToHistory(const std::string& command) {
+    std::vector<std::string>& history = s_.FunctionIn.List;
+    if (history.size() >= HistoryLimit) history.erase(history.begin());
+    history.push_back(command);
 }
 
 void Console::Activate() {

@@ -35,6 +35,7 @@ public:
     bool MouseDown(float u, float v);
     static constexpr const char* DefaultButton = "Evaluate";
     static constexpr const char* CancelButton = "GetOut";
+    static constexpr size_t HistoryLimit = 1000;  // entries of FunctionIn's list
 
     // Event handlers, named control_event.
     void Evaluate_Click();
@@ -81,6 +82,7 @@ private:
     using Calculation = std::function<std::optional<double>(const std::string& fstr)>;
     void runGuarded(const std::function<void()>& handler, bool evenWhileBusy);
     std::string typedFunction() const;
+    void addToHistory(const std::string& command);
     void calculate(const char* status, const Calculation& compute);
     void showCalculated(const std::optional<double>& result);
     void moveGuess(int steps);

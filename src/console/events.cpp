@@ -58,7 +58,7 @@ bool Console::Click(std::string_view control) {
 
 void Console::Tick(TimerId timer) {
     // The fade may run in the middle of a command; a redraw waits for the next
-    // tick of its timer, which stays enabled until the redraw has run.
+    // tick of its timer, which stays enabled until the redraw starts.
     if (timer == TimerId::TextReset) runGuarded([this] { TextReset_Timer(); }, true);
     else runGuarded([this] { GfxSpeed_Timer(); }, false);
 }

@@ -23,7 +23,7 @@ void Console::Saver_Click() {
     }
     // A file that cannot be written changes nothing but the message.
     if (!ctx_.picture.SaveBmp(dialog.FileName)) {
-        ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ".");
+        ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ". No file was changed.");
         return;
     }
     ctx_.SetStatus(dialog.FileName);

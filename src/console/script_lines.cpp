@@ -19,11 +19,12 @@ std::optional<int> lineCount(const std::string& item) {
     return static_cast<int>(n);
 }
 
-// A plain number item reads as the number, so its text is the number's normal form.
+// A plain number item reads as the number, so its text is the number's normal
+// form, as a command reads it back.
 std::string asRead(const TextItem& item) {
     if (item.quoted) return item.text;
     const auto number = ParseNumber(item.text);
-    return number ? FormatDouble(*number) : item.text;
+    return number ? FormatForInput(*number) : item.text;
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ public:
 
     // Runs the script named in fstr (without spaces, beginning with a double
     // quote). A run-time failure of a line ends the script; it is reported here.
+    // Starting one nested too deeply is the run-time failure of the caller.
     void RunScript(std::string fstr);
 
 private:

@@ -19,10 +19,10 @@ void Console::ZOut_Click() {
     s_.Console.Caption = "Plotmere <running>";
     DimWin(ctx_, eval_);
     const double halfWidth = s_.domain / 2, halfHeight = s_.range / 2;
-    s_.Text3.Text = FormatDouble(s_.XMax + halfWidth);
-    s_.Text4.Text = FormatDouble(s_.XMin - halfWidth);
-    s_.Text5.Text = FormatDouble(s_.YMax + halfHeight);
-    s_.Text6.Text = FormatDouble(s_.YMin - halfHeight);
+    s_.Text3.Text = FormatForInput(s_.XMax + halfWidth);
+    s_.Text4.Text = FormatForInput(s_.XMin - halfWidth);
+    s_.Text5.Text = FormatForInput(s_.YMax + halfHeight);
+    s_.Text6.Text = FormatForInput(s_.YMin - halfHeight);
     ClearScreen_Click();
     Evaluate_Click();
     s_.Console.Caption = "Plotmere";
@@ -54,10 +54,11 @@ void Console::ClearScreen_Click() {
     picture.Cls();
 }
 
+// Off before the redraw, so that a redraw that fails is not tried again.
 void Console::GfxSpeed_Timer() {
+    ctx_.SetTimerEnabled(s_.GfxSpeed, false);
     Activate();
     s_.Console.Caption = "Plotmere";
-    ctx_.SetTimerEnabled(s_.GfxSpeed, false);
 }
 
 bool Console::MouseDown(float u, float v) {

@@ -12,10 +12,13 @@ namespace plotmere {
 
 namespace {
 
-// Parentheses and F calls nest through the C++ stack; deeper than this ends
-// with the run-time failure instead of exhausting it.
-constexpr int MaxDepth = 1000;
+// The top level and a thousand levels nested in it. Deeper ends with the
+// run-time failure instead of exhausting the stack.
+constexpr int MaxLevels = 1001;
+// Enough for the ten slots, the bounds and a script line to stay prepared
+// through a redraw, bounded in bytes whatever texts arrive.
 constexpr size_t MaxCachedTexts = 8;
+constexpr size_t MaxCachedBytes = size_t{4} << 20;
 constexpr double e_constant = 2.718282;
 
 bool isNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
@@ -25,6 +28,11 @@ bool isNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
 const Evaluator::Operand Evaluator::EndOfStep{std::nullopt, 0, true};
 
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
+
+Evaluator::Nesting::Nesting(Evaluator& ev, int levels) : depth_(ev.depth_), levels_(levels) {
+    if (depth_ + levels > MaxLevels) throw EvalFailure("Expression nested too deeply");
+    depth_ += levels;
+}
 
 Value Evaluator::eval(std::string_view fstr, double X) {
     // The integral and parametric curves evaluate twice at each x.
@@ -40,39 +48,37 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
 }
 
 Value Evaluator::evalTop(std::string_view fstr, double x) {
-    // Cached texts may be in use by an evaluation in progress (re-entered
-    // through pending events); drop them only when none is.
-    if (active_ == 0 && cache_.size() >= MaxCachedTexts) cache_.clear();
-    struct Active {
-        int& count;
-        explicit Active(int& c) : count(++c) {}
-        ~Active() { --count; }
-    } active(active_);
-    const Prepared& p = prepare(fstr);
-    return run(p, 0, p.text.size(), x, 0);
+    const PreparedRef p = prepare(fstr);
+    return run(*p, 0, p->text.size(), x);
 }
 
-const Evaluator::Prepared& Evaluator::prepare(std::string_view text) {
+Evaluator::PreparedRef Evaluator::prepare(std::string_view text) {
     for (const auto& entry : cache_) {
-        if (entry->text == text) return *entry;
+        if (entry->text == text) return entry;
     }
-    auto entry = std::make_unique<Prepared>();
-    entry->text = text;
-    entry->match = MatchingParens(text);
-    cache_.push_back(std::move(entry));
-    return *cache_.back();
+    auto entry = std::make_shared<Prepared>(Prepared{std::string(text), MatchingParens(text)});
+    cache_.push_back(entry);
+    auto bytes = [](const PreparedRef& p) { return p->text.size() + p->match.size() * sizeof(int); };
+    size_t total = 0;
+    for (const auto& kept : cache_) total += bytes(kept);
+    // The oldest go first; the new one may go at once, kept alive by its caller.
+    while (!cache_.empty() && (cache_.size() > MaxCachedTexts || total > MaxCachedBytes)) {
+        total -= bytes(cache_.front());
+        cache_.erase(cache_.begin());
+    }
+    return entry;
 }
 
-Value Evaluator::run(const Prepared& p, size_t b, size_t e, double x, int depth) {
-    if (depth > MaxDepth) throw EvalFailure("Expression nested too deeply");
+Value Evaluator::run(const Prepared& p, size_t b, size_t e, double x) {
+    const Nesting level(*this, 1);
     const size_t base = frames_.size();
     Value v;
     bool descending = true;
     for (;;) {
         try {
-            if (descending) v = descend(p, b, e, x, depth);
+            if (descending) v = descend(p, b, e, x);
             descending = false;
-            fold(base, v, depth);
+            fold(base, v);
             return v;
         } catch (const EvalFailure&) {
             if (!unwindToResultGuard(base)) throw;
@@ -86,7 +92,7 @@ Value Evaluator::run(const Prepared& p, size_t b, size_t e, double x, int depth)
 // Walks the text from left to right as the recursive definition does: each
 // prefix function and each operator leaves a frame to be applied, innermost
 // first, once the end of the text is reached.
-Value Evaluator::descend(const Prepared& p, size_t b, size_t e, double x, int depth) {
+Value Evaluator::descend(const Prepared& p, size_t b, size_t e, double x) {
     const std::string_view t = p.text;
     for (;;) {
         if (ctx_.s.EvalError) return std::nullopt;
@@ -107,7 +113,7 @@ Value Evaluator::descend(const Prepared& p, size_t b, size_t e, double x, int de
             b += static_cast<size_t>(prefix.length);
             continue;
         }
-        const Operand first = operand(p, b, e, x, depth);
+        const Operand first = operand(p, b, e, x);
         if (first.endsStep) return first.value;
         size_t opAt = b + first.length;
         if (opAt < e && t[opAt] == ')') {
@@ -128,7 +134,7 @@ Value Evaluator::descend(const Prepared& p, size_t b, size_t e, double x, int de
 }
 
 // Reads the operand at the start of the text [b, e).
-Evaluator::Operand Evaluator::operand(const Prepared& p, size_t b, size_t e, double x, int depth) {
+Evaluator::Operand Evaluator::operand(const Prepared& p, size_t b, size_t e, double x) {
     const std::string_view t = p.text;
     switch (b < e ? t[b] : '\0') {
         case 'x': return {x, 1};
@@ -163,7 +169,7 @@ Evaluator::Operand Evaluator::operand(const Prepared& p, size_t b, size_t e, dou
                 return EndOfStep;
             }
             const auto end = static_cast<size_t>(close);
-            return {run(p, b + 1, end, x, depth + 1), end - b + 1};
+            return {run(p, b + 1, end, x), end - b + 1};
         }
         default: {
             size_t n = 0;
@@ -173,19 +179,19 @@ Evaluator::Operand Evaluator::operand(const Prepared& p, size_t b, size_t e, dou
     }
 }
 
-void Evaluator::fold(size_t base, Value& v, int depth) {
+void Evaluator::fold(size_t base, Value& v) {
     while (frames_.size() > base) {
         const Frame f = frames_.back();
         frames_.pop_back();
-        if (f.step != Step::ResultGuard) v = apply(f, num(v), depth);
+        if (f.step != Step::ResultGuard) v = apply(f, num(v));
     }
 }
 
-double Evaluator::apply(const Frame& f, double a, int depth) {
+double Evaluator::apply(const Frame& f, double a) {
     ConsoleState& s = ctx_.s;
     if (f.step == Step::StoredFn) {
-        const Prepared& stored = prepare(s.StoredFunction);
-        return num(run(stored, 0, stored.text.size(), RoundTo15Digits(a), depth + 1));
+        const PreparedRef stored = prepare(s.StoredFunction);
+        return num(run(*stored, 0, stored->text.size(), RoundTo15Digits(a)));
     }
     if (IsPrefix(f.step)) return Checked(ApplyPrefix(f.step, a, s.Option1.Value(1), s.EvalError));
     return ApplyInfix(f.step, f.lhs, a, s.EvalError);

@@ -31,6 +31,25 @@ public:
     // The same with x given as a text, read by its leading number.
     Value eval(std::string_view fstr, std::string_view Xtext);
 
+    // Parentheses, F calls and scripts started from an expression all nest on
+    // the stack; they share one budget, so that any chain of them ends with
+    // the run-time failure before the stack runs out. A level is held for the
+    // scope's life; one that does not fit throws EvalFailure.
+    class Nesting {
+    public:
+        Nesting(Evaluator& ev, int levels);
+        ~Nesting() { depth_ -= levels_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        int& depth_;
+        int levels_;
+    };
+    // What starting a script costs of the budget: a chain of scripts runs
+    // through far larger frames than a parenthesis does.
+    static constexpr int ScriptLevels = 50;
+
 private:
     // An expression text with its parenthesis pairs found once, so that the
     // thousands of evaluations of one graph do not search for them again.
@@ -43,19 +62,20 @@ private:
         double lhs;
     };
 
-    const Prepared& prepare(std::string_view text);
+    using PreparedRef = std::shared_ptr<const Prepared>;
+    PreparedRef prepare(std::string_view text);
     Value evalTop(std::string_view fstr, double x);
-    Value run(const Prepared& p, size_t b, size_t e, double x, int depth);
-    Value descend(const Prepared& p, size_t b, size_t e, double x, int depth);
+    Value run(const Prepared& p, size_t b, size_t e, double x);
+    Value descend(const Prepared& p, size_t b, size_t e, double x);
     struct Operand {
         Value value;
         size_t length;
         bool endsStep = false;  // the token ended the evaluation step (a reported error)
     };
     static const Operand EndOfStep;
-    Operand operand(const Prepared& p, size_t b, size_t e, double x, int depth);
-    void fold(size_t base, Value& v, int depth);
-    double apply(const Frame& f, double a, int depth);
+    Operand operand(const Prepared& p, size_t b, size_t e, double x);
+    void fold(size_t base, Value& v);
+    double apply(const Frame& f, double a);
     bool unwindToResultGuard(size_t base);
     void parenthesesError(const char* text);
     void reportResultNotNumber();
@@ -64,8 +84,9 @@ private:
     Memory memory_;
     ScriptRunner runScript_;
     std::vector<Frame> frames_;
-    std::vector<std::unique_ptr<Prepared>> cache_;
-    int active_ = 0;
+    // Newest last; evaluations in progress hold their own references.
+    std::vector<PreparedRef> cache_;
+    int depth_ = 0;  // nesting levels in use
     double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
 };
 

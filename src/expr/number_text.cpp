@@ -21,6 +21,12 @@ std::string FormatDouble(double v) {
     return buf;
 }
 
+std::string FormatForInput(double v) {
+    std::string text = FormatDouble(v);
+    if (const size_t plus = text.find("E+"); plus != std::string::npos) text.erase(plus + 1, 1);
+    return text;
+}
+
 std::string FormatValue(const Value& v) { return v ? FormatDouble(*v) : std::string(); }
 
 std::string FormatSingle(float v) {

@@ -11,6 +11,9 @@ namespace plotmere {
 
 // "%.15G" (2.5, -3, 0.1, 1E+20, 1E-05), negative zero as 0.
 std::string FormatDouble(double v);
+// The same for a box that is read back as an expression: without the "+" of a
+// positive exponent (2E15), which the language would read as 2E+1.
+std::string FormatForInput(double v);
 // Empty shows as nothing.
 std::string FormatValue(const Value& v);
 // "%.7G" of a single-precision value (3.141593).

@@ -1,6 +1,10 @@
 #include "plot/data_file.h"
 
+#include <array>
+#include <filesystem>
 #include <fstream>
+#include <optional>
+#include <sstream>
 #include <vector>
 
 #include "expr/number_text.h"
@@ -12,30 +16,55 @@ namespace plotmere {
 
 namespace {
 
+namespace fs = std::filesystem;
+
+constexpr std::size_t MaxFileBytes = std::size_t{64} << 20;
+constexpr std::size_t MaxLineBytes = std::size_t{64} << 10;
+
 void problem(Context& ctx, const char* what, const std::string& name) {
     ctx.s.ScriptError = true;
     ctx.MsgBox(std::string(what) + "\"" + name + "\"");
 }
 
+// The whole file, when it is a regular file of at most MaxFileBytes: a device
+// or a pipe could block or never end.
+std::optional<std::string> readWhole(const std::string& name) {
+    std::error_code ec;
+    if (!fs::is_regular_file(name, ec)) return std::nullopt;
+    std::ifstream file(name, std::ios::binary);
+    std::string content;
+    std::array<char, 1 << 16> chunk;
+    while (file.read(chunk.data(), chunk.size()), file.gcount() > 0) {
+        content.append(chunk.data(), static_cast<std::size_t>(file.gcount()));
+        if (content.size() > MaxFileBytes) return std::nullopt;
+    }
+    if (!file.eof()) return std::nullopt;  // not opened, or a read failed
+    return content;
+}
+
 struct Numbers {
     std::vector<double> values;
     bool complete = true;  // false: reading stopped at an item that is no number
+    bool tooLong = false;  // reading stopped at a line longer than MaxLineBytes
 };
 
-// The items of the file in order, as numbers; empty items (blank lines, a
+// The items of the text in order, as numbers; empty items (blank lines, a
 // comma at the end of a line) are passed over.
-Numbers readNumbers(std::istream& in) {
+Numbers readNumbers(const std::string& text) {
     Numbers numbers;
-    ItemReader items(in);
+    std::istringstream in(text);
+    ItemReader items(in, MaxLineBytes);
     while (auto item = items.Next()) {
         if (item->text.empty() && !item->quoted) continue;
         const auto value = ParseNumber(item->text);
         if (!value) {
             numbers.complete = false;
-            break;
+            return numbers;
         }
         numbers.values.push_back(*value);
     }
+    numbers.tooLong = items.stop() == ItemReader::Stop::TooLong;
+    numbers.complete = items.stop() == ItemReader::Stop::End;
     return numbers;
 }
 
@@ -56,11 +85,12 @@ void PlotFileCommand(Context& ctx, Evaluator& ev, const std::string& command) {
 
 void PlotDataFile(Context& ctx, Evaluator& ev, const std::string& name) {
     ctx.SetStatus("Plotting...");
-    std::ifstream file(name);
-    if (!file) return problem(ctx, "Problem with file: ", name);
+    const auto text = readWhole(name);
+    if (!text) return problem(ctx, "Problem with file: ", name);
 
     DimWin(ctx, ev);
-    const Numbers numbers = readNumbers(file);
+    const Numbers numbers = readNumbers(*text);
+    if (numbers.tooLong) return problem(ctx, "Problem with file: ", name);
     const std::vector<double>& v = numbers.values;
     const ConsoleState& s = ctx.s;
     const Rgb color = QBColor(s.GraphingColor);

@@ -43,7 +43,8 @@ public:
     virtual void ClearBackgroundPicture() = 0;
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
-    // Writes the picture as drawn to a Windows bitmap file; false when it cannot.
+    // Writes the picture as drawn to a Windows bitmap file, whole or not at
+    // all; false (and any old file unchanged) when it cannot.
     virtual bool SaveBmp(const std::string& path) = 0;
 };
 

@@ -15,9 +15,13 @@ std::string Trimmed(std::string_view text, bool (*drop)(char)) {
 }
 
 bool ItemReader::readLine() {
-    if (!std::getline(in_, line_)) return false;
-    if (!line_.empty() && line_.back() == '\r') line_.pop_back();
-    if (line_.find('\0') != std::string::npos) return false;
+    if (stop_ == Stop::None && !std::getline(in_, line_)) stop_ = Stop::End;
+    if (stop_ == Stop::None) {
+        if (!line_.empty() && line_.back() == '\r') line_.pop_back();
+        if (line_.size() > maxLine_) stop_ = Stop::TooLong;
+        else if (line_.find('\0') != std::string::npos) stop_ = Stop::NotText;
+    }
+    if (stop_ != Stop::None) return false;
     pos_ = 0;
     inLine_ = true;
     return true;

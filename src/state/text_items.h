@@ -17,19 +17,26 @@ struct TextItem {
 // line, may hold commas and loses its quotes; an empty line is one empty item.
 class ItemReader {
 public:
-    explicit ItemReader(std::istream& in) : in_(in) {}
+    enum class Stop { None, End, NotText, TooLong };
 
-    // The next item; nothing at the end of the stream or at a line that is not
-    // text (it holds a NUL byte).
+    explicit ItemReader(std::istream& in, size_t maxLine = std::string::npos) : in_(in), maxLine_(maxLine) {}
+
+    // The next item; nothing once reading has stopped: at the end of the
+    // stream, at a line that is not text (it holds a NUL byte) or at one
+    // longer than maxLine.
     std::optional<TextItem> Next();
+    // Why reading stopped.
+    Stop stop() const { return stop_; }
 
 private:
     bool readLine();
 
     std::istream& in_;
+    size_t maxLine_;
     std::string line_;
     size_t pos_ = 0;
     bool inLine_ = false;
+    Stop stop_ = Stop::None;
 };
 
 // The text without the given characters at either end.

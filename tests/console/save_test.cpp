@@ -37,7 +37,7 @@ TEST_F(SaveTest, AFileThatCannotBeWrittenIsReported) {
     picture.saveSucceeds = false;
     host.AnswerNextSave("/no/such/folder/g.bmp");
     console.Click("Saver");
-    EXPECT_EQ(events(), Events{"message [Plotmere] The picture could not be saved as /no/such/folder/g.bmp."});
+    EXPECT_EQ(events(), Events{"message [Plotmere] The picture could not be saved as /no/such/folder/g.bmp. No file was changed."});
     EXPECT_EQ(s.Status.Caption, "Ready");
 }
 

@@ -114,7 +114,9 @@ std::string HeadlessConsole::key(std::string_view name) {
 
 std::string HeadlessConsole::wait(std::string_view ms) {
     auto v = parseWhole(ms);
-    if (!v || *v < 0) return "wait takes a number of milliseconds";
+    if (!v || *v < 0 || *v > HeadlessHost::MaxWait) {
+        return "wait takes 0 to " + std::to_string(HeadlessHost::MaxWait) + " milliseconds";
+    }
     host_.Wait(*v, [this](TimerId id) { console_.Tick(id); });
     return {};
 }
@@ -135,7 +137,7 @@ std::string HeadlessConsole::answer(std::string_view fileName) {
 
 std::string HeadlessConsole::picture(std::string_view fileName) {
     if (fileName.empty()) return "picture takes a file name";
-    if (!picture_.SaveBmp(std::string(fileName))) return "cannot write " + std::string(fileName);
+    if (!picture_.SaveBmp(std::string(fileName))) return "cannot write " + std::string(fileName) + "; no file was changed";
     return {};
 }
 

@@ -39,7 +39,9 @@ void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
         next->second.due += next->second.interval;  // ticks again unless its handler disables it
         fire(next->first);
     }
-    now_ = until;
+    // Only the time left to each timer matters: count from here afresh.
+    for (auto& [id, timer] : running_) timer.due -= until;
+    now_ = 0;
 }
 
 

@@ -29,14 +29,16 @@ public:
     void AnswerNextSave(std::string fileName) { answer_ = std::move(fileName); }
 
     bool ended() const { return ended_; }
-    // Lets ms milliseconds pass, firing the timers that fall due, in order.
+    // Lets ms milliseconds (0 to MaxWait) pass, firing the timers that fall
+    // due, in order.
+    static constexpr long MaxWait = 86'400'000;  // a day
     void Wait(long ms, const std::function<void(TimerId)>& fire);
 
 private:
     void event(const std::string& line);
 
     std::ostream& out_;
-    long now_ = 0;
+    long now_ = 0;  // since the end of the last wait: the clock never runs far
     struct Running {
         long due;
         int interval;

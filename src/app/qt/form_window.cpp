@@ -68,6 +68,7 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
             auto* box = new QComboBox(parent);
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);  // the history is the state's to fill
+            box->setCompleter(nullptr);                 // what was typed is what runs
             return box;
         }
         case ControlKind::Button: return new QPushButton(caption, parent);

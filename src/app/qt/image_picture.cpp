@@ -1,6 +1,7 @@
 #include "app/qt/image_picture.h"
 
 #include <QPainter>
+#include <QSaveFile>
 #include <cmath>
 
 namespace plotmere {
@@ -79,8 +80,11 @@ void ImagePicture::SetScale(double scale) {
     scale_ = scale;
 }
 
+// Written beside the target and renamed over it only when whole, so that a
+// full disk leaves the old file as it was and no part of a new one.
 bool ImagePicture::SaveBmp(const std::string& path) {
-    return image_.save(QString::fromStdString(path), "BMP");
+    QSaveFile file(QString::fromStdString(path));
+    return file.open(QIODevice::WriteOnly) && image_.save(&file, "BMP") && file.commit();
 }
 
 }  // namespace plotmere

@@ -1,0 +1,192 @@
+// Faults found by trying the program as a hostile user would: each test
+// reproduces one report.
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "app/headless/headless_console.h"
+#include "app/qt/image_picture.h"
+#include "expr/number_text.h"
+#include "support/console_fixture.h"
+#include "support/temp_folder.h"
+#include "window_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using Events = std::vector<std::string>;
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+bool contains(const Events& events, const std::string& line) {
+    return std::find(events.begin(), events.end(), line) != events.end();
+}
+
+class HardeningTest : public ConsoleTest {
+protected:
+    void SetUp() override { console.scripts().SetFolder(folder.path()); }
+
+    // Runs the command as typed into the function box.
+    void run(const std::string& command) {
+        s.FunctionIn.Text = command;
+        console.Click("Evaluate");
+    }
+
+    TempFolder folder;
+};
+
+// Thirty scripts, each starting the next from inside an expression.
+void writeChain(const TempFolder& folder, const std::string& around) {
+    for (int i = 0; i < 30; ++i) {
+        const std::string next = "0+\"s" + std::to_string(i + 1) + "\"";
+        folder.write("s" + std::to_string(i), "1\n" + std::string(around.size(), '(') + next +
+                                                   std::string(around.size(), ')') + "\n");
+    }
+}
+
+TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
+    writeChain(folder, std::string(999, '('));  // each line nested as deep as allowed
+    run("\"s0\"");
+    Events seen = events();
+    EXPECT_TRUE(contains(seen, "message [Plotmere] File s0 not found."));
+    EXPECT_FALSE(contains(seen, "message [Plotmere] File s1 not found."));  // never started
+
+    writeChain(folder, "");
+    run("\"s0\"");
+    seen = events();
+    const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] file found");
+    EXPECT_GT(started, 10);
+    EXPECT_LT(started, 30);  // the innermost one could not start the next
+    EXPECT_EQ(seen.back(), "message [Plotmere] File s" + std::to_string(started - 1) + " not found.");
+}
+
+TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
+    TempFolder folder;
+    const fs::path target = folder.path() / "graph.bmp";
+    folder.write("graph.bmp", "the old picture");
+    ImagePicture picture;
+
+    // A disk that fills after 4 KB, for this process only.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = picture.SaveBmp(target.string());
+    setrlimit(RLIMIT_FSIZE, &before);
+
+    EXPECT_FALSE(saved);
+    EXPECT_TRUE(contents(target) == "the old picture");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+    EXPECT_TRUE(picture.SaveBmp(target.string()));  // with room, it is replaced
+    EXPECT_EQ(contents(target).substr(0, 2), "BM");
+}
+
+TEST_F(HardeningTest, AFailingRedrawAfterTheZoomBoxIsReportedOnce) {
+    s.WhichOp.Value = 1;
+    run("!200");
+    events();
+    console.MouseDown(1000, 500);
+    console.MouseDown(3000, 1500);
+    wait(2000);
+    const Events seen = events();
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), "message [Plotmere] Run-time error: Overflow"), 1);
+    EXPECT_FALSE(s.GfxSpeed.Enabled);
+}
+
+TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreRefused) {
+    const fs::path fifo = folder.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    folder.write("long", "1,2\n" + std::string(65 * 1024, '1') + ",2\n");
+    folder.write("huge", "");
+    fs::resize_file(folder.path() / "huge", (std::uintmax_t{64} << 20) + 1);
+    s.WhichOp.Value = 1;
+    for (const fs::path& name : {fifo, folder.path(), fs::path("/dev/zero"), folder.path() / "long",
+                                 folder.path() / "huge"}) {
+        SCOPED_TRACE(name);
+        picture.calls.clear();
+        run("@Plot(\"" + name.string() + "\")");
+        EXPECT_TRUE(contains(events(), "message [Plotmere] Problem with file: \"" + name.string() + "\""));
+        EXPECT_TRUE(picture.of("Line").empty());
+    }
+}
+
+TEST_F(HardeningTest, ANulByteInADataFileIsReported) {
+    folder.write("nul", std::string("0,0\n1,1\n2\0,4\n3,9\n", 16));
+    s.WhichOp.Value = 1;
+    s.Settings.Axes.Value = 0;
+    const std::string name = (folder.path() / "nul").string();
+    run("@Plot(\"" + name + "\")");
+    EXPECT_TRUE(contains(events(), "message [Plotmere] Problem inside file: \"" + name + "\""));
+    EXPECT_EQ(picture.of("Line").size(), 1u);  // the segment before the bad line
+}
+
+TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
+    for (int i = 0; i < 1005; ++i) run(std::to_string(i));
+    ASSERT_EQ(s.FunctionIn.List.size(), 1000u);
+    EXPECT_EQ(s.FunctionIn.List.front(), "5");
+    EXPECT_EQ(s.FunctionIn.List.back(), "1004");
+}
+
+TEST(HardeningHeadless, WaitTakesAtMostADay) {
+    std::istringstream actions("wait 86400000\nwait 86400001\nwait 9223372036854775807\nwait -1\n"
+                               "check WhichOp 1\npress 100 100\npress 200 200\nwait 86400000\n");
+    std::ostringstream out, err;
+    RecordingPicture picture;
+    HeadlessConsole console(out, err, picture);
+    EXPECT_EQ(console.Run(actions), 2);
+    EXPECT_EQ(err.str(), "error: line 2: wait takes 0 to 86400000 milliseconds\n"
+                         "error: line 3: wait takes 0 to 86400000 milliseconds\n"
+                         "error: line 4: wait takes 0 to 86400000 milliseconds\n");
+    EXPECT_FALSE(console.console().state().GfxSpeed.Enabled);  // the redraw came due
+}
+
+TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
+    s.WhichOp.Value = 1;
+    s.Text3.Text = "6E14";
+    s.Text4.Text = "-6E14";
+    console.Click("ZOut");
+    EXPECT_EQ(s.Text3.Text, "1.2E15");
+    EXPECT_EQ(s.XMax, 1.2e15);  // as the redraw read it
+    EXPECT_EQ(s.XMin, -1.2e15);
+    folder.write("big", "1\n2E15\n");  // a number item of a script becomes the command
+    s.WhichOp.Value = 0;
+    run("\"big\"");
+    EXPECT_EQ(s.Result.Caption, "2E+15");
+    for (double v : {1e15, 2.5e300, -7e20, 1e-5, -3.25e-300, 123.5}) {
+        SCOPED_TRACE(v);
+        EXPECT_EQ(*eval(FormatForInput(v)), v);
+    }
+}
+
+class HardeningWindowTest : public WindowTest {};
+
+TEST_F(HardeningWindowTest, TheFunctionBoxRunsWhatWasTyped) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    functionIn()->setFocus();
+    for (const char* earlier : {"Sx+1", "2*3+1"}) {
+        typeInto(functionIn(), earlier);
+        QTest::keyClick(functionIn(), Qt::Key_Return);
+    }
+    typeInto(functionIn(), "Sx");
+    QTest::keyClick(functionIn(), Qt::Key_Return);
+    EXPECT_EQ(s.FunctionTexts[0], "Sx");
+    typeInto(functionIn(), "2");
+    QTest::keyClick(functionIn(), Qt::Key_Return);
+    EXPECT_EQ(label("Result")->text(), "2");
+}
+
+}  // namespace
+}  // namespace plotmere::testing
