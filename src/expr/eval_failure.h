@@ -13,6 +13,14 @@ public:
     explicit EvalFailure(const std::string& reason) : std::runtime_error(reason) {}
 };
 
+// Nesting beyond the budget. Unlike the other failures it ends the whole
+// evaluation, past every "r": caught there, the evaluation would go on and
+// nest again, without end.
+class NestedTooDeeply : public EvalFailure {
+public:
+    NestedTooDeeply() : EvalFailure("Expression nested too deeply") {}
+};
+
 // The message a command shows for a failure that reached it.
 inline std::string RunTimeErrorText(const EvalFailure& failure) {
     return std::string("Run-time error: ") + failure.what();

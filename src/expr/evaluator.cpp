@@ -30,7 +30,7 @@ const Evaluator::Operand Evaluator::EndOfStep{std::nullopt, 0, true};
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
 
 Evaluator::Nesting::Nesting(Evaluator& ev, int levels) : depth_(ev.depth_), levels_(levels) {
-    if (depth_ + levels > MaxLevels) throw EvalFailure("Expression nested too deeply");
+    if (depth_ + levels > MaxLevels) throw NestedTooDeeply();
     depth_ += levels;
 }
 
@@ -80,6 +80,9 @@ Value Evaluator::run(const Prepared& p, size_t b, size_t e, double x) {
             descending = false;
             fold(base, v);
             return v;
+        } catch (const NestedTooDeeply&) {
+            frames_.resize(base);
+            throw;
         } catch (const EvalFailure&) {
             if (!unwindToResultGuard(base)) throw;
             reportResultNotNumber();

@@ -13,6 +13,7 @@
 
 #include "app/headless/headless_console.h"
 #include "app/qt/image_picture.h"
+#include "expr/eval_failure.h"
 #include "expr/number_text.h"
 #include "support/console_fixture.h"
 #include "support/temp_folder.h"
@@ -69,6 +70,12 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
     EXPECT_GT(started, 10);
     EXPECT_LT(started, 30);  // the innermost one could not start the next
     EXPECT_EQ(seen.back(), "message [Plotmere] File s" + std::to_string(started - 1) + " not found.");
+}
+
+TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
+    s.Result.Caption = "3";
+    s.StoredFunction = "rFF";  // each level calls itself twice
+    EXPECT_THROW(eval("F"), NestedTooDeeply);
 }
 
 TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
