@@ -1,6 +1,10 @@
 #include "expr/number_text.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -126,12 +130,104 @@ double LeadingNumber(std::string_view text) {
     return v;
 }
 
-double RoundTo15Digits(double v) {
+double RoundTo15DigitsByText(double v) {
     char buf[32];
     auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
     double rounded = v;
     std::from_chars(buf, end, rounded);
     return rounded;
+}
+
+namespace {
+
+// The powers of ten a double holds exactly.
+constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int MaxExactPower = 22;
+constexpr double Digits15 = 1e15, Digits14 = 1e14;
+
+// 10^k for k = 1 - Base ... 40: nearly, which is enough to guess floor(log10 a).
+constexpr int Base = 32;
+constexpr auto nearPowersOfTen = [] {
+    std::array<double, Base + 41> table{};
+    table[Base] = 1;
+    for (int k = 1; k <= 40; ++k) table[Base + k] = table[Base + k - 1] * 10;
+    for (int k = 1; k < Base; ++k) table[Base - k] = table[Base - k + 1] / 10;
+    return table;
+}();
+
+// a (positive) times 10^s rounded once, and the sign of what the rounding
+// dropped, so that the exact product is known on either side of m.
+struct Scaled {
+    double m, residue;
+};
+
+Scaled scaled(double a, int s) {
+    const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
+    if (s >= 0) {
+        const double m = a * p;
+        return {m, std::fma(a, p, -m)};
+    }
+    const double m = a / p;
+    return {m, std::fma(-m, p, a)};  // a - m * p, exact: its sign is that of a / p - m
+}
+
+// The nearest whole number, halves to even, for 0 <= m < 2^52.
+double nearestWhole(double m) {
+    constexpr double TwoTo52 = 4503599627370496.0;
+    return (m + TwoTo52) - TwoTo52;
+}
+
+// R / 10^s, correctly rounded as reading the decimal text is.
+double fromScaled(double R, int s) {
+    const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
+    return s >= 0 ? R / p : R * p;
+}
+
+// The careful way: the digit count checked on the exact product, and a half
+// decided by what the scaling dropped.
+double roundCarefully(double v, double a, int k) {
+    for (int tries = 0; tries < 3; ++tries) {
+        const int s = 14 - k;
+        if (std::abs(s) > MaxExactPower) break;
+        const Scaled q = scaled(a, s);
+        if (q.m > Digits15 || (q.m == Digits15 && q.residue >= 0)) {
+            ++k;
+        } else if (q.m < Digits14 || (q.m == Digits14 && q.residue < 0)) {
+            --k;
+        } else {
+            double R = nearestWhole(q.m);
+            if (std::fabs(R - q.m) == 0.5 && q.residue != 0) R = q.residue > 0 ? q.m + 0.5 : q.m - 0.5;
+            return std::copysign(fromScaled(R, s), v);
+        }
+    }
+    return RoundTo15DigitsByText(v);
+}
+
+}  // namespace
+
+// Scales by an exact power of ten instead of writing the digits out: the
+// scaled number rounded to a whole one is the 15 digits, and dividing them by
+// the power rounds as reading their text does. Only a scaled number on a half
+// or at the edge of 15 digits needs a closer look; where the power is not
+// exact, the decimal text decides.
+double RoundTo15Digits(double v) {
+    const double a = std::fabs(v);
+    if (a == 0) return v;
+    const auto biased = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
+    if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);  // subnormal, infinite, NaN
+    int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
+    if (k + 1 + Base < 0 || k + 1 + Base >= static_cast<int>(nearPowersOfTen.size())) {
+        return RoundTo15DigitsByText(v);
+    }
+    if (a >= nearPowersOfTen[static_cast<size_t>(k + 1 + Base)]) ++k;
+    const int s = 14 - k;
+    if (std::abs(s) > MaxExactPower) return RoundTo15DigitsByText(v);
+    const double m = s >= 0 ? a * exactPowersOfTen[static_cast<size_t>(s)] : a / exactPowersOfTen[static_cast<size_t>(-s)];
+    const double R = nearestWhole(m);
+    if (!(m > Digits14 && m < Digits15) || std::fabs(R - m) == 0.5) return roundCarefully(v, a, k);
+    return std::copysign(fromScaled(R, s), v);
 }
 
 int ToInt16(double v) {
