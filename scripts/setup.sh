@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation)
+packages=(g++ cmake ninja-build ccache qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev pkg-config fonts-liberation)
 
 missing=()
 for p in "${packages[@]}"; do

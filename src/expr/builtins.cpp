@@ -1,19 +1,16 @@
 #include "expr/builtins.h"
 
 #include <cmath>
-#include <numbers>
 
+#include "expr/arithmetic.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
 
 namespace plotmere {
 
+namespace arithmetic {
+
 namespace {
-
-constexpr double pi = std::numbers::pi;
-
-double toRadians(double a, bool degrees) { return degrees ? a * pi / 180 : a; }
-double fromRadians(double r, bool degrees) { return degrees ? r * 180 / pi : r; }
 
 // The platform's square root, unguarded: the arc functions lean on it.
 double platformSqrt(double a) {
@@ -25,6 +22,8 @@ double quotient(double a, double b) {
     if (b == 0) throw EvalFailure("Division by zero");
     return Checked(a / b);
 }
+
+}  // namespace
 
 double arcsine(double a) { return std::atan(quotient(a, platformSqrt(1 - std::pow(a, 2)))); }
 
@@ -38,16 +37,7 @@ double factorialOf(double a) {
     return fact(n);
 }
 
-double guardedPower(double base, double exponent, bool& evalError) {
-    if (base < 0 && exponent != std::floor(exponent)) {
-        evalError = true;
-        return 0;
-    }
-    if (base == 0 && exponent < 0) throw EvalFailure("Division by zero");
-    return std::pow(base, exponent);
-}
-
-}  // namespace
+}  // namespace arithmetic
 
 bool FindPrefix(char c1, char c2, Prefix& prefix) {
     if (c1 == 'A') {
@@ -90,44 +80,21 @@ Step InfixStep(char op) {
 
 double ApplyPrefix(Step step, double a, bool degrees, bool& evalError) {
     switch (step) {
-        case Step::Atn: return fromRadians(std::atan(a), degrees);
-        case Step::Asin: return fromRadians(arcsine(a), degrees);
-        case Step::Acos: return fromRadians(arccosine(a), degrees);
-        case Step::Abs: return std::fabs(a);
-        case Step::Neg: return -a;
-        case Step::Sin: return std::sin(toRadians(a, degrees));
-        case Step::Cos: return std::cos(toRadians(a, degrees));
-        case Step::Tan: return Checked(std::tan(toRadians(a, degrees)));
-        case Step::Log: return a > 0 ? std::log(a) : 0;
-        case Step::Sqr:
-            if (a < 0) {
-                evalError = true;
-                return 0;
-            }
-            return std::sqrt(a);
-        case Step::Int: return std::floor(a);
-        case Step::Fact: return factorialOf(a);
+#define PLOTMERE_CASE(S) \
+    case Step::S: return PrefixValue<Step::S>(a, degrees, evalError);
+        PLOTMERE_PREFIX_STEPS(PLOTMERE_CASE)
+#undef PLOTMERE_CASE
         default: throw EvalFailure("Unknown function");
     }
 }
 
 double ApplyInfix(Step step, double lhs, double rhs, bool& evalError) {
     switch (step) {
-        case Step::Add: return Checked(lhs + rhs);
-        case Step::Sub: return Checked(lhs - rhs);
-        case Step::Mul:
-        case Step::ImplicitMul: return Checked(lhs * rhs);
-        case Step::Div:
-            if (rhs == 0) {
-                evalError = true;
-                return 0;
-            }
-            return Checked(lhs / rhs);
-        case Step::Pow: return Checked(guardedPower(lhs, rhs, evalError));
-        case Step::Exp10: return Checked(lhs * Checked(std::pow(10.0, rhs)));
-        case Step::Equal: return lhs == rhs ? 1 : 0;
-        case Step::Greater: return lhs > rhs ? 1 : 0;
-        case Step::Less: return lhs < rhs ? 1 : 0;
+#define PLOTMERE_CASE(S) \
+    case Step::S: return InfixValue<Step::S>(lhs, rhs, evalError);
+        PLOTMERE_INFIX_STEPS(PLOTMERE_CASE)
+#undef PLOTMERE_CASE
+        case Step::ImplicitMul: return InfixValue<Step::Mul>(lhs, rhs, evalError);
         default: throw EvalFailure("Unknown operator");
     }
 }

@@ -17,6 +17,10 @@ enum class Step : std::uint8_t {
 
 inline bool IsPrefix(Step step) { return step < Step::Add; }
 
+// The steps with arithmetic of their own, for tables of cases.
+#define PLOTMERE_PREFIX_STEPS(X) X(Atn) X(Asin) X(Acos) X(Abs) X(Neg) X(Sin) X(Cos) X(Tan) X(Log) X(Sqr) X(Int) X(Fact)
+#define PLOTMERE_INFIX_STEPS(X) X(Add) X(Sub) X(Mul) X(Div) X(Pow) X(Exp10) X(Equal) X(Greater) X(Less)
+
 struct Prefix {
     Step step;
     int length;  // characters of the token
@@ -29,8 +33,7 @@ bool FindPrefix(char c1, char c2, Prefix& prefix);
 // implicit product.
 Step InfixStep(char op);
 
-// A guard that fails sets evalError and yields 0. Unguarded failures throw
-// EvalFailure.
+// The arithmetic of a step chosen at run time (see arithmetic.h).
 double ApplyPrefix(Step step, double a, bool degrees, bool& evalError);
 double ApplyInfix(Step step, double lhs, double rhs, bool& evalError);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -26,7 +27,13 @@ inline std::string RunTimeErrorText(const EvalFailure& failure) {
     return std::string("Run-time error: ") + failure.what();
 }
 
+[[noreturn]] void ThrowOverflow();
+
 // Passes a finite result through; anything else is the run-time failure.
-double Checked(double result);
+inline double Checked(double result) {
+    if (!std::isfinite(result)) [[unlikely]]
+        ThrowOverflow();
+    return result;
+}
 
 }  // namespace plotmere

@@ -13,10 +13,7 @@
 
 namespace plotmere {
 
-double Checked(double result) {
-    if (!std::isfinite(result)) throw EvalFailure("Overflow");
-    return result;
-}
+void ThrowOverflow() { throw EvalFailure("Overflow"); }
 
 std::string FormatDouble(double v) {
     if (v == 0) return "0";  // also negative zero
@@ -130,7 +127,7 @@ double LeadingNumber(std::string_view text) {
     return v;
 }
 
-double RoundTo15DigitsByText(double v) {
+[[gnu::noinline]] double RoundTo15DigitsByText(double v) {
     char buf[32];
     auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
     double rounded = v;
@@ -186,8 +183,8 @@ double fromScaled(double R, int s) {
 }
 
 // The careful way: the digit count checked on the exact product, and a half
-// decided by what the scaling dropped.
-double roundCarefully(double v, double a, int k) {
+// decided by what the scaling dropped. Rare: kept out of the fast path's way.
+[[gnu::cold, gnu::noinline]] double roundCarefully(double v, double a, int k) {
     for (int tries = 0; tries < 3; ++tries) {
         const int s = 14 - k;
         if (std::abs(s) > MaxExactPower) break;

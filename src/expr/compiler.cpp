@@ -1,0 +1,338 @@
+// The one reader of the expression language. It walks a text as the language
+// defines it, block by block (a block is the whole text or the inside of a pair
+// of parentheses): each step is a prefix function, or an operand and the
+// operator after it, whose right side is the rest of the block, shortened as
+// the language shortens it. The operators read are applied once the block's
+// reading ends, innermost first.
+
+#include <algorithm>
+#include <numbers>
+#include <optional>
+
+#include "expr/eval_failure.h"
+#include "expr/number_text.h"
+#include "expr/program.h"
+#include "expr/scanning.h"
+
+namespace plotmere {
+
+namespace {
+
+constexpr double e_constant = 2.718282;
+
+bool isNumberChar(char c) { return c == '.' || (c >= '0' && c <= '9'); }
+
+enum class Lhs { Stack, Const, X };
+
+// An operator read and not yet applied.
+struct Frame {
+    enum class Kind { Prefix, Infix, Guard } kind;
+    Step step{};
+    Lhs lhs = Lhs::Stack;
+    double lhsValue = 0;
+    int guard = -1;
+};
+
+// An exit and how many frames of its block had been read when it was taken.
+struct PendingExit {
+    std::int32_t pc;
+    size_t frames;
+};
+
+Op prefixOp(Step step) {
+    switch (step) {
+#define PLOTMERE_CASE(S) \
+    case Step::S: return Op::S;
+        PLOTMERE_PREFIX_STEPS(PLOTMERE_CASE)
+#undef PLOTMERE_CASE
+        default: return Op::StoredFn;
+    }
+}
+
+Op infixOp(Step step, int form) {
+    switch (step) {
+#define PLOTMERE_CASE(S) \
+    case Step::S: return static_cast<Op>(static_cast<int>(Op::S##Stack) + form);
+        PLOTMERE_INFIX_STEPS(PLOTMERE_CASE)
+#undef PLOTMERE_CASE
+        default: return static_cast<Op>(static_cast<int>(Op::MulStack) + form);  // implicit product
+    }
+}
+enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX };
+
+// Prefix functions whose value does not depend on the angle mode or the state.
+bool isPure(Step step) {
+    return step == Step::Abs || step == Step::Neg || step == Step::Log || step == Step::Sqr || step == Step::Int ||
+           step == Step::Fact;
+}
+
+// Operations that may set EvalError: the next step must look at the latch again.
+bool maySetEvalError(Step step) {
+    return step == Step::Sqr || step == Step::Div || step == Step::Pow || step == Step::StoredFn;
+}
+
+class Compiler {
+public:
+    explicit Compiler(std::string_view text) : t_(text), match_(MatchingParens(text)), p_(std::make_shared<Program>()) {
+        p_->text = text;
+    }
+
+    std::shared_ptr<Program> compile() {
+        block(0, t_.size(), 0);
+        emit(Op::End, 0);
+        return p_;
+    }
+
+private:
+    void block(size_t b, size_t e, int level);
+    // Reads the operand at b; its length, or nothing when the block's reading
+    // stops there.
+    std::optional<size_t> operand(size_t b, size_t e, int level, std::vector<Frame>& frames, std::vector<PendingExit>& exits);
+    void pushInfix(Step step, int level, std::vector<Frame>& frames);
+    void fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level);
+    void applyPrefix(Step step, int level);
+    void applyInfix(const Frame& f, int level);
+
+    std::int32_t emit(Op op, int level, std::int32_t arg = 0, double value = 0) {
+        p_->code.push_back({op, static_cast<std::uint16_t>(level), arg, value});
+        p_->maxLevel = std::max(p_->maxLevel, level);
+        return static_cast<std::int32_t>(p_->code.size() - 1);
+    }
+    std::int32_t text(std::string_view s) {
+        p_->texts.emplace_back(s);
+        return static_cast<std::int32_t>(p_->texts.size() - 1);
+    }
+    std::int32_t here() const { return static_cast<std::int32_t>(p_->code.size()); }
+    void resolve(std::int32_t pc, std::int32_t target) {
+        p_->code[static_cast<size_t>(pc)].arg = target;
+        lastTarget_ = std::max(lastTarget_, target);
+    }
+    // The instructions from pc on may be replaced by ones that do the same when
+    // entered at pc: no jump lands after pc.
+    bool canReplaceFrom(std::int32_t pc) const { return pc >= 0 && lastTarget_ <= pc; }
+    const Instruction* last() const { return p_->code.empty() ? nullptr : &p_->code.back(); }
+    bool lastIs(Op op) const { return last() && last()->op == op; }
+
+    std::string_view t_;
+    std::vector<int> match_;
+    std::shared_ptr<Program> p_;
+    int stack_ = 0;          // left operands on the stack at this point
+    bool latchDirty_ = true;  // EvalError may have changed since the last look
+    std::int32_t lastTarget_ = -1;
+};
+
+// A block nested deeper than the budget allows never runs: reaching it fails.
+constexpr int MaxLevel = MaxNestingLevels - 1;
+
+void Compiler::block(size_t b, size_t e, int level) {
+    if (level > MaxLevel) {
+        emit(Op::NestTooDeep, level);
+        return;
+    }
+    std::vector<Frame> frames;
+    std::vector<PendingExit> exits;
+    bool checkedLatch = false;
+    for (;;) {
+        if (latchDirty_) {
+            exits.push_back({emit(Op::CheckLatch, level), frames.size()});
+            latchDirty_ = false;
+            checkedLatch = true;
+        }
+        const size_t L = e - b;
+        const char c1 = L > 0 ? t_[b] : '\0';
+        const char c2 = L > 1 ? t_[b + 1] : '\0';
+        if (L > 0 && (c1 == '"' || c1 == '#')) {
+            emit(c1 == '"' ? Op::RunScript : Op::MemStore, level, text(t_.substr(b, L)));
+            p_->callsOut = p_->callsOut || c1 == '"';
+            exits.push_back({emit(Op::Exit, level), frames.size()});
+            latchDirty_ = true;
+            break;
+        }
+        Prefix prefix{};
+        if (L > 0 && FindPrefix(c1, c2, prefix)) {
+            frames.push_back({Frame::Kind::Prefix, prefix.step});
+            p_->callsOut = p_->callsOut || prefix.step == Step::StoredFn;
+            b += static_cast<size_t>(prefix.length);
+            continue;
+        }
+        const auto n = operand(b, e, level, frames, exits);
+        if (!n) break;
+        size_t opAt = b + *n;
+        if (opAt < e && t_[opAt] == ')') {
+            emit(Op::ExtraParen, level);
+            ++opAt;
+        }
+        if (opAt >= e) break;
+        const Step step = InfixStep(t_[opAt]);
+        pushInfix(step, level, frames);
+        // The right side takes at most L-2 (operator) or L-1 (implicit product)
+        // characters, which drops the last one when the operand was empty.
+        const size_t start = step == Step::ImplicitMul ? opAt : opAt + 1;
+        const size_t limit = step == Step::ImplicitMul ? L - 1 : (L >= 2 ? L - 2 : 0);
+        b = start;
+        e = start + std::min(limit, e - start);
+    }
+    fold(frames, exits, level);
+    // What follows may have been reached by the exit of a set latch.
+    latchDirty_ = latchDirty_ || checkedLatch;
+}
+
+std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vector<Frame>& frames, std::vector<PendingExit>& exits) {
+    switch (b < e ? t_[b] : '\0') {
+        case 'x': emit(Op::LoadX, level); return 1;
+        case 'p': emit(Op::LoadConst, level, 0, std::numbers::pi); return 1;
+        case 'e': emit(Op::LoadConst, level, 0, e_constant); return 1;
+        case 'm': emit(Op::LoadMem, level); return 1;
+        case 'r': {
+            const std::int32_t pc = emit(Op::LoadResult, level);
+            exits.push_back({pc, frames.size()});
+            frames.push_back({Frame::Kind::Guard, {}, Lhs::Stack, 0, static_cast<int>(p_->guards.size())});
+            p_->guards.push_back({pc, -1, stack_});
+            return 1;
+        }
+        case '$': {
+            const size_t at = t_.find(']', b);
+            if (at == std::string_view::npos || at >= e) {
+                exits.push_back({emit(Op::NoBracket, level), frames.size()});
+                latchDirty_ = true;
+                return std::nullopt;
+            }
+            if (at < b + 2) {
+                emit(Op::Fail, level, text("Invalid argument"));
+                return std::nullopt;
+            }
+            emit(Op::LoadVariable, level, text(t_.substr(b + 2, at - b - 2)));
+            latchDirty_ = true;
+            return at - b + 1;
+        }
+        case '(': {
+            const int close = match_[b];
+            if (close < 0 || static_cast<size_t>(close) >= e) {
+                exits.push_back({emit(Op::NoCloseParen, level), frames.size()});
+                return std::nullopt;
+            }
+            block(b + 1, static_cast<size_t>(close), level + 1);
+            return static_cast<size_t>(close) - b + 1;
+        }
+        default: {
+            size_t n = 0;
+            while (b + n < e && isNumberChar(t_[b + n])) ++n;
+            try {
+                emit(Op::LoadConst, level, 0, n == 0 ? 0.0 : LeadingNumber(t_.substr(b, n)));
+            } catch (const EvalFailure& failure) {
+                emit(Op::Fail, level, text(failure.what()));
+                return std::nullopt;
+            }
+            return n;
+        }
+    }
+}
+
+// The left operand stays in the instruction when it is a constant or x.
+void Compiler::pushInfix(Step step, int level, std::vector<Frame>& frames) {
+    Frame f{Frame::Kind::Infix, step};
+    const std::int32_t lastPc = here() - 1;
+    if ((lastIs(Op::LoadConst) || lastIs(Op::LoadX)) && last()->level == level && lastTarget_ < lastPc) {
+        f.lhs = lastIs(Op::LoadX) ? Lhs::X : Lhs::Const;
+        f.lhsValue = last()->value;
+        p_->code.pop_back();
+    } else {
+        emit(Op::PushLhs, level);
+        p_->stackSize = std::max(p_->stackSize, ++stack_);
+    }
+    frames.push_back(f);
+}
+
+void Compiler::fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level) {
+    auto resolveExits = [&](size_t count) {
+        for (const PendingExit& exit : exits) {
+            if (exit.frames == count) resolve(exit.pc, here());
+        }
+    };
+    for (size_t k = frames.size(); k > 0; --k) {
+        resolveExits(k);
+        const Frame& f = frames[k - 1];
+        if (f.kind == Frame::Kind::Guard) {
+            p_->guards[static_cast<size_t>(f.guard)].marker = here();
+            lastTarget_ = std::max(lastTarget_, here());
+        } else if (f.kind == Frame::Kind::Prefix) {
+            applyPrefix(f.step, level);
+        } else {
+            applyInfix(f, level);
+        }
+    }
+    resolveExits(0);
+}
+
+void Compiler::applyPrefix(Step step, int level) {
+    if (maySetEvalError(step)) latchDirty_ = true;
+    const std::int32_t lastPc = here() - 1;
+    if (isPure(step) && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
+        try {
+            bool evalError = false;
+            const double value = ApplyPrefix(step, last()->value, false, evalError);
+            if (!evalError) {
+                p_->code.back().value = value;
+                return;
+            }
+        } catch (const EvalFailure&) {
+            // left to run time, where it fails in its turn
+        }
+    }
+    emit(prefixOp(step), level);
+}
+
+void Compiler::applyInfix(const Frame& f, int level) {
+    if (maySetEvalError(f.step)) latchDirty_ = true;
+    const std::int32_t lastPc = here() - 1;
+    if (f.lhs != Lhs::Stack) {
+        if (f.lhs == Lhs::Const && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
+            try {
+                bool evalError = false;
+                const double value = ApplyInfix(f.step, f.lhsValue, last()->value, evalError);
+                if (!evalError) {
+                    p_->code.back().value = value;
+                    return;
+                }
+            } catch (const EvalFailure&) {
+                // left to run time
+            }
+        }
+        emit(infixOp(f.step, f.lhs == Lhs::Const ? LhsConst : LhsX), level, 0, f.lhsValue);
+        return;
+    }
+    --stack_;
+    const auto& code = p_->code;
+    if (code.size() >= 2 && code[code.size() - 2].op == Op::PushLhs && (lastIs(Op::LoadConst) || lastIs(Op::LoadX)) &&
+        canReplaceFrom(lastPc - 1)) {
+        const Instruction load = code.back();
+        const int deepest = std::max<int>(load.level, code[code.size() - 2].level);
+        p_->code.resize(code.size() - 2);
+        emit(infixOp(f.step, load.op == Op::LoadX ? RhsX : RhsConst), deepest, 0, load.value);
+        return;
+    }
+    emit(infixOp(f.step, Stack), level);
+}
+
+}  // namespace
+
+std::shared_ptr<const Program> Compile(std::string_view text) { return Compiler(text).compile(); }
+
+std::size_t Program::bytes() const {
+    std::size_t total = sizeof(Program) + text.size() + code.size() * sizeof(Instruction) +
+                        guards.size() * sizeof(ResultGuard);
+    for (const std::string& s : texts) total += sizeof(std::string) + s.size();
+    return total;
+}
+
+const ResultGuard* Program::guardAt(std::int32_t pc) const {
+    auto it = std::upper_bound(guards.begin(), guards.end(), pc,
+                               [](std::int32_t at, const ResultGuard& g) { return at < g.start; });
+    while (it != guards.begin()) {
+        --it;
+        if (pc < it->marker) return &*it;
+    }
+    return nullptr;
+}
+
+}  // namespace plotmere
