@@ -17,14 +17,15 @@ std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::str
     ConsoleState& s = ctx.s;
     double sum = 0;
     bool failed = false;
+    const auto program = ev.compile(fstr);
     Sweep(s.XMin, s.XMax, s.domain / Width, [&](double x) {
         const double px = ((x - s.XMin) * Width) / s.domain;
-        const Value y = ev.eval(fstr, x);
+        const Value y = ev.eval(*program, x);
         if (s.CriticalError) {  // reported once, not per sample
             failed = true;
             return false;
         }
-        const Value y2 = s.EvalError ? Value() : ev.eval(fstr, x);
+        const Value y2 = s.EvalError ? Value() : ev.eval(*program, x);
         if (s.EvalError || !y || !y2) {
             s.EvalError = false;
             failed = true;

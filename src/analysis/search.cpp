@@ -21,8 +21,9 @@ std::optional<double> search(Context& ctx, Evaluator& ev, const std::string& fst
     double x = guess - (SamplesLeft * s.domain) / Steps;
     std::vector<Sample> group;
     group.reserve(Samples);
+    const auto program = ev.compile(fstr);
     for (int i = 0; i < Samples; ++i, x += step) {
-        const Value y = ev.eval(fstr, x);
+        const Value y = ev.eval(*program, x);
         if (s.CriticalError) return std::nullopt;  // reported once, not per sample
         if (s.EvalError || !y) {
             s.EvalError = false;

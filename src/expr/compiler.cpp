@@ -117,7 +117,7 @@ private:
     std::vector<int> match_;
     std::shared_ptr<Program> p_;
     int stack_ = 0;          // left operands on the stack at this point
-    bool latchDirty_ = true;  // EvalError may have changed since the last look
+    bool latchDirty_ = false;  // EvalError may have changed since the last look (at entry)
     std::int32_t lastTarget_ = -1;
 };
 

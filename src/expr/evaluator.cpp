@@ -8,11 +8,6 @@ namespace plotmere {
 
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
 
-Evaluator::Nesting::Nesting(Evaluator& ev, int levels) : depth_(ev.depth_), levels_(levels) {
-    if (depth_ + levels > MaxNestingLevels) throw NestedTooDeeply();
-    depth_ += levels;
-}
-
 // The integral and parametric curves evaluate twice at each x.
 double Evaluator::roundedX(double X) {
     if (X != lastX_) {
@@ -20,6 +15,21 @@ double Evaluator::roundedX(double X) {
         lastRounded_ = RoundTo15Digits(X);
     }
     return lastRounded_;
+}
+
+// An evaluation that meets EvalError set ends at once, empty.
+inline double Evaluator::run(const Program& p, double x, bool& empty) {
+    const Nesting level(*this, 1);
+    empty = true;
+    if (ctx_.s.EvalError) return 0;
+    if (depth_ + p.maxLevel > MaxNestingLevels) return execute<true>(p, x, empty);
+    return execute<false>(p, x, empty);
+}
+
+inline Value Evaluator::run(const Program& p, double x) {
+    bool empty;
+    const double value = run(p, x, empty);
+    return empty ? Value() : Value(value);
 }
 
 Value Evaluator::eval(std::string_view fstr, double X) {
@@ -34,27 +44,22 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
     return run(*cache_.Get(fstr), x);
 }
 
-Value Evaluator::run(const Program& p, double x) {
-    const Nesting level(*this, 1);
-    if (depth_ + p.maxLevel > MaxNestingLevels) return execute<true>(p, x);
-    return execute<false>(p, x);
-}
-
 // The instructions in order, with the accumulator, the stack of left operands
 // and the empty mark in locals. A failure inside the span of an "r" is reported
 // there and the run goes on at the guard's marker; any other leaves.
 template <bool Tracked>
-Value Evaluator::execute(const Program& p, double x) {
+double Evaluator::execute(const Program& p, double x, bool& empty) {
     ConsoleState& s = ctx_.s;
     const int base = depth_;
     const int room = MaxNestingLevels - base;  // the deepest level that fits
     constexpr int LocalStack = 16;
     double local[LocalStack];
-    std::vector<double> large(p.stackSize > LocalStack ? static_cast<size_t>(p.stackSize) : 0);
-    double* const stack = large.empty() ? local : large.data();
+    std::unique_ptr<double[]> large;
+    if (p.stackSize > LocalStack) large = std::make_unique<double[]>(static_cast<size_t>(p.stackSize));
+    double* const stack = large ? large.get() : local;
     int sp = 0;
     double acc = 0;
-    bool empty = false;
+    empty = false;
     const Instruction* const code = p.code.data();
     const Instruction* ip = code;
     auto exit = [&](std::int32_t target) {
@@ -146,7 +151,7 @@ Value Evaluator::execute(const Program& p, double x) {
                         break;
                     case Op::Fail: throw EvalFailure(p.texts[static_cast<size_t>(in.arg)]);
                     case Op::NestTooDeep: throw NestedTooDeeply();
-                    case Op::End: return empty ? Value() : Value(acc);
+                    case Op::End: return acc;
                 }
             }
         } catch (const NestedTooDeeply&) {
@@ -176,7 +181,10 @@ auto Evaluator::atDepth(int depth, Call&& call) {
 // F: the stored function at a (rounded as x is), run from the level of depth.
 double Evaluator::storedFunction(double a, int depth) {
     const Compiled stored = cache_.Get(ctx_.s.StoredFunction);
-    return atDepth(depth, [&] { return num(run(*stored, RoundTo15Digits(a))); });
+    return atDepth(depth, [&] {
+        bool empty;
+        return run(*stored, RoundTo15Digits(a), empty);  // 0 when empty
+    });
 }
 
 void Evaluator::runScript(const std::string& command, int depth) {

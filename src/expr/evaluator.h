@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "expr/eval_failure.h"
 #include "expr/memory.h"
 #include "expr/program_cache.h"
 #include "expr/value.h"
@@ -45,7 +46,10 @@ public:
     // NestedTooDeeply.
     class Nesting {
     public:
-        Nesting(Evaluator& ev, int levels);
+        Nesting(Evaluator& ev, int levels) : depth_(ev.depth_), levels_(levels) {
+            if (depth_ + levels > MaxNestingLevels) throw NestedTooDeeply();
+            depth_ += levels;
+        }
         ~Nesting() { depth_ -= levels_; }
         Nesting(const Nesting&) = delete;
         Nesting& operator=(const Nesting&) = delete;
@@ -60,12 +64,14 @@ public:
 
 private:
     double roundedX(double X);
-    // Runs the program one level deeper than the caller.
+    // Runs the program one level deeper than the caller. The value is 0 when
+    // it is empty.
+    double run(const Program& p, double x, bool& empty);
     Value run(const Program& p, double x);
     // Tracked: some instruction may lie deeper than the budget allows, so each
     // one looks before it runs.
     template <bool Tracked>
-    Value execute(const Program& p, double x);
+    double execute(const Program& p, double x, bool& empty);
     double storedFunction(double a, int depth);
     template <class Call>
     auto atDepth(int depth, Call&& call);

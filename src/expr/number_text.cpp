@@ -144,13 +144,25 @@ constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4
 constexpr int MaxExactPower = 22;
 constexpr double Digits15 = 1e15, Digits14 = 1e14;
 
-// 10^k for k = 1 - Base ... 40: nearly, which is enough to guess floor(log10 a).
-constexpr int Base = 32;
-constexpr auto nearPowersOfTen = [] {
-    std::array<double, Base + 41> table{};
-    table[Base] = 1;
-    for (int k = 1; k <= 40; ++k) table[Base + k] = table[Base + k - 1] * 10;
-    for (int k = 1; k < Base; ++k) table[Base - k] = table[Base - k + 1] / 10;
+// For each binary exponent of a positive double a: the scale s that brings a
+// to 15 digits, 14 - floor(log10 a), for a below limit and one less from limit
+// on. Where neither is an exact power of ten, s is out of their range.
+struct Binade {
+    double limit;
+    int s;
+};
+constexpr int NoScale = 1000;
+constexpr auto binades = [] {
+    std::array<Binade, 2048> table{};
+    for (int biased = 0; biased < 2048; ++biased) {
+        const int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
+        table[static_cast<size_t>(biased)] = {0, NoScale};
+        if (biased == 0 || biased == 2047 || k < -MaxExactPower + 13 || k > MaxExactPower + 14) continue;
+        double limit = 1;  // 10^(k + 1), nearly: only a guess, checked after
+        for (int i = 0; i < k + 1; ++i) limit *= 10;
+        for (int i = 0; i > k + 1; --i) limit /= 10;
+        table[static_cast<size_t>(biased)] = {limit, 14 - k};
+    }
     return table;
 }();
 
@@ -208,23 +220,17 @@ double fromScaled(double R, int s) {
 // scaled number rounded to a whole one is the 15 digits, and dividing them by
 // the power rounds as reading their text does. Only a scaled number on a half
 // or at the edge of 15 digits needs a closer look; where the power is not
-// exact, the decimal text decides.
+// exact (and for zero, subnormals, infinities and NaN), the text decides.
 double RoundTo15Digits(double v) {
     const double a = std::fabs(v);
-    if (a == 0) return v;
-    const auto biased = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
-    if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);  // subnormal, infinite, NaN
-    int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
-    if (k + 1 + Base < 0 || k + 1 + Base >= static_cast<int>(nearPowersOfTen.size())) {
-        return RoundTo15DigitsByText(v);
-    }
-    if (a >= nearPowersOfTen[static_cast<size_t>(k + 1 + Base)]) ++k;
-    const int s = 14 - k;
-    if (std::abs(s) > MaxExactPower) return RoundTo15DigitsByText(v);
-    const double m = s >= 0 ? a * exactPowersOfTen[static_cast<size_t>(s)] : a / exactPowersOfTen[static_cast<size_t>(-s)];
+    const Binade& binade = binades[std::bit_cast<std::uint64_t>(a) >> 52];
+    const int s = binade.s - (a >= binade.limit ? 1 : 0);
+    if (static_cast<unsigned>(s + MaxExactPower) > 2 * MaxExactPower) return a == 0 ? v : RoundTo15DigitsByText(v);
+    const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
+    const double m = s >= 0 ? a * p : a / p;
     const double R = nearestWhole(m);
-    if (!(m > Digits14 && m < Digits15) || std::fabs(R - m) == 0.5) return roundCarefully(v, a, k);
-    return std::copysign(fromScaled(R, s), v);
+    if (!(m > Digits14 && m < Digits15) || std::fabs(R - m) == 0.5) return roundCarefully(v, a, 14 - s);
+    return std::copysign(s >= 0 ? R / p : R * p, v);
 }
 
 int ToInt16(double v) {

@@ -28,10 +28,11 @@ void Graph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     ctx.SetStatus("Graphing function...");
     const Rgb color = QBColor(s.GraphingColor);
     bool stopped = false;
+    const auto program = ev.compile(fstr);
     Sweep(s.XMin, s.XMax, s.domain / ctx.picture.ScaleWidth(), [&](double x) {
         const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
         const double px = width * (x - s.XMin) / s.domain;
-        const double y = num(ev.eval(fstr, x));
+        const double y = num(ev.eval(*program, x));
         double py = EdgeIfFarOff(height - height * (y - s.YMin) / s.range);
         if (s.EvalError) {
             py = 0;

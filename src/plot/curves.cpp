@@ -60,8 +60,9 @@ std::string part(const std::string& text, long start, long length) {
 
 void PolarGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     const ConsoleState& s = ctx.s;
+    const auto program = ev.compile(fstr);
     drawCurve(ctx, s.TMin, s.TMax, s.TStep, [&](double theta) {
-        const double r = num(ev.eval(fstr, theta));
+        const double r = num(ev.eval(*program, theta));
         plotWorldPoint(ctx, r * std::cos(theta), r * std::sin(theta));
     });
 }
@@ -78,9 +79,10 @@ void ParamGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     const long c = static_cast<long>(comma) + 1, length = static_cast<long>(fstr.size());
     const std::string xPart = part(fstr, 1, c - 2);
     const std::string yPart = part(fstr, c, length - c - 1);
+    const auto xProgram = ev.compile(xPart), yProgram = ev.compile(yPart);
     drawCurve(ctx, s.PMin, s.PMax, s.PStep, [&](double t) {
-        const double x = num(ev.eval(xPart, t));
-        const double y = num(ev.eval(yPart, t));
+        const double x = num(ev.eval(*xProgram, t));
+        const double y = num(ev.eval(*yProgram, t));
         plotWorldPoint(ctx, x, y);
     });
 }
