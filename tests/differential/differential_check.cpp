@@ -1,89 +1,23 @@
 // The compiled evaluator beside the one it replaces, over random texts of the
 // whole token set: value, emptiness, failure, every flag, the memory and every
-// call to the host must agree, in order. Usage: differential_check [COUNT [SEED]].
+// call to the host must agree, in order.
+// Usage: differential_check [COUNT [SEED]]
+//        differential_check --record TEXTS   (the outcome table of the texts)
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
 #include <random>
-#include <sstream>
 #include <string>
-#include <vector>
 
 #include "differential/legacy_evaluator.h"
-#include "expr/eval_failure.h"
 #include "expr/evaluator.h"
-#include "expr/number_text.h"
+#include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
 namespace {
-
-// Logs every call, one line each.
-class LoggingHost : public Host {
-public:
-    void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) override {
-        log << "box " << title << '|' << text << '|' << static_cast<int>(icon) << '\n';
-    }
-    void Beep() override { log << "beep\n"; }
-    void DoEvents() override { log << "events\n"; }
-    void Pause(int ms) override { log << "pause " << ms << '\n'; }
-    Rgb SystemColor(SystemColorId) override { return {}; }
-    void SetClipboardText(const std::string& text) override { log << "clipboard " << text << '\n'; }
-    void TimerChanged(const Timer& timer) override { log << "timer " << timer.Enabled << '\n'; }
-    void StatusShown(const std::string& text) override { log << "status " << text << '\n'; }
-    bool ShowSave(SaveDialog&) override { return false; }
-    void EndProgram() override {}
-
-    std::ostringstream log;
-};
-
-class NoPicture : public Picture {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float, Rgb) override {}
-    void PSet(float, float, Rgb) override {}
-    void SetBackColor(Rgb) override {}
-    void ClearBackgroundPicture() override {}
-    double ScaleWidth() const override { return 4110; }
-    double ScaleHeight() const override { return 1850; }
-    bool SaveBmp(const std::string&) override { return false; }
-};
-
-// One world: its own state and host, and an evaluator of either kind. A script
-// started from an expression is logged and, as a script's Evaluate does,
-// clears the flags and shows a new result.
-template <class Eval>
-struct World {
-    World() {
-        evaluator.SetScriptRunner([this](const std::string& command) {
-            host.log << "script " << command << '\n';
-            s.EvalError = s.CriticalError = s.ScriptError = false;
-            s.Result.Caption = "5";
-        });
-    }
-    ConsoleState s;
-    LoggingHost host;
-    NoPicture picture;
-    Context ctx{s, host, picture};
-    Eval evaluator{ctx};
-
-    // What one evaluation did, as one text.
-    std::string run(const std::string& text, double x) {
-        std::ostringstream out;
-        try {
-            const Value v = evaluator.eval(text, x);
-            out << "value " << (v ? FormatDouble(*v) + "/" + std::to_string(*v) : "empty");
-        } catch (const NestedTooDeeply& f) {
-            out << "too deep " << f.what();
-        } catch (const EvalFailure& f) {
-            out << "failure " << f.what();
-        }
-        out << " flags " << s.EvalError << s.CriticalError << s.ScriptError << s.ScriptMode << " mem " << s.MemCount;
-        for (int i = 0; i < s.MemCount; ++i) out << ' ' << s.MemNames[i] << '=' << s.MemValues[i];
-        out << " status " << s.Status.Caption << '\n' << host.log.str();
-        host.log.str("");
-        return out.str();
-    }
-};
 
 const char* const pieces[] = {
     "x", "p", "e", "m", "r", "+", "-", "*", "/", "^", "E", "=", ">", "<", "S", "C", "T", "A", "AT", "AS", "AC", "L",
@@ -98,28 +32,60 @@ std::string randomText(std::mt19937& random, int maxPieces) {
     return text;
 }
 
-// The same random start in both worlds.
-template <class A, class B>
-void prepare(World<A>& a, World<B>& b, std::mt19937& random) {
+StartState randomStart(std::mt19937& random) {
     const char* const captions[] = {"3", "-2.5", "1E+300", "abc", "", "0", "7.5E-05"};
-    const std::string caption = captions[random() % std::size(captions)];
-    const float mem = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
-    const std::string stored = random() % 4 == 0 ? "F(x+1)" : randomText(random, 6);
-    const int degrees = static_cast<int>(random() % 2);
-    const bool latched = random() % 16 == 0;
-    for (ConsoleState* s : {&a.s, &b.s}) {
-        *s = ConsoleState();
-        s->Result.Caption = caption;
-        s->Mem = mem;
-        s->StoredFunction = stored;
-        s->Option1.Selected = degrees;
-        s->EvalError = latched;
-        s->MemNames[0] = "a";
-        s->MemValues[0] = 2.5f;
-        s->MemNames[1] = "b";
-        s->MemValues[1] = -4;
-        s->MemCount = 2;
+    StartState start;
+    start.caption = captions[random() % std::size(captions)];
+    start.mem = static_cast<float>(static_cast<int>(random() % 7) - 3) / 2;
+    start.stored = random() % 4 == 0 ? "F(x+1)" : randomText(random, 6);
+    start.degrees = static_cast<int>(random() % 2);
+    start.latched = random() % 16 == 0;
+    return start;
+}
+
+int compare(long count, unsigned seed) {
+    std::mt19937 random(seed);
+    const double xs[] = {0, 1, -2.5, 3, 0.1 + 0.2, 1e300, -1e-7, 170, 0.5};
+    EvaluationWorld<LegacyEvaluator> legacy;
+    EvaluationWorld<Evaluator> compiled;
+    long differences = 0;
+    for (long i = 0; i < count; ++i) {
+        const StartState start = randomStart(random);
+        start.apply(legacy.s);
+        start.apply(compiled.s);
+        const std::string text = randomText(random, 24);
+        for (int sample = 0; sample < 3; ++sample) {
+            const double x = xs[random() % std::size(xs)];
+            const std::string expected = legacy.run(text, x), got = compiled.run(text, x);
+            if (expected != got && ++differences <= 10) {
+                std::printf("text [%s] x=%g\n  legacy:   %s\n  compiled: %s\n", text.c_str(), x, expected.c_str(),
+                            got.c_str());
+            }
+        }
     }
+    std::printf("%ld texts, %ld differences\n", count, differences);
+    return differences == 0 ? 0 : 1;
+}
+
+// Each line of the file: a start setting ("= caption abc"), or a text, a tab
+// and x. Prints the table of what the old evaluator did.
+int record(const char* file) {
+    std::ifstream in(file);
+    StartState start;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("= ")) {
+            start.set(line.substr(2));
+            std::cout << line << '\n';
+            continue;
+        }
+        const size_t tab = line.rfind('\t');
+        const std::string text = line.substr(0, tab);
+        const double x = std::strtod(line.c_str() + tab + 1, nullptr);
+        EvaluationWorld<LegacyEvaluator> legacy;
+        start.apply(legacy.s);
+        std::cout << text << '\t' << exactly(x) << '\t' << legacy.run(text, x) << '\n';
+    }
+    return 0;
 }
 
 }  // namespace
@@ -127,24 +93,6 @@ void prepare(World<A>& a, World<B>& b, std::mt19937& random) {
 
 int main(int argc, char** argv) {
     using namespace plotmere::testing;
-    const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
-    std::mt19937 random(argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1u);
-    const double xs[] = {0, 1, -2.5, 3, 0.1 + 0.2, 1e300, -1e-7, 170, 0.5};
-    World<plotmere::testing::LegacyEvaluator> legacy;
-    World<plotmere::Evaluator> compiled;
-    long differences = 0;
-    for (long i = 0; i < count; ++i) {
-        prepare(legacy, compiled, random);
-        const std::string text = randomText(random, 24);
-        for (int sample = 0; sample < 3; ++sample) {
-            const double x = xs[random() % std::size(xs)];
-            const std::string expected = legacy.run(text, x), got = compiled.run(text, x);
-            if (expected != got && ++differences <= 10) {
-                std::printf("text [%s] x=%g\n--- legacy\n%s--- compiled\n%s\n", text.c_str(), x, expected.c_str(),
-                            got.c_str());
-            }
-        }
-    }
-    std::printf("%ld texts, %ld differences\n", count, differences);
-    return differences == 0 ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--record") == 0) return record(argv[2]);
+    return compare(argc > 1 ? std::atol(argv[1]) : 1000000, argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 1u);
 }

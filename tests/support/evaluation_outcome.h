@@ -1,0 +1,129 @@
+#pragma once
+// One evaluation and everything it did, as one line of text: the value (or
+// empty, or the failure), the flags, the memory, and every call to the host in
+// order. The same start state can be set up again from a few settings.
+
+#include <charconv>
+#include <sstream>
+#include <string>
+
+#include "expr/eval_failure.h"
+#include "expr/number_text.h"
+#include "state/context.h"
+
+namespace plotmere::testing {
+
+// Logs every call, one entry each.
+class LoggingHost : public Host {
+public:
+    void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) override {
+        log << " | box " << title << ": " << text << (icon == MsgIcon::Exclamation ? " (!)" : "");
+    }
+    void Beep() override { log << " | beep"; }
+    void DoEvents() override { log << " | events"; }
+    void Pause(int ms) override { log << " | pause " << ms; }
+    Rgb SystemColor(SystemColorId) override { return {}; }
+    void SetClipboardText(const std::string& text) override { log << " | clipboard " << text; }
+    void TimerChanged(const Timer& timer) override { log << " | timer " << timer.Enabled; }
+    void StatusShown(const std::string& text) override { log << " | status " << text; }
+    bool ShowSave(SaveDialog&) override { return false; }
+    void EndProgram() override {}
+
+    std::ostringstream log;
+};
+
+class NoPicture : public Picture {
+public:
+    void Cls() override {}
+    void Line(float, float, float, float, Rgb) override {}
+    void PSet(float, float, Rgb) override {}
+    void SetBackColor(Rgb) override {}
+    void ClearBackgroundPicture() override {}
+    double ScaleWidth() const override { return 4110; }
+    double ScaleHeight() const override { return 1850; }
+    bool SaveBmp(const std::string&) override { return false; }
+};
+
+// What an evaluation starts from.
+struct StartState {
+    std::string caption = "3";
+    std::string stored = "x^2";
+    float mem = 1.5f;
+    int degrees = 0;
+    bool latched = false;
+
+    // Reads "caption TEXT", "stored TEXT", "mem N", "degrees 0|1", "latched 0|1".
+    bool set(const std::string& line) {
+        const size_t space = line.find(' ');
+        const std::string key = line.substr(0, space), value = space == line.npos ? "" : line.substr(space + 1);
+        if (key == "caption") caption = value;
+        else if (key == "stored") stored = value;
+        else if (key == "mem") mem = std::stof(value);
+        else if (key == "degrees") degrees = std::stoi(value);
+        else if (key == "latched") latched = value == "1";
+        else return false;
+        return true;
+    }
+
+    // The state as it starts, with the variables a = 2.5 and b = -4 stored.
+    void apply(ConsoleState& s) const {
+        s = ConsoleState();
+        s.Result.Caption = caption;
+        s.StoredFunction = stored;
+        s.Mem = mem;
+        s.Option1.Selected = degrees;
+        s.EvalError = latched;
+        s.MemNames[0] = "a";
+        s.MemValues[0] = 2.5f;
+        s.MemNames[1] = "b";
+        s.MemValues[1] = -4;
+        s.MemCount = 2;
+    }
+};
+
+// The shortest text that reads back as the same double.
+inline std::string exactly(double v) {
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+// A world of its own for an evaluator of either kind. A script started from an
+// expression is logged and, as a script's Evaluate does, clears the flags and
+// shows a new result.
+template <class Eval>
+struct EvaluationWorld {
+    EvaluationWorld() {
+        evaluator.SetScriptRunner([this](const std::string& command) {
+            host.log << " | script " << command;
+            s.EvalError = s.CriticalError = s.ScriptError = false;
+            s.Result.Caption = "5";
+        });
+    }
+
+    std::string run(const std::string& text, double x) {
+        std::ostringstream out;
+        try {
+            const Value v = evaluator.eval(text, x);
+            out << (v ? "value " + exactly(*v) : std::string("empty"));
+        } catch (const NestedTooDeeply&) {
+            out << "too deep";
+        } catch (const EvalFailure& f) {
+            out << "failure " << f.what();
+        }
+        out << " flags " << s.EvalError << s.CriticalError << s.ScriptError;
+        std::string memory;
+        for (int i = 0; i < s.MemCount; ++i) memory += ' ' + s.MemNames[i] + '=' + FormatSingle(s.MemValues[i]);
+        if (memory != " a=2.5 b=-4") out << " mem" << memory;  // only when it changed
+        out << host.log.str();
+        host.log.str("");
+        return out.str();
+    }
+
+    ConsoleState s;
+    LoggingHost host;
+    NoPicture picture;
+    Context ctx{s, host, picture};
+    Eval evaluator{ctx};
+};
+
+}  // namespace plotmere::testing
