@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -59,6 +60,28 @@ void BM_Redraw(benchmark::State& state, int kind, const char* function, int slot
 BENCHMARK_CAPTURE(BM_Redraw, cartesian_ten_slots, 0, "Sx", 10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Redraw, polar_default, 1, "x", 1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Redraw, parametric_default, 2, "(x,x*x)", 1)->Unit(benchmark::kMillisecond);
+
+// A random text of the given length over the characters of "Sx+-*2".
+std::string randomText(size_t length) {
+    std::mt19937 random(7);
+    std::string text(length, ' ');
+    for (char& c : text) c = "Sx+-*2"[random() % 6];
+    return text;
+}
+
+// Long texts: compiled once, then run for every sample.
+void BM_LongText(benchmark::State& state, const char* button, size_t length) {
+    Bench b;
+    ConsoleState& s = b.console.state();
+    s.FunctionIn.Text = randomText(length);
+    for (auto _ : state) {
+        b.console.Click(button);
+        b.out.str("");
+    }
+}
+
+BENCHMARK_CAPTURE(BM_LongText, integrate_64kb, "Integrate", size_t{64} << 10)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LongText, evaluate_1mb, "Evaluate", size_t{1} << 20)->Unit(benchmark::kMillisecond);
 
 // The same eight everyday formulas in our language and in muParser's, each
 // evaluated over one sweep of a graph: 4,110 samples from -10 to 10.

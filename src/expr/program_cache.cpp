@@ -12,6 +12,7 @@ std::shared_ptr<const Program> ProgramCache::Get(std::string_view text) {
         }
     }
     auto program = Compile(text);
+    ++compiles_;
     kept_.push_back(program);
     bytes_ += program->bytes();
     // The least recently used go first; the new one too when it alone is too large.

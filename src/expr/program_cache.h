@@ -22,10 +22,12 @@ public:
 
     size_t Bytes() const { return bytes_; }
     size_t Count() const { return kept_.size(); }
+    size_t Compiles() const { return compiles_; }  // since the start
 
 private:
     std::vector<std::shared_ptr<const Program>> kept_;  // the most recently used last
     size_t bytes_ = 0;
+    size_t compiles_ = 0;
 };
 
 }  // namespace plotmere

@@ -43,6 +43,23 @@ TEST_F(LimitsTest, LongTextsEvaluate) {
     EXPECT_TRUE(fails(std::string(megabyte, '9')));
 }
 
+TEST_F(LimitsTest, CompiledTextsStayHotThroughARedrawInBoundedMemory) {
+    s.WhichOp.Value = 1;
+    for (size_t i = 1; i < FunctionSlots; ++i) {
+        s.FunctionTexts[i] = "x+" + std::to_string(i);
+        s.FunctionOn[i] = 1;
+    }
+    console.Click("Evaluate");
+    const ProgramCache& cache = console.evaluator().cache();
+    const size_t compiles = cache.Compiles();
+    console.Click("Evaluate");
+    EXPECT_EQ(cache.Compiles(), compiles);  // slots, bounds, ticks and ranges all kept
+
+    for (int i = 0; i < 40; ++i) fails(repeated("x+", 100000) + std::to_string(i));
+    EXPECT_LE(cache.Bytes(), ProgramCache::MaxBytes);
+    EXPECT_LE(cache.Count(), ProgramCache::MaxPrograms);
+}
+
 TEST_F(LimitsTest, DeepNestingEndsWithTheFailure) {
     const size_t depth = 100000;
     EXPECT_TRUE(fails(std::string(depth, '(') + "x" + std::string(depth, ')')));
