@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -144,27 +145,43 @@ constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4
 constexpr int MaxExactPower = 22;
 constexpr double Digits15 = 1e15, Digits14 = 1e14;
 
-// For each binary exponent of a positive double a: the scale s that brings a
-// to 15 digits, 14 - floor(log10 a), for a below limit and one less from limit
-// on. Where neither is an exact power of ten, s is out of their range.
+// For each binary exponent of a positive double a: the power of ten that
+// brings a to 15 digits, 10^(14 - floor(log10 a)), below limit and from limit
+// on; 0 where it is no exact power of ten a scale of up to 10^22 gives.
 struct Binade {
     double limit;
-    int s;
+    double below, above;
 };
-constexpr int NoScale = 1000;
 constexpr auto binades = [] {
     std::array<Binade, 2048> table{};
-    for (int biased = 0; biased < 2048; ++biased) {
+    auto power = [](int s) { return s >= 0 && s <= MaxExactPower ? exactPowersOfTen[static_cast<size_t>(s)] : 0.0; };
+    for (int biased = 1; biased < 2047; ++biased) {
         const int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
-        table[static_cast<size_t>(biased)] = {0, NoScale};
-        if (biased == 0 || biased == 2047 || k < -MaxExactPower + 13 || k > MaxExactPower + 14) continue;
         double limit = 1;  // 10^(k + 1), nearly: only a guess, checked after
         for (int i = 0; i < k + 1; ++i) limit *= 10;
         for (int i = 0; i > k + 1; --i) limit /= 10;
-        table[static_cast<size_t>(biased)] = {limit, 14 - k};
+        table[static_cast<size_t>(biased)] = {limit, power(14 - k), power(13 - k)};
     }
     return table;
 }();
+
+// x * y as hi + lo exactly, hi the rounded product (Dekker's splitting: no
+// fused multiply-add needed).
+struct ExactProduct {
+    double hi, lo;
+};
+
+ExactProduct exactProduct(double x, double y) {
+    auto split = [](double z) {
+        const double t = 134217729.0 * z;  // 2^27 + 1
+        const double high = t - (t - z);
+        return std::pair{high, z - high};
+    };
+    const auto [xh, xl] = split(x);
+    const auto [yh, yl] = split(y);
+    const double hi = x * y;
+    return {hi, ((xh * yh - hi) + xh * yl + xl * yh) + xl * yl};
+}
 
 // a (positive) times 10^s rounded once, and the sign of what the rounding
 // dropped, so that the exact product is known on either side of m.
@@ -175,11 +192,12 @@ struct Scaled {
 Scaled scaled(double a, int s) {
     const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
     if (s >= 0) {
-        const double m = a * p;
-        return {m, std::fma(a, p, -m)};
+        const ExactProduct q = exactProduct(a, p);
+        return {q.hi, q.lo};
     }
     const double m = a / p;
-    return {m, std::fma(-m, p, a)};  // a - m * p, exact: its sign is that of a / p - m
+    const ExactProduct back = exactProduct(m, p);
+    return {m, (a - back.hi) - back.lo};  // a - m * p: its sign is that of a / p - m
 }
 
 // The nearest whole number, halves to even, for 0 <= m < 2^52.
@@ -196,7 +214,11 @@ double fromScaled(double R, int s) {
 
 // The careful way: the digit count checked on the exact product, and a half
 // decided by what the scaling dropped. Rare: kept out of the fast path's way.
-[[gnu::cold, gnu::noinline]] double roundCarefully(double v, double a, int k) {
+[[gnu::cold, gnu::noinline]] double roundRarely(double v, double a) {
+    if (a == 0) return v;
+    const auto biased = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
+    if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);  // subnormal, infinite, NaN
+    int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
     for (int tries = 0; tries < 3; ++tries) {
         const int s = 14 - k;
         if (std::abs(s) > MaxExactPower) break;
@@ -219,18 +241,22 @@ double fromScaled(double R, int s) {
 // Scales by an exact power of ten instead of writing the digits out: the
 // scaled number rounded to a whole one is the 15 digits, and dividing them by
 // the power rounds as reading their text does. Only a scaled number on a half
-// or at the edge of 15 digits needs a closer look; where the power is not
-// exact (and for zero, subnormals, infinities and NaN), the text decides.
+// or at the edge of 15 digits needs a closer look. Where no exact power scales
+// up to 15 digits (from 1E15 on, below 1E-8, zero, subnormals, infinities and
+// NaN), the careful way or the text decides.
 double RoundTo15Digits(double v) {
     const double a = std::fabs(v);
     const Binade& binade = binades[std::bit_cast<std::uint64_t>(a) >> 52];
-    const int s = binade.s - (a >= binade.limit ? 1 : 0);
-    if (static_cast<unsigned>(s + MaxExactPower) > 2 * MaxExactPower) return a == 0 ? v : RoundTo15DigitsByText(v);
-    const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
-    const double m = s >= 0 ? a * p : a / p;
+    const double p = a >= binade.limit ? binade.above : binade.below;
+    if (p == 0) return roundRarely(v, a);
+    const double m = a * p;
     const double R = nearestWhole(m);
-    if (!(m > Digits14 && m < Digits15) || std::fabs(R - m) == 0.5) return roundCarefully(v, a, 14 - s);
-    return std::copysign(s >= 0 ? R / p : R * p, v);
+    if (!(m > Digits14 && m < Digits15)) return roundRarely(v, a);
+    if (std::fabs(R - m) == 0.5) [[unlikely]] {
+        const double residue = exactProduct(a, p).lo;  // which side of the half a * p lies
+        if (residue != 0) return std::copysign((residue > 0 ? m + 0.5 : m - 0.5) / p, v);
+    }
+    return std::copysign(R / p, v);
 }
 
 int ToInt16(double v) {
