@@ -71,6 +71,25 @@ bool maySetEvalError(Step step) {
     return step == Step::Sqr || step == Step::Div || step == Step::Pow || step == Step::StoredFn;
 }
 
+// Instructions that show something, change the state or read more of it
+// than x and the angle mode.
+bool hasEffects(Op op) {
+    switch (op) {
+        case Op::LoadMem:
+        case Op::LoadResult:
+        case Op::LoadVariable:
+        case Op::StoredFn:
+        case Op::NoBracket:
+        case Op::NoCloseParen:
+        case Op::RunScript:
+        case Op::MemStore:
+        case Op::ExtraParen:
+        case Op::Fail:
+        case Op::NestTooDeep: return true;
+        default: return false;
+    }
+}
+
 class Compiler {
 public:
     explicit Compiler(std::string_view text) : t_(text), match_(MatchingParens(text)), p_(std::make_shared<Program>()) {
@@ -94,6 +113,7 @@ private:
     void applyInfix(const Frame& f, int level);
 
     std::int32_t emit(Op op, int level, std::int32_t arg = 0, double value = 0) {
+        p_->pure = p_->pure && !hasEffects(op);
         p_->code.push_back({op, static_cast<std::uint16_t>(level), arg, value});
         p_->maxLevel = std::max(p_->maxLevel, level);
         return static_cast<std::int32_t>(p_->code.size() - 1);
@@ -143,7 +163,6 @@ void Compiler::block(size_t b, size_t e, int level) {
         const char c2 = L > 1 ? t_[b + 1] : '\0';
         if (L > 0 && (c1 == '"' || c1 == '#')) {
             emit(c1 == '"' ? Op::RunScript : Op::MemStore, level, text(t_.substr(b, L)));
-            p_->callsOut = p_->callsOut || c1 == '"';
             exits.push_back({emit(Op::Exit, level), frames.size()});
             latchDirty_ = true;
             break;
@@ -151,7 +170,6 @@ void Compiler::block(size_t b, size_t e, int level) {
         Prefix prefix{};
         if (L > 0 && FindPrefix(c1, c2, prefix)) {
             frames.push_back({Frame::Kind::Prefix, prefix.step});
-            p_->callsOut = p_->callsOut || prefix.step == Step::StoredFn;
             b += static_cast<size_t>(prefix.length);
             continue;
         }
@@ -316,7 +334,7 @@ void Compiler::applyInfix(const Frame& f, int level) {
 
 }  // namespace
 
-std::shared_ptr<const Program> Compile(std::string_view text) { return Compiler(text).compile(); }
+std::shared_ptr<Program> Compile(std::string_view text) { return Compiler(text).compile(); }
 
 std::size_t Program::bytes() const {
     std::size_t total = sizeof(Program) + text.size() + code.size() * sizeof(Instruction) +

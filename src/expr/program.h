@@ -75,7 +75,10 @@ struct Program {
     std::vector<ResultGuard> guards;   // properly nested; inner ones later
     int stackSize = 0;                 // deepest stack of left operands
     int maxLevel = 0;                  // deepest level of any instruction
-    bool callsOut = false;             // F or a script: code that nests further
+    // No effect and nothing read but x and the angle mode: run again at the
+    // same x, it does exactly the same.
+    bool pure = true;
+    std::uint64_t serial = 0;  // tells programs apart, set by the cache
 
     std::size_t bytes() const;
     // The innermost guard whose span holds pc, if any.
@@ -83,6 +86,6 @@ struct Program {
 };
 
 // Reads the text once, exactly as the language defines it, into its program.
-std::shared_ptr<const Program> Compile(std::string_view text);
+std::shared_ptr<Program> Compile(std::string_view text);
 
 }  // namespace plotmere
