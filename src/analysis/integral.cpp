@@ -25,7 +25,8 @@ std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::str
             failed = true;
             return false;
         }
-        const Value y2 = s.EvalError ? Value() : ev.eval(*program, x);
+        // Evaluated again at the same x; a pure text would only do the same.
+        const Value y2 = s.EvalError ? Value() : program->pure ? y : ev.eval(*program, x);
         if (s.EvalError || !y || !y2) {
             s.EvalError = false;
             failed = true;

@@ -1,7 +1,5 @@
 #include "expr/evaluator.h"
 
-#include <bit>
-
 #include "expr/arithmetic.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
@@ -35,25 +33,11 @@ inline Value Evaluator::run(const Program& p, double x) {
 }
 
 Value Evaluator::eval(std::string_view fstr, double X) {
-    const Compiled program = cache_.Get(fstr);
-    return eval(*program, X);
+    const double x = roundedX(X);
+    return run(*cache_.Get(fstr), x);
 }
 
-// A pure program run again at the same x gives its last value without
-// running: the integral evaluates twice at each x.
-Value Evaluator::eval(const Program& program, double X) {
-    const double x = roundedX(X);
-    const ConsoleState& s = ctx_.s;
-    const auto xBits = std::bit_cast<std::uint64_t>(x);
-    const bool again = program.pure && lastPure_.serial == program.serial && lastPure_.xBits == xBits &&
-                       lastPure_.angleMode == s.Option1.Selected && !s.EvalError &&
-                       depth_ + 1 + program.maxLevel <= MaxNestingLevels;
-    if (again) return lastPure_.empty ? Value() : Value(lastPure_.value);
-    bool empty;
-    const double value = run(program, x, empty);
-    if (program.pure && !s.EvalError) lastPure_ = {program.serial, xBits, s.Option1.Selected, value, empty};
-    return empty ? Value() : Value(value);
-}
+Value Evaluator::eval(const Program& program, double X) { return run(program, roundedX(X)); }
 
 Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
     const double x = LeadingNumber(Xtext);

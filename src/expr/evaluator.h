@@ -5,7 +5,6 @@
 // the program runs for each x. Failures of the input are flags and messages;
 // arithmetic that has no answer throws EvalFailure.
 
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,12 +85,6 @@ private:
     ProgramCache cache_;
     int depth_ = 0;  // nesting levels in use
     double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
-    struct LastPure {
-        std::uint64_t serial = 0, xBits = 0;
-        int angleMode = 0;
-        double value = 0;
-        bool empty = false;
-    } lastPure_;
 };
 
 // Sets ScriptError, EvalError and CriticalError in one step.

@@ -78,7 +78,6 @@ struct Program {
     // No effect and nothing read but x and the angle mode: run again at the
     // same x, it does exactly the same.
     bool pure = true;
-    std::uint64_t serial = 0;  // tells programs apart, set by the cache
 
     std::size_t bytes() const;
     // The innermost guard whose span holds pc, if any.

@@ -11,9 +11,8 @@ std::shared_ptr<const Program> ProgramCache::Get(std::string_view text) {
             return kept_.back();
         }
     }
-    auto compiled = Compile(text);
-    compiled->serial = ++compiles_;
-    std::shared_ptr<const Program> program = std::move(compiled);
+    auto program = Compile(text);
+    ++compiles_;
     kept_.push_back(program);
     bytes_ += program->bytes();
     // The least recently used go first; the new one too when it alone is too large.

@@ -63,6 +63,11 @@ TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
     EXPECT_EQ(run("Integrate", "x"), "8448105");
     EXPECT_EQ(run("Integrate", "1/x"), "8448105");  // x = 0 is a sample: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");
+    s.Result.Caption = "none";
+    run("Integrate", "r");  // each sample is evaluated twice: what it shows is shown twice
+    const Events shown = events();
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), "message [Plotmere] r input from result window is not a number."),
+              2 * 4111);
 
     picture.calls.clear();
     window("-10", "10");

@@ -169,27 +169,5 @@ TEST_F(EvalTest, ResultTokenReadsTheShownNumber) {
     EXPECT_THROW(eval("!170+r"), EvalFailure);  // the factorial is applied after r's step has ended
 }
 
-// A text evaluated again at the same x, as the integral does, does everything again
-// that can differ: the angle mode, the latch, messages.
-TEST_F(EvalTest, EvaluatedAgainAtTheSameXItDoesItAllAgain) {
-    clearFlags();
-    const double degree = *eval("S30", 0);
-    s.Option1.Selected = 1;
-    EXPECT_NE(*eval("S30", 0), degree);
-    EXPECT_NEAR(*eval("S30", 0), 0.5, 1e-15);
-
-    EXPECT_EQ(*eval("1/x", 0), 0);
-    EXPECT_TRUE(s.EvalError);
-    clearFlags();
-    EXPECT_EQ(*eval("1/x", 0), 0);
-    EXPECT_TRUE(s.EvalError);
-
-    for (int i = 0; i < 2; ++i) {
-        clearFlags();
-        eval("$[zz]+x", 1);
-    }
-    EXPECT_EQ(events().size(), 2u);
-}
-
 }  // namespace
 }  // namespace plotmere::testing
