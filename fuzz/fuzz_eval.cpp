@@ -1,0 +1,56 @@
+// The evaluator on one expression, with the state it reads set from the input.
+//
+// The input, line by line (missing lines keep the start-up state):
+//   1 the expression    2 x                       3 the Result caption (r)
+//   4 m                 5 the stored function F   6 the angle mode, 1 for Degrees
+//   7 to 9 "name caption": stored as a variable with #[name] while Result shows caption
+
+#include <cstdlib>
+
+#include "console/console.h"
+#include "expr/eval_failure.h"
+#include "lines.h"
+#include "quiet_platform.h"
+#include "scratch.h"
+
+namespace {
+
+using plotmere::Console;
+
+constexpr size_t StateLines = 6, MaxVariables = 3;
+
+void evalQuietly(Console& console, const std::string& text, double x) {
+    try {
+        console.evaluator().eval(text, x);
+    } catch (const plotmere::EvalFailure&) {
+        // the ordinary run-time failure
+    }
+}
+
+void storeVariable(Console& console, std::string_view line) {
+    const size_t space = std::min(line.find(' '), line.size());
+    console.state().Result.Caption = std::string(line.substr(std::min(space + 1, line.size())));
+    evalQuietly(console, "#[" + std::string(line.substr(0, space)) + "]", 0);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> lines = plotmere::fuzz::SplitLines(plotmere::fuzz::AsText(data, size));
+    if (lines.size() > StateLines + MaxVariables) return -1;  // not a framing this target reads
+    plotmere::fuzz::QuietHost host;
+    plotmere::fuzz::QuietPicture picture;
+    Console console(host, picture);
+    console.scripts().SetFolder(plotmere::fuzz::ScratchFolder());
+    for (size_t i = StateLines; i < lines.size(); ++i) storeVariable(console, lines[i]);
+
+    lines.resize(StateLines);
+    plotmere::ConsoleState& s = console.state();
+    s.EvalError = s.CriticalError = s.ScriptError = false;
+    s.Result.Caption = lines[2];
+    s.Mem = std::strtof(lines[3].c_str(), nullptr);
+    s.StoredFunction = lines[4];
+    s.Option1.Selected = lines[5] == "1" ? 1 : 0;
+    evalQuietly(console, lines[0], std::strtod(lines[1].c_str(), nullptr));
+    return 0;
+}
