@@ -14,12 +14,25 @@ public:
     explicit EvalFailure(const std::string& reason) : std::runtime_error(reason) {}
 };
 
-// Nesting beyond the budget. Unlike the other failures it ends the whole
-// evaluation, past every "r": caught there, the evaluation would go on and
-// nest again, without end.
-class NestedTooDeeply : public EvalFailure {
+// A limit of one evaluation reached. Unlike the other failures it ends the
+// whole evaluation, past every "r": caught there, the evaluation would go on
+// and do the same again, as often as it has steps.
+class BeyondLimits : public EvalFailure {
 public:
-    NestedTooDeeply() : EvalFailure("Expression nested too deeply") {}
+    using EvalFailure::EvalFailure;
+};
+
+// Parentheses, F calls and scripts nested beyond the budget.
+class NestedTooDeeply : public BeyondLimits {
+public:
+    NestedTooDeeply() : BeyondLimits("Expression nested too deeply") {}
+};
+
+// More work in calls of the stored function than one evaluation may do: a
+// function that calls itself twice doubles it at every level.
+class TooManyCalls : public BeyondLimits {
+public:
+    TooManyCalls() : BeyondLimits("Stored function called too often") {}
 };
 
 // The message a command shows for a failure that reached it.

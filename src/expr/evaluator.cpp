@@ -19,6 +19,7 @@ double Evaluator::roundedX(double X) {
 
 // An evaluation that meets EvalError set ends at once, empty.
 inline double Evaluator::run(const Program& p, double x, bool& empty) {
+    if (depth_ == 0) callWork_ = 0;  // a new evaluation, not one inside another
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
@@ -154,16 +155,23 @@ double Evaluator::execute(const Program& p, double x, bool& empty) {
                     case Op::End: return acc;
                 }
             }
-        } catch (const NestedTooDeeply&) {
+        } catch (const BeyondLimits&) {
             throw;
         } catch (const EvalFailure&) {
             const ResultGuard* guard = p.guardAt(static_cast<std::int32_t>(ip - code - 1));
             if (!guard) throw;
+            // Caught inside F, a failure lets F be called again: that work counts.
+            if (inStoredFunction_ > 0) spendCallWork(CaughtFailureWork);
             reportResultNotNumber();
             sp = guard->stackDepth;
             exit(guard->marker);
         }
     }
+}
+
+void Evaluator::spendCallWork(std::size_t work) {
+    callWork_ += work;
+    if (callWork_ > MaxCallWork) throw TooManyCalls();
 }
 
 // Calls out with the levels in use set to those of the calling instruction.
@@ -181,6 +189,12 @@ auto Evaluator::atDepth(int depth, Call&& call) {
 // F: the stored function at a (rounded as x is), run from the level of depth.
 double Evaluator::storedFunction(double a, int depth) {
     const Compiled stored = cache_.Get(ctx_.s.StoredFunction);
+    spendCallWork(stored->code.size());
+    ++inStoredFunction_;
+    struct Leave {
+        int& count;
+        ~Leave() { --count; }
+    } leave{inStoredFunction_};
     return atDepth(depth, [&] {
         bool empty;
         return run(*stored, RoundTo15Digits(a), empty);  // 0 when empty

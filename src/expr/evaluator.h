@@ -84,6 +84,16 @@ private:
     ScriptRunner runScript_;
     ProgramCache cache_;
     int depth_ = 0;  // nesting levels in use
+    // The work of F in this evaluation: the instructions of every call, and
+    // for every failure caught inside one a large share, as each lets F be
+    // called again (a message, and a function calling itself twice would
+    // double its work at every level). Room for a thousand nested calls of a
+    // long function, a fraction of a second.
+    static constexpr std::size_t MaxCallWork = 20'000'000;
+    static constexpr std::size_t CaughtFailureWork = 20'000;
+    void spendCallWork(std::size_t work);
+    std::size_t callWork_ = 0;
+    int inStoredFunction_ = 0;
     double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
 };
 

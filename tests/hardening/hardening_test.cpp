@@ -76,6 +76,10 @@ TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
     s.Result.Caption = "3";
     s.StoredFunction = "rFF";  // each level calls itself twice
     EXPECT_THROW(eval("F"), NestedTooDeeply);
+    // The same with an overflow, caught at every level, long before the limit.
+    s.Result.Caption = "0";
+    s.StoredFunction = "Fx2E+rFx5!";
+    EXPECT_THROW(eval("F2"), TooManyCalls);
 }
 
 TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {

@@ -107,6 +107,8 @@ struct EvaluationWorld {
             out << (v ? "value " + exactly(*v) : std::string("empty"));
         } catch (const NestedTooDeeply&) {
             out << "too deep";
+        } catch (const BeyondLimits& f) {
+            out << "beyond limits " << f.what();
         } catch (const EvalFailure& f) {
             out << "failure " << f.what();
         }
