@@ -16,22 +16,11 @@
 #include "app/headless/headless_host.h"
 #include "app/qt/image_picture.h"
 #include "console/console.h"
+#include "state/null_picture.h"
 
 namespace {
 
 using namespace plotmere;
-
-class NullPicture : public Picture {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float, Rgb) override {}
-    void PSet(float, float, Rgb) override {}
-    void SetBackColor(Rgb) override {}
-    void ClearBackgroundPicture() override {}
-    double ScaleWidth() const override { return 4110; }
-    double ScaleHeight() const override { return 1850; }
-    bool SaveBmp(const std::string&) override { return false; }
-};
 
 struct Bench {
     std::ostringstream out;

@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::filesystem::path file = plotmere::fuzz::ScratchFolder() / "d0";
     plotmere::fuzz::WriteFile(file, data, size);
     plotmere::fuzz::QuietHost host;
-    plotmere::fuzz::QuietPicture picture;
+    plotmere::NullPicture picture;
     plotmere::Console console(host, picture);
     console.state().WhichOp.Value = 1;
     console.state().FunctionIn.Text = "@Plot(\"" + file.string() + "\")";

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> lines = plotmere::fuzz::SplitLines(plotmere::fuzz::AsText(data, size));
     if (lines.size() > StateLines + MaxVariables) return -1;  // not a framing this target reads
     plotmere::fuzz::QuietHost host;
-    plotmere::fuzz::QuietPicture picture;
+    plotmere::NullPicture picture;
     Console console(host, picture);
     console.scripts().SetFolder(plotmere::fuzz::ScratchFolder());
     for (size_t i = StateLines; i < lines.size(); ++i) storeVariable(console, lines[i]);

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::filesystem::path& folder = plotmere::fuzz::ScratchFolder();
     plotmere::fuzz::WriteFile(folder / "s0", data, size);
     plotmere::fuzz::QuietHost host;
-    plotmere::fuzz::QuietPicture picture;
+    plotmere::NullPicture picture;
     plotmere::Console console(host, picture);
     console.scripts().SetFolder(folder);
     console.state().FunctionIn.Text = "\"s0\"";

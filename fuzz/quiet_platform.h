@@ -1,9 +1,9 @@
 #pragma once
-// A platform that answers everything at once and draws nothing, so that a
-// target spends its time in the code under test.
+// A host that answers everything at once, so that a target spends its time in
+// the code under test (with a NullPicture, which draws nothing).
 
 #include "state/host.h"
-#include "state/picture.h"
+#include "state/null_picture.h"
 
 namespace plotmere::fuzz {
 
@@ -19,18 +19,6 @@ public:
     void StatusShown(const std::string&) override {}
     bool ShowSave(SaveDialog&) override { return false; }
     void EndProgram() override {}
-};
-
-class QuietPicture : public Picture {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float, Rgb) override {}
-    void PSet(float, float, Rgb) override {}
-    void SetBackColor(Rgb) override {}
-    void ClearBackgroundPicture() override {}
-    double ScaleWidth() const override { return 4110; }
-    double ScaleHeight() const override { return 1850; }
-    bool SaveBmp(const std::string&) override { return false; }
 };
 
 }  // namespace plotmere::fuzz

@@ -10,6 +10,7 @@
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
 #include "state/context.h"
+#include "state/null_picture.h"
 
 namespace plotmere::testing {
 
@@ -30,18 +31,6 @@ public:
     void EndProgram() override {}
 
     std::ostringstream log;
-};
-
-class NoPicture : public Picture {
-public:
-    void Cls() override {}
-    void Line(float, float, float, float, Rgb) override {}
-    void PSet(float, float, Rgb) override {}
-    void SetBackColor(Rgb) override {}
-    void ClearBackgroundPicture() override {}
-    double ScaleWidth() const override { return 4110; }
-    double ScaleHeight() const override { return 1850; }
-    bool SaveBmp(const std::string&) override { return false; }
 };
 
 // What an evaluation starts from.
@@ -123,7 +112,7 @@ struct EvaluationWorld {
 
     ConsoleState s;
     LoggingHost host;
-    NoPicture picture;
+    NullPicture picture;
     Context ctx{s, host, picture};
     Eval evaluator{ctx};
 };

@@ -1,0 +1,21 @@
+#pragma once
+// A picture of the nominal size that draws nothing, for a console that only
+// computes: benchmarks, fuzzing, tests of values.
+
+#include "state/picture.h"
+
+namespace plotmere {
+
+class NullPicture : public Picture {
+public:
+    void Cls() override {}
+    void Line(float, float, float, float, Rgb) override {}
+    void PSet(float, float, Rgb) override {}
+    void SetBackColor(Rgb) override {}
+    void ClearBackgroundPicture() override {}
+    double ScaleWidth() const override { return 4110; }
+    double ScaleHeight() const override { return 1850; }
+    bool SaveBmp(const std::string&) override { return false; }
+};
+
+}  // namespace plotmere
