@@ -49,6 +49,9 @@ Op prefixOp(Step step) {
     }
 }
 
+// The five forms of an infix operator, in the order of Op.
+enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX };
+
 Op infixOp(Step step, int form) {
     switch (step) {
 #define PLOTMERE_CASE(S) \
@@ -58,10 +61,10 @@ Op infixOp(Step step, int form) {
         default: return static_cast<Op>(static_cast<int>(Op::MulStack) + form);  // implicit product
     }
 }
-enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX };
 
-// Prefix functions whose value does not depend on the angle mode or the state.
-bool isPure(Step step) {
+// Prefix functions whose value depends on nothing but their argument, so that
+// one of a constant can be worked out once.
+bool isFoldable(Step step) {
     return step == Step::Abs || step == Step::Neg || step == Step::Log || step == Step::Sqr || step == Step::Int ||
            step == Step::Fact;
 }
@@ -285,7 +288,7 @@ void Compiler::fold(const std::vector<Frame>& frames, std::vector<PendingExit>& 
 void Compiler::applyPrefix(Step step, int level) {
     if (maySetEvalError(step)) latchDirty_ = true;
     const std::int32_t lastPc = here() - 1;
-    if (isPure(step) && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
+    if (isFoldable(step) && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
         try {
             bool evalError = false;
             const double value = ApplyPrefix(step, last()->value, false, evalError);
