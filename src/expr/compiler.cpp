@@ -6,6 +6,7 @@
 // reading ends, innermost first.
 
 #include <algorithm>
+#include <cmath>
 #include <numbers>
 #include <optional>
 
@@ -50,7 +51,7 @@ Op prefixOp(Step step) {
 }
 
 // The five forms of an infix operator, in the order of Op.
-enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX };
+enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX, XConst, ConstX, XX };
 
 Op infixOp(Step step, int form) {
     switch (step) {
@@ -69,9 +70,13 @@ bool isFoldable(Step step) {
            step == Step::Fact;
 }
 
-// Operations that may set EvalError: the next step must look at the latch again.
-bool maySetEvalError(Step step) {
-    return step == Step::Sqr || step == Step::Div || step == Step::Pow || step == Step::StoredFn;
+// Operations that may set EvalError: the next step must look at the latch
+// again. A power to a whole constant and a division by a constant other than 0
+// never do.
+bool maySetEvalError(Step step, std::optional<double> constRhs = std::nullopt) {
+    if (step == Step::Pow) return !constRhs || *constRhs != std::floor(*constRhs);
+    if (step == Step::Div) return !constRhs || *constRhs == 0;
+    return step == Step::Sqr || step == Step::StoredFn;
 }
 
 // Instructions that show something, change the state or read more of it
@@ -113,6 +118,8 @@ private:
     void pushInfix(Step step, int level, std::vector<Frame>& frames);
     void fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level);
     void applyPrefix(Step step, int level);
+    const Instruction* simpleRhs(Lhs lhs) const;
+    bool foldInfix(const Frame& f, double rhs);
     void applyInfix(const Frame& f, int level);
 
     std::int32_t emit(Op op, int level, std::int32_t arg = 0, double value = 0) {
@@ -303,36 +310,52 @@ void Compiler::applyPrefix(Step step, int level) {
     emit(prefixOp(step), level);
 }
 
+// The load of the right operand just emitted, when the operation can take it
+// in: a constant or x, with no exit landing after it (nor, for a left operand
+// on the stack, after the push just before it).
+const Instruction* Compiler::simpleRhs(Lhs lhs) const {
+    if (!lastIs(Op::LoadConst) && !lastIs(Op::LoadX)) return nullptr;
+    const std::int32_t from = here() - (lhs == Lhs::Stack ? 2 : 1);
+    if (lhs == Lhs::Stack && (from < 0 || p_->code[static_cast<size_t>(from)].op != Op::PushLhs)) return nullptr;
+    return canReplaceFrom(from) ? last() : nullptr;
+}
+
+bool Compiler::foldInfix(const Frame& f, double rhs) {
+    try {
+        bool evalError = false;
+        const double value = ApplyInfix(f.step, f.lhsValue, rhs, evalError);
+        if (evalError) return false;
+        p_->code.back().value = value;
+        return true;
+    } catch (const EvalFailure&) {
+        return false;  // left to run time, where it fails in its turn
+    }
+}
+
 void Compiler::applyInfix(const Frame& f, int level) {
-    if (maySetEvalError(f.step)) latchDirty_ = true;
-    const std::int32_t lastPc = here() - 1;
-    if (f.lhs != Lhs::Stack) {
-        if (f.lhs == Lhs::Const && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
-            try {
-                bool evalError = false;
-                const double value = ApplyInfix(f.step, f.lhsValue, last()->value, evalError);
-                if (!evalError) {
-                    p_->code.back().value = value;
-                    return;
-                }
-            } catch (const EvalFailure&) {
-                // left to run time
-            }
-        }
-        emit(infixOp(f.step, f.lhs == Lhs::Const ? LhsConst : LhsX), level, 0, f.lhsValue);
+    if (f.lhs == Lhs::Stack) --stack_;
+    const Instruction* rhs = simpleRhs(f.lhs);
+    const bool rhsIsConst = rhs && rhs->op == Op::LoadConst;
+    if (maySetEvalError(f.step, rhsIsConst ? std::optional(rhs->value) : std::nullopt)) latchDirty_ = true;
+    if (f.lhs == Lhs::Const && rhsIsConst && foldInfix(f, rhs->value)) return;
+    if (!rhs || (f.lhs == Lhs::Const && rhsIsConst)) {
+        const int form = f.lhs == Lhs::Stack ? Stack : f.lhs == Lhs::Const ? LhsConst : LhsX;
+        emit(infixOp(f.step, form), level, 0, f.lhsValue);
         return;
     }
-    --stack_;
-    const auto& code = p_->code;
-    if (code.size() >= 2 && code[code.size() - 2].op == Op::PushLhs && (lastIs(Op::LoadConst) || lastIs(Op::LoadX)) &&
-        canReplaceFrom(lastPc - 1)) {
-        const Instruction load = code.back();
-        const int deepest = std::max<int>(load.level, code[code.size() - 2].level);
-        p_->code.resize(code.size() - 2);
-        emit(infixOp(f.step, load.op == Op::LoadX ? RhsX : RhsConst), deepest, 0, load.value);
-        return;
+    const Instruction load = *rhs;
+    const bool rhsIsX = load.op == Op::LoadX;
+    int form = rhsIsX ? RhsX : RhsConst;
+    double value = load.value;
+    if (f.lhs == Lhs::X) form = rhsIsX ? XX : XConst;
+    if (f.lhs == Lhs::Const) {
+        form = ConstX;
+        value = f.lhsValue;
     }
-    emit(infixOp(f.step, Stack), level);
+    const size_t taken = f.lhs == Lhs::Stack ? 2 : 1;
+    const int deepest = std::max<int>(load.level, p_->code[p_->code.size() - taken].level);
+    p_->code.resize(p_->code.size() - taken);
+    emit(infixOp(f.step, form), deepest, 0, value);
 }
 
 }  // namespace

@@ -23,8 +23,17 @@ inline double Evaluator::run(const Program& p, double x, bool& empty) {
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
-    if (depth_ + p.maxLevel > MaxNestingLevels) return execute<true>(p, x, empty);
-    return execute<false>(p, x, empty);
+    const bool tracked = depth_ + p.maxLevel > MaxNestingLevels;
+    auto execute = [&](double* stack) {
+        return tracked ? this->execute<true>(p, x, stack, empty) : this->execute<false>(p, x, stack, empty);
+    };
+    constexpr int LocalStack = 16;
+    if (p.stackSize <= LocalStack) {
+        double stack[LocalStack];
+        return execute(stack);
+    }
+    std::vector<double> stack(static_cast<size_t>(p.stackSize));
+    return execute(stack.data());
 }
 
 inline Value Evaluator::run(const Program& p, double x) {
@@ -45,22 +54,17 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
     return run(*cache_.Get(fstr), x);
 }
 
-// The instructions in order, with the accumulator, the stack of left operands
-// and the empty mark in locals. A failure inside the span of an "r" is reported
+// The instructions in order, with the accumulator and the empty mark in
+// locals and the left operands on stack. A failure inside the span of an "r" is reported
 // there and the run goes on at the guard's marker; any other leaves.
 template <bool Tracked>
-double Evaluator::execute(const Program& p, double x, bool& empty) {
+double Evaluator::execute(const Program& p, double x, double* stack, bool& resultEmpty) {
     ConsoleState& s = ctx_.s;
     const int base = depth_;
     const int room = MaxNestingLevels - base;  // the deepest level that fits
-    constexpr int LocalStack = 16;
-    double local[LocalStack];
-    std::unique_ptr<double[]> large;
-    if (p.stackSize > LocalStack) large = std::make_unique<double[]>(static_cast<size_t>(p.stackSize));
-    double* const stack = large ? large.get() : local;
     int sp = 0;
     double acc = 0;
-    empty = false;
+    bool empty = false;
     const Instruction* const code = p.code.data();
     const Instruction* ip = code;
     auto exit = [&](std::int32_t target) {
@@ -128,6 +132,18 @@ double Evaluator::execute(const Program& p, double x, bool& empty) {
     case Op::S##LhsX:                                                             \
         acc = InfixValue<Step::S>(x, acc, s.EvalError);                           \
         empty = false;                                                            \
+        break;                                                                    \
+    case Op::S##XConst:                                                           \
+        acc = InfixValue<Step::S>(x, in.value, s.EvalError);                      \
+        empty = false;                                                            \
+        break;                                                                    \
+    case Op::S##ConstX:                                                           \
+        acc = InfixValue<Step::S>(in.value, x, s.EvalError);                      \
+        empty = false;                                                            \
+        break;                                                                    \
+    case Op::S##XX:                                                               \
+        acc = InfixValue<Step::S>(x, x, s.EvalError);                             \
+        empty = false;                                                            \
         break;
                         PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
 #undef PLOTMERE_INFIX
@@ -144,15 +160,14 @@ double Evaluator::execute(const Program& p, double x, bool& empty) {
                         s.CriticalError = true;
                         exit(in.arg);
                         break;
-                    case Op::RunScript: runScript(p.texts[static_cast<size_t>(in.arg)], base + in.level); break;
-                    case Op::MemStore: memory_.MemStore(p.texts[static_cast<size_t>(in.arg)]); break;
-                    case Op::ExtraParen:
-                        parenthesesError("Parentheses Error: Extra )");
-                        s.CriticalError = true;
-                        break;
+                    case Op::RunScript:
+                    case Op::MemStore:
+                    case Op::ExtraParen: acc = sideEffect(p, in, base, acc); break;
                     case Op::Fail: throw EvalFailure(p.texts[static_cast<size_t>(in.arg)]);
                     case Op::NestTooDeep: throw NestedTooDeeply();
-                    case Op::End: return acc;
+                    case Op::End:
+                        resultEmpty = empty;
+                        return acc;
                 }
             }
         } catch (const BeyondLimits&) {
@@ -167,6 +182,21 @@ double Evaluator::execute(const Program& p, double x, bool& empty) {
             exit(guard->marker);
         }
     }
+}
+
+// The effects that leave the accumulator as it was. Passing it through, rather
+// than keeping it across the call, lets the loop keep it in a register.
+double Evaluator::sideEffect(const Program& p, const Instruction& in, int base, double acc) {
+    const std::string& text = p.texts[static_cast<size_t>(in.arg)];
+    if (in.op == Op::RunScript) {
+        runScript(text, base + in.level);
+    } else if (in.op == Op::MemStore) {
+        memory_.MemStore(text);
+    } else {
+        parenthesesError("Parentheses Error: Extra )");
+        ctx_.s.CriticalError = true;
+    }
+    return acc;
 }
 
 void Evaluator::spendCallWork(std::size_t work) {

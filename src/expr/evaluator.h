@@ -71,7 +71,8 @@ private:
     // Tracked: some instruction may lie deeper than the budget allows, so each
     // one looks before it runs.
     template <bool Tracked>
-    double execute(const Program& p, double x, bool& empty);
+    double execute(const Program& p, double x, double* stack, bool& resultEmpty);
+    [[gnu::noinline]] double sideEffect(const Program& p, const Instruction& in, int base, double acc);
     double storedFunction(double a, int depth);
     template <class Call>
     auto atDepth(int depth, Call&& call);

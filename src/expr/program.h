@@ -19,11 +19,13 @@ namespace plotmere {
 inline constexpr int MaxNestingLevels = 1001;
 
 // The instructions work on an accumulator, which may be empty, and a stack of
-// left operands. Each infix operator comes in five forms: its left operand on
+// left operands. Each infix operator comes in eight forms: its left operand on
 // the stack (Stack), or the accumulator with a constant or x on the right
 // (RhsConst, RhsX), or a constant or x on the left of the accumulator
-// (LhsConst, LhsX).
-#define PLOTMERE_INFIX_FORMS(S) S##Stack, S##RhsConst, S##RhsX, S##LhsConst, S##LhsX,
+// (LhsConst, LhsX), or no accumulator at all: x and a constant (XConst,
+// ConstX), x and x (XX).
+#define PLOTMERE_INFIX_FORMS(S) \
+    S##Stack, S##RhsConst, S##RhsX, S##LhsConst, S##LhsX, S##XConst, S##ConstX, S##XX,
 
 enum class Op : std::uint8_t {
     // Operands: the accumulator becomes the value.
