@@ -16,6 +16,7 @@
 #include "app/headless/headless_host.h"
 #include "app/qt/image_picture.h"
 #include "console/console.h"
+#include "plot/sweep_values.h"
 #include "state/null_picture.h"
 
 namespace {
@@ -91,20 +92,43 @@ constexpr Formula formulas[] = {
 };
 constexpr int SweepSamples = 4110;
 
+// x from -10 by step, added up as the graph's sweep adds it.
 template <class Evaluate>
-void sweep(benchmark::State& state, Evaluate&& evaluate) {
-    const double step = 20.0 / (SweepSamples - 1);
-    for (auto _ : state) {
-        for (int i = 0; i < SweepSamples; ++i) benchmark::DoNotOptimize(evaluate(-10 + i * step));
-    }
+void sweepOnce(double step, Evaluate&& evaluate) {
+    double x = -10;
+    for (int i = 0; i < SweepSamples; ++i, x += step) benchmark::DoNotOptimize(evaluate(x));
+}
+
+void countEvaluations(benchmark::State& state) {
     state.counters["ns_per_eval"] = benchmark::Counter(double(state.iterations()) * SweepSamples,
                                                        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+template <class Evaluate>
+void sweep(benchmark::State& state, Evaluate&& evaluate) {
+    for (auto _ : state) sweepOnce(20.0 / (SweepSamples - 1), evaluate);
+    countEvaluations(state);
+}
+
+// As the graph's sweep does: compiled once, the values worked out a batch of
+// samples ahead.
 void BM_SweepOurs(benchmark::State& state, const Formula& f) {
     Bench b;
     Evaluator& ev = b.console.evaluator();
-    const auto program = ev.compile(f.ours);  // as the graph's sweep does
+    const auto program = ev.compile(f.ours);
+    const double step = 20.0 / (SweepSamples - 1);
+    for (auto _ : state) {
+        SweepValues values(b.console.context(), ev, *program, 10, step);
+        sweepOnce(step, [&](double x) { return num(values.at(x)); });
+    }
+    countEvaluations(state);
+}
+
+// One evaluation at a time, as a single Evaluate does.
+void BM_SweepOursOneByOne(benchmark::State& state, const Formula& f) {
+    Bench b;
+    Evaluator& ev = b.console.evaluator();
+    const auto program = ev.compile(f.ours);
     sweep(state, [&](double x) { return num(ev.eval(*program, x)); });
 }
 
@@ -156,6 +180,7 @@ private:
 void registerSweeps() {
     for (const Formula& f : formulas) {
         benchmark::RegisterBenchmark(("BM_SweepOurs/" + std::string(f.name)).c_str(), BM_SweepOurs, f);
+        benchmark::RegisterBenchmark(("BM_SweepOursOneByOne/" + std::string(f.name)).c_str(), BM_SweepOursOneByOne, f);
         benchmark::RegisterBenchmark(("BM_SweepMuparser/" + std::string(f.name)).c_str(), BM_SweepMuparser, f);
     }
 }

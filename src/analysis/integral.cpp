@@ -3,6 +3,7 @@
 #include "expr/number_text.h"
 #include "plot/cartesian.h"
 #include "plot/sweep.h"
+#include "plot/sweep_values.h"
 #include "plot/window.h"
 
 namespace plotmere {
@@ -18,9 +19,11 @@ std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::str
     double sum = 0;
     bool failed = false;
     const auto program = ev.compile(fstr);
-    Sweep(s.XMin, s.XMax, s.domain / Width, [&](double x) {
+    const double step = s.domain / Width;
+    SweepValues values(ctx, ev, *program, s.XMax, step);
+    Sweep(s.XMin, s.XMax, step, [&](double x) {
         const double px = ((x - s.XMin) * Width) / s.domain;
-        const Value y = ev.eval(*program, x);
+        const Value y = values.at(x);
         if (s.CriticalError) {  // reported once, not per sample
             failed = true;
             return false;

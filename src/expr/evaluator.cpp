@@ -103,7 +103,7 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                         break;
 #define PLOTMERE_PREFIX(S)                                                      \
     case Op::S:                                                                 \
-        acc = PrefixValue<Step::S>(acc, s.Option1.Value(1), s.EvalError); \
+        acc = PrefixValue<Step::S>(acc, s.InDegrees(), s.EvalError);        \
         empty = false;                                                          \
         break;
                         PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)

@@ -7,8 +7,10 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "expr/eval_failure.h"
 #include "expr/memory.h"
@@ -36,6 +38,11 @@ public:
     Value eval(const Program& program, double X);
     // The same with x given as a text, read by its leading number.
     Value eval(std::string_view fstr, std::string_view Xtext);
+    // The values of a pure program at each of xs, each exactly as eval gives
+    // it, worked out in one pass: each instruction runs for all of them
+    // before the next. Only when none of them fails or sets a flag; otherwise
+    // false, with nothing changed, for the caller to evaluate them one by one.
+    bool evalAll(const Program& program, std::span<const double> xs, std::span<double> values);
 
     const ProgramCache& cache() const { return cache_; }
 
@@ -73,6 +80,7 @@ private:
     template <bool Tracked>
     double execute(const Program& p, double x, double* stack, bool& resultEmpty);
     [[gnu::noinline]] double sideEffect(const Program& p, const Instruction& in, int base, double acc);
+    bool runAll(const Program& p, std::span<double> values);
     double storedFunction(double a, int depth);
     template <class Call>
     auto atDepth(int depth, Call&& call);
@@ -96,6 +104,7 @@ private:
     std::size_t callWork_ = 0;
     int inStoredFunction_ = 0;
     double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
+    std::vector<double> allX_, allStack_;  // evalAll's x and left operands
 };
 
 // Sets ScriptError, EvalError and CriticalError in one step.

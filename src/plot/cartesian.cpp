@@ -4,6 +4,7 @@
 
 #include "plot/axes.h"
 #include "plot/sweep.h"
+#include "plot/sweep_values.h"
 
 namespace plotmere {
 
@@ -29,10 +30,12 @@ void Graph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     const Rgb color = QBColor(s.GraphingColor);
     bool stopped = false;
     const auto program = ev.compile(fstr);
-    Sweep(s.XMin, s.XMax, s.domain / ctx.picture.ScaleWidth(), [&](double x) {
+    const double step = s.domain / ctx.picture.ScaleWidth();
+    SweepValues values(ctx, ev, *program, s.XMax, step);
+    Sweep(s.XMin, s.XMax, step, [&](double x) {
         const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
         const double px = width * (x - s.XMin) / s.domain;
-        const double y = num(ev.eval(*program, x));
+        const double y = num(values.at(x));
         double py = EdgeIfFarOff(height - height * (y - s.YMin) / s.range);
         if (s.EvalError) {
             py = 0;

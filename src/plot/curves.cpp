@@ -5,6 +5,7 @@
 #include "plot/axes.h"
 #include "plot/cartesian.h"
 #include "plot/sweep.h"
+#include "plot/sweep_values.h"
 
 namespace plotmere {
 
@@ -34,10 +35,10 @@ void plotWorldPoint(Context& ctx, double x, double y) {
 // Runs the sweep; an unbalanced parenthesis (reported once by the evaluator)
 // ends it rather than bringing its message back at every sample.
 template <class Sample>
-void drawCurve(Context& ctx, double from, double to, double setting, Sample sample) {
+void drawCurve(Context& ctx, double from, double to, double step, Sample sample) {
     ctx.SetStatus("Graphing function...");
     bool stopped = false;
-    Sweep(from, to, sweepStep(setting, from, to), [&](double v) {
+    Sweep(from, to, step, [&](double v) {
         sample(v);
         stopped = ctx.s.CriticalError;
         return !stopped;
@@ -61,8 +62,10 @@ std::string part(const std::string& text, long start, long length) {
 void PolarGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     const ConsoleState& s = ctx.s;
     const auto program = ev.compile(fstr);
-    drawCurve(ctx, s.TMin, s.TMax, s.TStep, [&](double theta) {
-        const double r = num(ev.eval(*program, theta));
+    const double step = sweepStep(s.TStep, s.TMin, s.TMax);
+    SweepValues values(ctx, ev, *program, s.TMax, step);
+    drawCurve(ctx, s.TMin, s.TMax, step, [&](double theta) {
+        const double r = num(values.at(theta));
         plotWorldPoint(ctx, r * std::cos(theta), r * std::sin(theta));
     });
 }
@@ -80,9 +83,11 @@ void ParamGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
     const std::string xPart = part(fstr, 1, c - 2);
     const std::string yPart = part(fstr, c, length - c - 1);
     const auto xProgram = ev.compile(xPart), yProgram = ev.compile(yPart);
-    drawCurve(ctx, s.PMin, s.PMax, s.PStep, [&](double t) {
-        const double x = num(ev.eval(*xProgram, t));
-        const double y = num(ev.eval(*yProgram, t));
+    const double step = sweepStep(s.PStep, s.PMin, s.PMax);
+    SweepValues xValues(ctx, ev, *xProgram, s.PMax, step), yValues(ctx, ev, *yProgram, s.PMax, step);
+    drawCurve(ctx, s.PMin, s.PMax, step, [&](double t) {
+        const double x = num(xValues.at(t));
+        const double y = num(yValues.at(t));
         plotWorldPoint(ctx, x, y);
     });
 }

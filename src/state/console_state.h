@@ -83,6 +83,9 @@ struct ConsoleState {
     SettingsWindow Settings;
     FunctionListWindow FunctionList;
 
+    // Angles are read in degrees, not radians.
+    bool InDegrees() const { return Option1.Value(1); }
+
     // Empties the memory tables to their start size.
     void ResetMemory();
 };

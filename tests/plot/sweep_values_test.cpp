@@ -1,0 +1,48 @@
+// Values worked out ahead along a sweep stand only where eval would give the
+// same: sample by sample, flags and all.
+
+#include <gtest/gtest.h>
+
+#include "plot/sweep_values.h"
+#include "support/evaluation_outcome.h"
+
+namespace plotmere::testing {
+namespace {
+
+// Sweeps text from -1 by 0.125 in two worlds, one evaluating each sample, the
+// other taking them from SweepValues, and clears the latch after each sample
+// as the graph does.
+void expectSameSweep(const std::string& text) {
+    EvaluationWorld<Evaluator> single, ahead;
+    const auto program = single.evaluator.compile(text), aheadProgram = ahead.evaluator.compile(text);
+    SweepValues values(ahead.ctx, ahead.evaluator, *aheadProgram, 30, 0.125);
+    for (double x = -1; x <= 30; x += 0.125) {
+        EXPECT_EQ(values.at(x), single.evaluator.eval(*program, x)) << text << " at " << x;
+        EXPECT_EQ(ahead.s.EvalError, single.s.EvalError) << text << " at " << x;
+        single.s.EvalError = ahead.s.EvalError = false;
+    }
+}
+
+TEST(SweepValues, GiveEachSampleAsEvalDoes) {
+    expectSameSweep("(x^3)-x");
+    expectSameSweep("(Rx)+1");  // fails left of 0
+    expectSameSweep("1/(x-20)");  // fails at one sample far ahead
+    expectSameSweep("$[a]x");     // not pure: never ahead
+}
+
+TEST(SweepValues, FollowTheStateEvalStartsFrom) {
+    EvaluationWorld<Evaluator> world;
+    Evaluator& ev = world.evaluator;
+    const auto program = ev.compile("Sx");
+    SweepValues values(world.ctx, ev, *program, 10, 0.5);
+    EXPECT_EQ(values.at(1), ev.eval(*program, 1));
+    world.s.Option1.Selected = 1;  // degrees, changed between two samples
+    EXPECT_EQ(values.at(1.5), ev.eval(*program, 1.5));
+    world.s.EvalError = true;
+    EXPECT_EQ(values.at(2), Value());
+    world.s.EvalError = false;
+    EXPECT_EQ(values.at(7), ev.eval(*program, 7));  // not the sample that was next
+}
+
+}  // namespace
+}  // namespace plotmere::testing
