@@ -1,5 +1,8 @@
 #include "expr/evaluator.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "expr/arithmetic.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
@@ -8,9 +11,10 @@ namespace plotmere {
 
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
 
-// The integral and parametric curves evaluate twice at each x.
+// The integral and parametric curves evaluate twice at each x. Compared bit
+// for bit: -0 is not 0 here.
 double Evaluator::roundedX(double X) {
-    if (X != lastX_) {
+    if (std::bit_cast<std::uint64_t>(X) != std::bit_cast<std::uint64_t>(lastX_)) {
         lastX_ = X;
         lastRounded_ = RoundTo15Digits(X);
     }
@@ -187,11 +191,10 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
 // The effects that leave the accumulator as it was. Passing it through, rather
 // than keeping it across the call, lets the loop keep it in a register.
 double Evaluator::sideEffect(const Program& p, const Instruction& in, int base, double acc) {
-    const std::string& text = p.texts[static_cast<size_t>(in.arg)];
     if (in.op == Op::RunScript) {
-        runScript(text, base + in.level);
+        runScript(p.texts[static_cast<size_t>(in.arg)], base + in.level);
     } else if (in.op == Op::MemStore) {
-        memory_.MemStore(text);
+        memory_.MemStore(p.texts[static_cast<size_t>(in.arg)]);
     } else {
         parenthesesError("Parentheses Error: Extra )");
         ctx_.s.CriticalError = true;
