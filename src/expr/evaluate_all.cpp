@@ -12,9 +12,8 @@
 namespace plotmere {
 
 bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std::span<double> values) {
-    // As eval would run it: from the top level, with room for every level and
-    // no latch set.
-    if (!program.pure || depth_ != 0 || program.maxLevel >= MaxNestingLevels || ctx_.s.EvalError) return false;
+    // As eval would run it: with room for every level, no latch set.
+    if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError) return false;
     allX_.resize(xs.size());
     std::transform(xs.begin(), xs.end(), allX_.begin(), RoundTo15Digits);
     allStack_.resize(static_cast<size_t>(program.stackSize) * xs.size());
@@ -86,11 +85,9 @@ bool Evaluator::runAll(const Program& p, std::span<double> acc) {
         break;
                 PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
 #undef PLOTMERE_INFIX
-            case Op::CheckLatch:
-                if (evalError) return false;
-                break;
+            case Op::CheckLatch: break;  // a latch set anywhere gives the pass up at its end
             case Op::End: return !evalError;
-            default: return false;  // an effect: never in a pure program
+            default: return false;  // an effect, or a read of more than x: not pure
         }
     }
     return false;

@@ -44,5 +44,20 @@ TEST(SweepValues, FollowTheStateEvalStartsFrom) {
     EXPECT_EQ(values.at(7), ev.eval(*program, 7));  // not the sample that was next
 }
 
+// Inside another evaluation, as a script started from an expression graphs.
+TEST(SweepValues, NestInsideAnEvaluationAsEvalDoes) {
+    EvaluationWorld<Evaluator> world;
+    Evaluator& ev = world.evaluator;
+    const auto program = ev.compile(std::string(500, '(') + "x" + std::string(500, ')'));
+    {
+        const Evaluator::Nesting outer(ev, 500);  // the deepest it fits in
+        SweepValues values(world.ctx, ev, *program, 10, 0.5);
+        EXPECT_EQ(values.at(1), Value(1));
+    }
+    const Evaluator::Nesting outer(ev, 501);
+    SweepValues values(world.ctx, ev, *program, 10, 0.5);
+    EXPECT_THROW(values.at(1), NestedTooDeeply);
+}
+
 }  // namespace
 }  // namespace plotmere::testing
