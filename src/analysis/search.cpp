@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "plot/sweep_values.h"
 #include "plot/window.h"
 
 namespace plotmere {
@@ -22,8 +23,10 @@ std::optional<double> search(Context& ctx, Evaluator& ev, const std::string& fst
     std::vector<Sample> group;
     group.reserve(Samples);
     const auto program = ev.compile(fstr);
+    const double end = x + Samples * step;  // past the last sample: only bounds the work ahead
+    SweepValues values(ctx, ev, *program, end, step);
     for (int i = 0; i < Samples; ++i, x += step) {
-        const Value y = ev.eval(*program, x);
+        const Value y = values.at(x);
         if (s.CriticalError) return std::nullopt;  // reported once, not per sample
         if (s.EvalError || !y) {
             s.EvalError = false;
