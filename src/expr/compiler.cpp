@@ -50,8 +50,8 @@ Op prefixOp(Step step) {
     }
 }
 
-// The five forms of an infix operator, in the order of Op.
-enum Form { Stack = 0, RhsConst, RhsX, LhsConst, LhsX, XConst, ConstX, XX };
+// The forms of an infix operator, in the order of Op.
+enum Form { PLOTMERE_INFIX_FORMS(PLOTMERE_FORM_NAME, , , , , ) };
 
 Op infixOp(Step step, int form) {
     switch (step) {
@@ -66,8 +66,8 @@ Op infixOp(Step step, int form) {
 // Prefix functions whose value depends on nothing but their argument, so that
 // one of a constant can be worked out once.
 bool isFoldable(Step step) {
-    return step == Step::Abs || step == Step::Neg || step == Step::Log || step == Step::Sqr || step == Step::Int ||
-           step == Step::Fact;
+    return step == Step::Abs || step == Step::Neg || step == Step::Log || step == Step::Sqr ||
+           step == Step::Int || step == Step::Fact;
 }
 
 // Operations that may set EvalError: the next step must look at the latch
@@ -100,7 +100,8 @@ bool hasEffects(Op op) {
 
 class Compiler {
 public:
-    explicit Compiler(std::string_view text) : t_(text), match_(MatchingParens(text)), p_(std::make_shared<Program>()) {
+    explicit Compiler(std::string_view text)
+        : t_(text), match_(MatchingParens(text)), p_(std::make_shared<Program>()) {
         p_->text = text;
     }
 
@@ -114,7 +115,8 @@ private:
     void block(size_t b, size_t e, int level);
     // Reads the operand at b; its length, or nothing when the block's reading
     // stops there.
-    std::optional<size_t> operand(size_t b, size_t e, int level, std::vector<Frame>& frames, std::vector<PendingExit>& exits);
+    std::optional<size_t> operand(size_t b, size_t e, int level, std::vector<Frame>& frames,
+                                  std::vector<PendingExit>& exits);
     void pushInfix(Step step, int level, std::vector<Frame>& frames);
     void fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level);
     void applyPrefix(Step step, int level);
@@ -146,7 +148,7 @@ private:
     std::string_view t_;
     std::vector<int> match_;
     std::shared_ptr<Program> p_;
-    int stack_ = 0;          // left operands on the stack at this point
+    int stack_ = 0;            // left operands on the stack at this point
     bool latchDirty_ = false;  // EvalError may have changed since the last look (at entry)
     std::int32_t lastTarget_ = -1;
 };
@@ -205,7 +207,8 @@ void Compiler::block(size_t b, size_t e, int level) {
     latchDirty_ = latchDirty_ || checkedLatch;
 }
 
-std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vector<Frame>& frames, std::vector<PendingExit>& exits) {
+std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vector<Frame>& frames,
+                                        std::vector<PendingExit>& exits) {
     switch (b < e ? t_[b] : '\0') {
         case 'x': emit(Op::LoadX, level); return 1;
         case 'p': emit(Op::LoadConst, level, 0, std::numbers::pi); return 1;
@@ -316,7 +319,8 @@ void Compiler::applyPrefix(Step step, int level) {
 const Instruction* Compiler::simpleRhs(Lhs lhs) const {
     if (!lastIs(Op::LoadConst) && !lastIs(Op::LoadX)) return nullptr;
     const std::int32_t from = here() - (lhs == Lhs::Stack ? 2 : 1);
-    if (lhs == Lhs::Stack && (from < 0 || p_->code[static_cast<size_t>(from)].op != Op::PushLhs)) return nullptr;
+    if (lhs == Lhs::Stack && (from < 0 || p_->code[static_cast<size_t>(from)].op != Op::PushLhs))
+        return nullptr;
     return canReplaceFrom(from) ? last() : nullptr;
 }
 

@@ -24,15 +24,19 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     }
 }
 
-namespace {
-
-// acc[i] = f(acc[i], i) for each of the values.
-template <class Step>
-void forEach(std::span<double> acc, Step step) {
-    for (size_t i = 0; i < acc.size(); ++i) acc[i] = step(acc[i], i);
-}
-
-}  // namespace
+// Each step for all the values: acc[i] for the accumulators, x[i] and row[i]
+// for x and the left operand of each. A left operand on the stack is popped
+// before the step reads it.
+#define PLOTMERE_PREFIX(S)                                                                        \
+    case Op::S:                                                                                   \
+        for (size_t i = 0; i < n; ++i) acc[i] = PrefixValue<Step::S>(acc[i], degrees, evalError); \
+        break;
+#define PLOTMERE_FORM(form, S, left, right)                                                  \
+    case Op::form:                                                                           \
+        if (Op::form == Op::S##Stack) row -= n;                                              \
+        for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Step::S>(left, right, evalError); \
+        break;
+#define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, row[i], acc[i], c, x[i])
 
 // The accumulators are the values themselves; left operands lie on the stack
 // one row of all the values per level.
@@ -51,40 +55,8 @@ bool Evaluator::runAll(const Program& p, std::span<double> acc) {
                 std::copy(acc.begin(), acc.end(), row);
                 row += n;
                 break;
-#define PLOTMERE_PREFIX(S)                                                                               \
-    case Op::S:                                                                                          \
-        forEach(acc, [&](double a, size_t) { return PrefixValue<Step::S>(a, degrees, evalError); }); \
-        break;
                 PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
-#undef PLOTMERE_PREFIX
-#define PLOTMERE_INFIX(S)                                                                                        \
-    case Op::S##Stack:                                                                                           \
-        row -= n;                                                                                                \
-        forEach(acc, [&](double a, size_t i) { return InfixValue<Step::S>(row[i], a, evalError); });         \
-        break;                                                                                                   \
-    case Op::S##RhsConst:                                                                                        \
-        forEach(acc, [&](double a, size_t) { return InfixValue<Step::S>(a, c, evalError); });               \
-        break;                                                                                                   \
-    case Op::S##RhsX:                                                                                            \
-        forEach(acc, [&](double a, size_t i) { return InfixValue<Step::S>(a, x[i], evalError); });          \
-        break;                                                                                                   \
-    case Op::S##LhsConst:                                                                                        \
-        forEach(acc, [&](double a, size_t) { return InfixValue<Step::S>(c, a, evalError); });               \
-        break;                                                                                                   \
-    case Op::S##LhsX:                                                                                            \
-        forEach(acc, [&](double a, size_t i) { return InfixValue<Step::S>(x[i], a, evalError); });          \
-        break;                                                                                                   \
-    case Op::S##XConst:                                                                                          \
-        forEach(acc, [&](double, size_t i) { return InfixValue<Step::S>(x[i], c, evalError); });            \
-        break;                                                                                                   \
-    case Op::S##ConstX:                                                                                          \
-        forEach(acc, [&](double, size_t i) { return InfixValue<Step::S>(c, x[i], evalError); });            \
-        break;                                                                                                   \
-    case Op::S##XX:                                                                                              \
-        forEach(acc, [&](double, size_t i) { return InfixValue<Step::S>(x[i], x[i], evalError); });         \
-        break;
                 PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
-#undef PLOTMERE_INFIX
             case Op::CheckLatch: break;  // a latch set anywhere gives the pass up at its end
             case Op::End: return !evalError;
             default: return false;  // an effect, or a read of more than x: not pure
@@ -92,5 +64,9 @@ bool Evaluator::runAll(const Program& p, std::span<double> acc) {
     }
     return false;
 }
+
+#undef PLOTMERE_PREFIX
+#undef PLOTMERE_FORM
+#undef PLOTMERE_INFIX
 
 }  // namespace plotmere

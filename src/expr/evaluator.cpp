@@ -58,9 +58,23 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
     return run(*cache_.Get(fstr), x);
 }
 
+// The arithmetic steps, each with its result in the accumulator.
+#define PLOTMERE_PREFIX(S)                                           \
+    case Op::S:                                                      \
+        acc = PrefixValue<Step::S>(acc, s.InDegrees(), s.EvalError); \
+        empty = false;                                               \
+        break;
+#define PLOTMERE_FORM(form, S, left, right)                  \
+    case Op::form:                                           \
+        acc = InfixValue<Step::S>(left, right, s.EvalError); \
+        empty = false;                                       \
+        break;
+#define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, stack[--sp], acc, in.value, x)
+
 // The instructions in order, with the accumulator and the empty mark in
-// locals and the left operands on stack. A failure inside the span of an "r" is reported
-// there and the run goes on at the guard's marker; any other leaves.
+// locals and the left operands on stack. A failure inside the span of an "r"
+// is reported there and the run goes on at the guard's marker; any other
+// leaves.
 template <bool Tracked>
 double Evaluator::execute(const Program& p, double x, double* stack, bool& resultEmpty) {
     ConsoleState& s = ctx_.s;
@@ -105,52 +119,12 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                         stack[sp++] = acc;
                         empty = false;
                         break;
-#define PLOTMERE_PREFIX(S)                                                      \
-    case Op::S:                                                                 \
-        acc = PrefixValue<Step::S>(acc, s.InDegrees(), s.EvalError);        \
-        empty = false;                                                          \
-        break;
                         PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
-#undef PLOTMERE_PREFIX
                     case Op::StoredFn:
                         acc = storedFunction(acc, base + in.level);
                         empty = false;
                         break;
-#define PLOTMERE_INFIX(S)                                                         \
-    case Op::S##Stack:                                                            \
-        acc = InfixValue<Step::S>(stack[--sp], acc, s.EvalError);                 \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##RhsConst:                                                         \
-        acc = InfixValue<Step::S>(acc, in.value, s.EvalError);                    \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##RhsX:                                                             \
-        acc = InfixValue<Step::S>(acc, x, s.EvalError);                           \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##LhsConst:                                                         \
-        acc = InfixValue<Step::S>(in.value, acc, s.EvalError);                    \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##LhsX:                                                             \
-        acc = InfixValue<Step::S>(x, acc, s.EvalError);                           \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##XConst:                                                           \
-        acc = InfixValue<Step::S>(x, in.value, s.EvalError);                      \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##ConstX:                                                           \
-        acc = InfixValue<Step::S>(in.value, x, s.EvalError);                      \
-        empty = false;                                                            \
-        break;                                                                    \
-    case Op::S##XX:                                                               \
-        acc = InfixValue<Step::S>(x, x, s.EvalError);                             \
-        empty = false;                                                            \
-        break;
                         PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
-#undef PLOTMERE_INFIX
                     case Op::Exit: exit(in.arg); break;
                     case Op::CheckLatch:
                         if (s.EvalError) exit(in.arg);
@@ -169,9 +143,7 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                     case Op::ExtraParen: acc = sideEffect(p, in, base, acc); break;
                     case Op::Fail: throw EvalFailure(p.texts[static_cast<size_t>(in.arg)]);
                     case Op::NestTooDeep: throw NestedTooDeeply();
-                    case Op::End:
-                        resultEmpty = empty;
-                        return acc;
+                    case Op::End: resultEmpty = empty; return acc;
                 }
             }
         } catch (const BeyondLimits&) {
@@ -187,6 +159,10 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
         }
     }
 }
+
+#undef PLOTMERE_PREFIX
+#undef PLOTMERE_FORM
+#undef PLOTMERE_INFIX
 
 // The effects that leave the accumulator as it was. Passing it through, rather
 // than keeping it across the call, lets the loop keep it in a register.

@@ -19,13 +19,25 @@ namespace plotmere {
 inline constexpr int MaxNestingLevels = 1001;
 
 // The instructions work on an accumulator, which may be empty, and a stack of
-// left operands. Each infix operator comes in eight forms: its left operand on
-// the stack (Stack), or the accumulator with a constant or x on the right
+// left operands. Each infix operator S comes in eight forms, listed here with
+// their left and right operands as F(form, S, left, right): its left operand
+// on the stack (Stack), or the accumulator with a constant or x on the right
 // (RhsConst, RhsX), or a constant or x on the left of the accumulator
 // (LhsConst, LhsX), or no accumulator at all: x and a constant (XConst,
-// ConstX), x and x (XX).
-#define PLOTMERE_INFIX_FORMS(S) \
-    S##Stack, S##RhsConst, S##RhsX, S##LhsConst, S##LhsX, S##XConst, S##ConstX, S##XX,
+// ConstX), x and x (XX). The operands are named by the arguments STACK, ACC,
+// C (the instruction's constant) and X.
+// clang-format off
+#define PLOTMERE_INFIX_FORMS(F, S, STACK, ACC, C, X) \
+    F(S##Stack,    S, STACK, ACC)                    \
+    F(S##RhsConst, S, ACC,   C)                      \
+    F(S##RhsX,     S, ACC,   X)                      \
+    F(S##LhsConst, S, C,     ACC)                    \
+    F(S##LhsX,     S, X,     ACC)                    \
+    F(S##XConst,   S, X,     C)                      \
+    F(S##ConstX,   S, C,     X)                      \
+    F(S##XX,       S, X,     X)
+// clang-format on
+#define PLOTMERE_FORM_NAME(form, S, left, right) form,
 
 enum class Op : std::uint8_t {
     // Operands: the accumulator becomes the value.
@@ -38,8 +50,10 @@ enum class Op : std::uint8_t {
 #define PLOTMERE_OP(S) S,
     PLOTMERE_PREFIX_STEPS(PLOTMERE_OP)
 #undef PLOTMERE_OP
-    StoredFn,  // F: the stored function at the accumulator
-    PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX_FORMS)
+        StoredFn,  // F: the stored function at the accumulator
+#define PLOTMERE_OP(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM_NAME, S, , , , )
+    PLOTMERE_INFIX_STEPS(PLOTMERE_OP)
+#undef PLOTMERE_OP
     // Exits end a block's reading early: the accumulator becomes empty and the
     // run goes on at arg, where the operators read so far are applied.
     Exit,
@@ -54,7 +68,6 @@ enum class Op : std::uint8_t {
     NestTooDeep,  // the run-time failure of a nesting that can never fit
     End,
 };
-#undef PLOTMERE_INFIX_FORMS
 
 struct Instruction {
     Op op;
@@ -73,10 +86,10 @@ struct ResultGuard {
 struct Program {
     std::string text;
     std::vector<Instruction> code;
-    std::vector<std::string> texts;    // names and commands the instructions use
-    std::vector<ResultGuard> guards;   // properly nested; inner ones later
-    int stackSize = 0;                 // deepest stack of left operands
-    int maxLevel = 0;                  // deepest level of any instruction
+    std::vector<std::string> texts;   // names and commands the instructions use
+    std::vector<ResultGuard> guards;  // properly nested; inner ones later
+    int stackSize = 0;                // deepest stack of left operands
+    int maxLevel = 0;                 // deepest level of any instruction
     // No effect and nothing read but x and the angle mode: run again at the
     // same x, it does exactly the same.
     bool pure = true;

@@ -14,7 +14,8 @@
 namespace plotmere::testing {
 namespace {
 
-using Row = std::function<void(const StartState&, const std::string& text, double x, const std::string& outcome)>;
+using Row =
+    std::function<void(const StartState&, const std::string& text, double x, const std::string& outcome)>;
 
 // Calls row for each row of the table; the number of rows.
 int forEachRow(const Row& row) {
@@ -29,18 +30,20 @@ int forEachRow(const Row& row) {
         }
         const size_t first = line.find('\t'), second = line.find('\t', first + 1);
         EXPECT_NE(second, std::string::npos) << line;
-        row(start, line.substr(0, first), std::stod(line.substr(first + 1, second - first - 1)), line.substr(second + 1));
+        row(start, line.substr(0, first), std::stod(line.substr(first + 1, second - first - 1)),
+            line.substr(second + 1));
         ++rows;
     }
     return rows;
 }
 
 TEST(OutcomeTable, EveryRecordedEvaluationDoesWhatItDid) {
-    const int rows = forEachRow([](const StartState& start, const std::string& text, double x, const std::string& outcome) {
-        EvaluationWorld<Evaluator> world;
-        start.apply(world.s);
-        EXPECT_EQ(world.run(text, x), outcome) << "text: " << text;
-    });
+    const int rows = forEachRow(
+        [](const StartState& start, const std::string& text, double x, const std::string& outcome) {
+            EvaluationWorld<Evaluator> world;
+            start.apply(world.s);
+            EXPECT_EQ(world.run(text, x), outcome) << "text: " << text;
+        });
     EXPECT_GT(rows, 300);
 }
 

@@ -1,9 +1,10 @@
 // Values worked out ahead along a sweep stand only where eval would give the
 // same: sample by sample, flags and all.
 
+#include "plot/sweep_values.h"
+
 #include <gtest/gtest.h>
 
-#include "plot/sweep_values.h"
 #include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
@@ -25,7 +26,7 @@ void expectSameSweep(const std::string& text) {
 
 TEST(SweepValues, GiveEachSampleAsEvalDoes) {
     expectSameSweep("(x^3)-x");
-    expectSameSweep("(Rx)+1");  // fails left of 0
+    expectSameSweep("(Rx)+1");    // fails left of 0
     expectSameSweep("1/(x-20)");  // fails at one sample far ahead
     expectSameSweep("$[a]x");     // not pure: never ahead
 }
