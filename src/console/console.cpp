@@ -12,7 +12,6 @@ namespace plotmere {
 namespace {
 constexpr const char* RunningCaption = "Plotmere <running>";
 constexpr const char* IdleCaption = "Plotmere";
-constexpr const char* HelpAddress = "https://plotmere.example.org/help";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
@@ -116,7 +115,7 @@ void Console::SetDone_Click() {
 }
 
 void Console::HelpMe_Click() {
-    ctx_.MsgBox(std::string("For help, go to ") + HelpAddress + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
+    ctx_.MsgBox("For help, go to " + helpAddress_ + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
                 ContactAddress);
 }
 
