@@ -26,7 +26,9 @@ const char* const Usage =
     "  1  the window could not open (no display)\n"
     "  2  the command line, FILE or one of its lines could not be read\n";
 
-std::string VersionText() { return std::string("plotmere ") + PLOTMERE_VERSION + " (Qt " + qVersion() + ")\n"; }
+std::string VersionText() {
+    return std::string("plotmere ") + PLOTMERE_VERSION + " (Qt " + qVersion() + ")\n";
+}
 
 std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv) {
     QStringList arguments;
@@ -38,8 +40,10 @@ std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv) {
     if (!parser.parse(arguments)) return parser.errorText().toStdString();
 
     CommandLine line;
-    if (parser.isSet(help)) line.mode = CommandLine::Mode::Help;
-    else if (parser.isSet(version)) line.mode = CommandLine::Mode::Version;
+    if (parser.isSet(help))
+        line.mode = CommandLine::Mode::Help;
+    else if (parser.isSet(version))
+        line.mode = CommandLine::Mode::Version;
     if (line.mode != CommandLine::Mode::Window) return line;
 
     const QStringList files = parser.positionalArguments();
@@ -56,7 +60,8 @@ std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv) {
     if (parser.isSet(scale)) {
         bool number = false;
         line.scale = parser.value(scale).toDouble(&number);
-        if (!number || !(line.scale >= 1 && line.scale <= 16)) return std::string("--scale takes a number from 1 to 16");
+        if (!number || !(line.scale >= 1 && line.scale <= 16))
+            return std::string("--scale takes a number from 1 to 16");
     }
     return line;
 }

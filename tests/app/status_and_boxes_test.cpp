@@ -38,6 +38,17 @@ TEST_F(StatusLineTest, SecondMessageRestartsTheInterval) {
     EXPECT_EQ(color(label("Status")), darkBlue);
 }
 
+using BoundBoxTest = WindowTest;
+
+TEST_F(BoundBoxTest, ANumberWiderThanTheBoxShowsWholeAsItsToolTip) {
+    QLineEdit* xMax = box("Text3");
+    EXPECT_EQ(xMax->toolTip(), "");
+    typeInto(xMax, "-1.23456789012345");
+    EXPECT_EQ(xMax->toolTip(), "-1.23456789012345");
+    typeInto(xMax, "12345");
+    EXPECT_EQ(xMax->toolTip(), "");
+}
+
 using MessageBoxTest = WindowTest;
 
 TEST_F(MessageBoxTest, BoxesShowTheCoresTextsWithLineBreaks) {

@@ -20,7 +20,8 @@ TEST(CommandLineTest, HelpAndVersionPrintToStandardOutputWithoutADisplay) {
 
     const ProgramRun version = RunProgram("--version");
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(std::regex_match(version.out, std::regex("plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n"))) << version.out;
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n")))
+        << version.out;
     EXPECT_EQ(version.err, "");
 }
 
@@ -44,14 +45,16 @@ TEST(CommandLineTest, WhatCannotBeReadShowsTheUsageOnStandardError) {
         const ProgramRun run = RunProgram(row.arguments);
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err.rfind(std::string("plotmere: ") + row.why + "\n\nUsage: plotmere", 0), 0u) << run.err;
+        EXPECT_EQ(run.err.rfind(std::string("plotmere: ") + row.why + "\n\nUsage: plotmere", 0), 0u)
+            << run.err;
     }
 }
 
 TEST(CommandLineTest, HelpPointsToTheManualOfTheBuild) {
     const ProgramRun run = RunProgram("--headless --scale=2", "click HelpMe\n");
     EXPECT_EQ(run.status, 0);
-    const std::filesystem::path manual = std::filesystem::path(PLOTMERE_BINARY).parent_path() / "doc/manual.html";
+    const std::filesystem::path manual =
+        std::filesystem::path(PLOTMERE_BINARY).parent_path() / "doc/manual.html";
     EXPECT_EQ(run.out.rfind("message [Plotmere] For help, go to file://" + manual.string() + "\\r", 0), 0u)
         << run.out;
     EXPECT_TRUE(std::filesystem::is_regular_file(manual));

@@ -18,7 +18,8 @@ namespace fs = std::filesystem;
 
 // What the program says when something goes wrong.
 const std::regex failure(
-    "beep|status (Error|Critical).*|message .*(rror|not found|Problem|No comma|Invalid|not a number|could not|"
+    "beep|status (Error|Critical).*|message .*(rror|not found|Problem|No comma|Invalid|not a number|could "
+    "not|"
     "already running|needs a label|No closing quote|Not so fast).*");
 
 std::string contents(const fs::path& file) {
@@ -33,12 +34,14 @@ TEST(ExamplesTest, EachRunsWithoutAnErrorMessage) {
     for (const auto& entry : fs::directory_iterator(examples)) {
         if (entry.path().extension() != ".actions") continue;
         SCOPED_TRACE(entry.path().filename());
-        const ProgramRun run = RunProgram("--headless --scripts examples examples/" + entry.path().filename().string(),
-                                          "", examples.parent_path().string());
+        const ProgramRun run =
+            RunProgram("--headless --scripts examples examples/" + entry.path().filename().string(), "",
+                       examples.parent_path().string());
         EXPECT_EQ(run.status, 0);
         EXPECT_EQ(run.err, "");
         std::istringstream out(run.out);
-        for (std::string line; std::getline(out, line);) EXPECT_FALSE(std::regex_match(line, failure)) << line;
+        for (std::string line; std::getline(out, line);)
+            EXPECT_FALSE(std::regex_match(line, failure)) << line;
         allActions += contents(entry.path());
         ++runs;
     }

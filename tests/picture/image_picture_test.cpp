@@ -108,9 +108,10 @@ TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsoleInEachFormat) {
     ImagePicture picture;
     std::ostringstream out, err;
     HeadlessConsole console(out, err, picture);
-    std::istringstream actions("check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " +
-                               file("sine.bmp") + "\npicture " + file("sine.PNG") + "\npicture " +
-                               file("sine.svg") + "\npicture " + file("sine") + "\n");
+    std::istringstream actions(
+        "check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " + file("sine.bmp") +
+        "\npicture " + file("sine.PNG") + "\npicture " + file("sine.svg") + "\npicture " + file("sine") +
+        "\n");
     ASSERT_EQ(console.Run(actions), 0) << err.str();
 
     QImage saved(QString::fromStdString(file("sine.bmp")), "BMP");
@@ -165,7 +166,8 @@ TEST(ImagePictureTest, TooManyShapesForAnSvgLeaveTheOldFileAndTheOtherFormats) {
     TempFolder folder;
     folder.write("many.svg", "the old drawing");
     ImagePicture picture;
-    for (size_t i = 0; i <= Drawing::MaxShapes; ++i) picture.PSet(static_cast<float>(i % 4110), 10, QBColor(1));
+    for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
+        picture.PSet(static_cast<float>(i % 4110), 10, QBColor(1));
     EXPECT_FALSE(picture.Save((folder.path() / "many.svg").string()));
     std::ifstream old(folder.path() / "many.svg");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the old drawing");

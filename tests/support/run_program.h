@@ -26,7 +26,8 @@ inline ProgramRun RunProgram(const std::string& arguments, const std::string& in
     files.write("in", input);
     const auto file = [&](const char* name) { return "'" + (files.path() / name).string() + "'"; };
     const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
-                                "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PLOTMERE_BINARY "' " +
+                                "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PLOTMERE_BINARY
+                                "' " +
                                 arguments + " <" + file("in") + " >" + file("out") + " 2>" + file("err");
     const int status = std::system(command.c_str());
     const auto read = [&](const char* name) {

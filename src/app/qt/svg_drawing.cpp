@@ -34,7 +34,8 @@ bool WriteSvg(QIODevice& out, const Drawing& drawing, QColor back, const QImage&
             painter.fillRect(QRectF(shape.x1, shape.y1, dot, dot), color);
         } else {
             painter.setPen(QPen(color, dot, Qt::SolidLine, Qt::SquareCap));
-            painter.drawLine(QPointF(shape.x1 + half, shape.y1 + half), QPointF(shape.x2 + half, shape.y2 + half));
+            painter.drawLine(QPointF(shape.x1 + half, shape.y1 + half),
+                             QPointF(shape.x2 + half, shape.y2 + half));
         }
     }
     return painter.end();
