@@ -3,6 +3,7 @@
 // Save through the dialog.
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -120,6 +121,29 @@ TEST_F(PictureWindowTest, SaveWritesTheBitmapAndNamesItOnTheStatusLine) {
     click(button("Saver"));
     EXPECT_EQ(label("Status")->text(), "Save cancelled.");
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// The real dialog, answered by a user who picks a file type for a name without
+// an extension.
+TEST_F(PictureWindowTest, SaveDialogOffersTheThreeFormatsAndAddsTheChosenOnesExtension) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    s.Dialog1.FileName = folder.filePath("graph").toStdString();
+    QStringList offered;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!box) return;
+        offered = box->nameFilters();
+        box->selectNameFilter(offered.value(1));
+        emit box->filterSelected(offered.value(1));  // as the user's choice does
+        static_cast<QDialog*>(box)->accept();  // as its Save button does
+    });
+    answer.start(20);
+    ModalDialogs modal;
+    ASSERT_TRUE(modal.ChooseSaveFile(&consoleWindow, s.Dialog1));
+    EXPECT_EQ(offered, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
+    EXPECT_EQ(s.Dialog1.FileName, folder.filePath("graph.png").toStdString());
 }
 
 }  // namespace
