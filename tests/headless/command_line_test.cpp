@@ -17,6 +17,9 @@ TEST(CommandLineTest, HelpAndVersionPrintToStandardOutputWithoutADisplay) {
     EXPECT_EQ(help.out.rfind("Usage: plotmere [--help | --version]\n       plotmere --headless", 0), 0u);
     EXPECT_NE(help.out.find("Exit status:"), std::string::npos);
     EXPECT_EQ(help.err, "");
+    const ProgramRun helpFirst = RunProgram("--headless --help", "click Evaluate\n");
+    EXPECT_EQ(helpFirst.status, 0);
+    EXPECT_EQ(helpFirst.out, help.out);
 
     const ProgramRun version = RunProgram("--version");
     EXPECT_EQ(version.status, 0);
@@ -51,7 +54,7 @@ TEST(CommandLineTest, WhatCannotBeReadShowsTheUsageOnStandardError) {
 }
 
 TEST(CommandLineTest, HelpPointsToTheManualOfTheBuild) {
-    const ProgramRun run = RunProgram("--headless --scale=2", "click HelpMe\n");
+    const ProgramRun run = RunProgram("--headless --scale=16", "click HelpMe\n");
     EXPECT_EQ(run.status, 0);
     const std::filesystem::path manual =
         std::filesystem::path(PLOTMERE_BINARY).parent_path() / "doc/manual.html";

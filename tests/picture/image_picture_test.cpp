@@ -160,6 +160,28 @@ TEST(ImagePictureTest, SvgHoldsAShapePerPointAndLineSinceTheLastClear) {
     EXPECT_TRUE(body.contains("fill=\"#ffff00\""));  // the background colour
     EXPECT_TRUE(body.contains("fill=\"#800000\""));
     EXPECT_TRUE(body.contains("stroke=\"#0000ff\""));
+    // As wide on a page as the picture on the screen: 274 pixels at 96 to the inch.
+    EXPECT_NEAR(svg.last.at("svg").value("width").chopped(2).toDouble() / 25.4 * 96, 274, 0.5);
+    EXPECT_EQ(svg.count.count("image"), 0u);
+}
+
+TEST(ImagePictureTest, SvgShowsTheStartupPictureUntilItIsRemoved) {
+    TempFolder folder;
+    const auto svgFile = folder.path() / "startup.svg";
+    ImagePicture picture;
+    QImage startup(292, 122, QImage::Format_RGB32);
+    startup.fill(qRgb(10, 20, 30));
+    picture.SetBackgroundPicture(startup);
+    ASSERT_TRUE(picture.Save(svgFile.string()));
+    const SvgShapes svg = readSvg(svgFile);
+    ASSERT_EQ(svg.count.at("image"), 1);
+    const QXmlStreamAttributes& image = svg.last.at("image");
+    EXPECT_EQ(image.value("x"), QString("0"));
+    EXPECT_EQ(image.value("width"), QString("4380"));  // 292 pixels of 15 units
+
+    picture.ClearBackgroundPicture();
+    ASSERT_TRUE(picture.Save(svgFile.string()));
+    EXPECT_EQ(readSvg(svgFile).count.count("image"), 0u);
 }
 
 TEST(ImagePictureTest, TooManyShapesForAnSvgLeaveTheOldFileAndTheOtherFormats) {

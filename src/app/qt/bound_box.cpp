@@ -10,13 +10,14 @@ BoundBox::BoundBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 // Measured as QLineEdit lays out its text: inside the frame's contents, less
-// its text margins and the two pixels it keeps on either side.
+// its text margins and the two pixels it keeps on either side, the text with
+// a pixel for the cursor.
 void BoundBox::showWholeTextWhenCut() {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     const QRect area =
         style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
-    const bool cut = fontMetrics().horizontalAdvance(text()) > area.width() - 2 * 2;
+    const bool cut = fontMetrics().horizontalAdvance(text()) + 1 > area.width() - 2 * 2;
     setToolTip(cut ? text() : QString());
 }
 

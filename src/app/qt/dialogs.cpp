@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace plotmere {
 
@@ -22,8 +23,8 @@ QStringList nameFilters(const std::string& filter) {
 
 // The extension of a name filter: "png" of "PNG image (*.png)".
 QString extensionOf(const QString& nameFilter) {
-    const qsizetype star = nameFilter.lastIndexOf("*.");
-    return star < 0 ? QString() : nameFilter.mid(star + 2).chopped(1);
+    static const QRegularExpression pattern(R"(\(\*\.(\w+)\)$)");
+    return pattern.match(nameFilter).captured(1);
 }
 
 // The folder the dialog starts in: where the last file went, else the home
