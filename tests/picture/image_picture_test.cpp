@@ -177,6 +177,7 @@ TEST(ImagePictureTest, SvgShowsTheStartupPictureUntilItIsRemoved) {
     ASSERT_EQ(svg.count.at("image"), 1);
     const QXmlStreamAttributes& image = svg.last.at("image");
     EXPECT_EQ(image.value("x"), QString("0"));
+    EXPECT_EQ(image.value("y"), QString("0"));
     EXPECT_EQ(image.value("width"), QString("4380"));  // 292 pixels of 15 units
 
     picture.ClearBackgroundPicture();

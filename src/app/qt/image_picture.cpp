@@ -95,7 +95,6 @@ bool ImagePicture::Save(const std::string& path) {
     const QString name = QString::fromStdString(path);
     const QString suffix = QFileInfo(name).suffix().toLower();
     QBuffer content;
-    content.open(QIODevice::WriteOnly);
     const bool drawn = suffix == "svg" ? WriteSvg(content, drawing_, back_, background_)
                                        : image_.save(&content, suffix == "png" ? "PNG" : "BMP");
     QSaveFile file(name);
