@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
     switch (line.mode) {
         case CommandLine::Mode::Help: std::cout << plotmere::Usage; return 0;
         case CommandLine::Mode::Version: std::cout << plotmere::VersionText(); return 0;
-        case CommandLine::Mode::Headless: return runHeadless(line, plotmere::ManualAddress(argv[0]));
+        case CommandLine::Mode::Headless: return runHeadless(line, plotmere::ManualAddress());
         case CommandLine::Mode::Window: break;
     }
-    return plotmere::RunWindow(argc, argv, plotmere::ManualAddress(argv[0]));
+    return plotmere::RunWindow(argc, argv, plotmere::ManualAddress());
 }

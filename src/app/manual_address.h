@@ -6,8 +6,7 @@
 namespace plotmere {
 
 // The file: address of the manual of this program: the one in its build folder
-// when it runs from there, else the one installed beside it. argv0 stands in
-// for the program's own path where the system does not tell it.
-std::string ManualAddress(const char* argv0);
+// when it runs from there, else the one installed beside it.
+std::string ManualAddress();
 
 }  // namespace plotmere

@@ -123,27 +123,35 @@ TEST_F(PictureWindowTest, SaveWritesTheBitmapAndNamesItOnTheStatusLine) {
     EXPECT_FALSE(QFile::exists(file));
 }
 
-// The real dialog, answered by a user who picks a file type for a name without
-// an extension.
+// The real dialog, answered by a user who keeps the first file type or picks
+// another, for a name without an extension.
 TEST_F(PictureWindowTest, SaveDialogOffersTheThreeFormatsAndAddsTheChosenOnesExtension) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    s.Dialog1.FileName = folder.filePath("graph").toStdString();
     QStringList offered;
+    int choice = 0;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!box) return;
         offered = box->nameFilters();
-        box->selectNameFilter(offered.value(1));
-        emit box->filterSelected(offered.value(1));  // as the user's choice does
+        if (choice > 0) {
+            box->selectNameFilter(offered.value(choice));
+            emit box->filterSelected(offered.value(choice));  // as the user's choice does
+        }
         static_cast<QDialog*>(box)->accept();  // as its Save button does
     });
     answer.start(20);
     ModalDialogs modal;
-    ASSERT_TRUE(modal.ChooseSaveFile(&consoleWindow, s.Dialog1));
+    const auto save = [&](int filter) {
+        choice = filter;
+        s.Dialog1.FileName = folder.filePath("graph").toStdString();
+        return modal.ChooseSaveFile(&consoleWindow, s.Dialog1) ? QString::fromStdString(s.Dialog1.FileName)
+                                                               : "";
+    };
+    EXPECT_EQ(save(0), folder.filePath("graph.bmp"));
     EXPECT_EQ(offered, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
-    EXPECT_EQ(s.Dialog1.FileName, folder.filePath("graph.png").toStdString());
+    EXPECT_EQ(save(2), folder.filePath("graph.svg"));
 }
 
 }  // namespace

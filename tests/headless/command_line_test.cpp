@@ -51,6 +51,9 @@ TEST(CommandLineTest, WhatCannotBeReadShowsTheUsageOnStandardError) {
         EXPECT_EQ(run.err.rfind(std::string("plotmere: ") + row.why + "\n\nUsage: plotmere", 0), 0u)
             << run.err;
     }
+    const ProgramRun missing = RunProgram("--headless /no/such/actions");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.err, "plotmere: cannot read /no/such/actions\n");
 }
 
 TEST(CommandLineTest, HelpPointsToTheManualOfTheBuild) {
