@@ -17,7 +17,8 @@ void BoundBox::showWholeTextWhenCut() {
     initStyleOption(&panel);
     const QRect area =
         style()->subElementRect(QStyle::SE_LineEditContents, &panel, this).marginsRemoved(textMargins());
-    const bool cut = fontMetrics().horizontalAdvance(text()) + 1 > area.width() - 2 * 2;
+    constexpr int margin = 2;
+    const bool cut = fontMetrics().horizontalAdvance(text()) + 1 > area.width() - 2 * margin;
     setToolTip(cut ? text() : QString());
 }
 
