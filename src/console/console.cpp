@@ -12,13 +12,12 @@ namespace plotmere {
 namespace {
 constexpr const char* RunningCaption = "Plotmere <running>";
 constexpr const char* IdleCaption = "Plotmere";
-constexpr const char* HelpAddress = "https://plotmere.example.org/help";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
     s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
-    s_.Dialog1.Filter = "Picture | *.bmp";
+    s_.Dialog1.Filter = "Picture | *.bmp|PNG image|*.png|SVG drawing|*.svg";
     eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
 }
 
@@ -116,7 +115,7 @@ void Console::SetDone_Click() {
 }
 
 void Console::HelpMe_Click() {
-    ctx_.MsgBox(std::string("For help, go to ") + HelpAddress + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
+    ctx_.MsgBox("For help, go to " + helpAddress_ + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
                 ContactAddress);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "console/script_runner.h"
 #include "expr/evaluator.h"
@@ -24,6 +25,8 @@ public:
     Context& context() { return ctx_; }
     Evaluator& evaluator() { return eval_; }
     Scripts& scripts() { return scripts_; }
+    // Where Help sends the user; the installed manual unless a front end knows better.
+    void SetHelpAddress(std::string address) { helpAddress_ = std::move(address); }
 
     // Front ends deliver user events here, by control name. A run-time failure
     // that reaches a handler is reported and ends it; while one command runs
@@ -91,6 +94,7 @@ private:
     Context ctx_;
     Evaluator eval_;
     Scripts scripts_{*this};
+    std::string helpAddress_ = "file:///usr/share/doc/plotmere/manual.html";
     bool busy_ = false;
 };
 

@@ -1,4 +1,5 @@
-// "Save": the picture as drawn, written as a bitmap through the save dialog.
+// "Save": the picture as drawn, written through the save dialog in the format
+// the file's extension names.
 
 #include <filesystem>
 
@@ -22,7 +23,7 @@ void Console::Saver_Click() {
         return;
     }
     // A file that cannot be written changes nothing but the message.
-    if (!ctx_.picture.SaveBmp(dialog.FileName)) {
+    if (!ctx_.picture.Save(dialog.FileName)) {
         ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ". No file was changed.");
         return;
     }

@@ -15,7 +15,7 @@ public:
     void ClearBackgroundPicture() override {}
     double ScaleWidth() const override { return 4110; }
     double ScaleHeight() const override { return 1850; }
-    bool SaveBmp(const std::string&) override { return false; }
+    bool Save(const std::string&) override { return false; }
 };
 
 }  // namespace plotmere

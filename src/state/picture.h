@@ -43,9 +43,10 @@ public:
     virtual void ClearBackgroundPicture() = 0;
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
-    // Writes the picture as drawn to a Windows bitmap file, whole or not at
-    // all; false (and any old file unchanged) when it cannot.
-    virtual bool SaveBmp(const std::string& path) = 0;
+    // Writes the picture as drawn to a file in the format its extension names:
+    // PNG for .png, SVG for .svg, a Windows bitmap for any other. Whole or not
+    // at all; false (and any old file unchanged) when it cannot.
+    virtual bool Save(const std::string& path) = 0;
 };
 
 }  // namespace plotmere

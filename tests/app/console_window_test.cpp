@@ -9,12 +9,25 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "app/qt/artwork.h"
 #include "window_fixture.h"
 
 namespace plotmere::testing {
 namespace {
 
 using ConsoleWindowTest = WindowTest;
+
+// Drawn from its SVG at any size: the red root marker on the curve shows even at 16 pixels.
+TEST(WindowIconTest, DrawsAtTheSizesADesktopAsksFor) {
+    for (int size : {16, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon = WindowIcon().pixmap(QSize(size, size), 1.0).toImage();
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        const QColor marker = icon.pixelColor(size * 18 / 64, size * 38 / 64);
+        EXPECT_GT(marker.red(), 200);
+        EXPECT_LT(marker.green(), 100);
+    }
+}
 
 TEST_F(ConsoleWindowTest, StartsInItsLoadState) {
     EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere 7G");

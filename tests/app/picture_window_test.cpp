@@ -3,6 +3,7 @@
 // Save through the dialog.
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -84,7 +85,10 @@ TEST_F(PictureWindowTest, TwoPressesWriteTheZoomBoxAndTheTimerRedraws) {
     const double xMax = x(206), xMin = x(69), yMax = y(31), yMin = y(77);
     const std::pair<const char*, double> bounds[] = {
         {"Text3", xMax}, {"Text4", xMin}, {"Text5", yMax}, {"Text6", yMin}};
-    for (auto [name, expected] : bounds) EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
+    for (auto [name, expected] : bounds) {
+        EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
+        EXPECT_EQ(box(name)->toolTip(), box(name)->text()) << name;  // too wide for the box
+    }
     EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere <running>");
     EXPECT_TRUE(pictureHas(boxGreen)) << "the box's edges";
     EXPECT_TRUE(redraw.isActive());
@@ -117,6 +121,37 @@ TEST_F(PictureWindowTest, SaveWritesTheBitmapAndNamesItOnTheStatusLine) {
     click(button("Saver"));
     EXPECT_EQ(label("Status")->text(), "Save cancelled.");
     EXPECT_FALSE(QFile::exists(file));
+}
+
+// The real dialog, answered by a user who keeps the first file type or picks
+// another, for a name without an extension.
+TEST_F(PictureWindowTest, SaveDialogOffersTheThreeFormatsAndAddsTheChosenOnesExtension) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QStringList offered;
+    int choice = 0;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!box) return;
+        offered = box->nameFilters();
+        if (choice > 0) {
+            box->selectNameFilter(offered.value(choice));
+            emit box->filterSelected(offered.value(choice));  // as the user's choice does
+        }
+        static_cast<QDialog*>(box)->accept();  // as its Save button does
+    });
+    answer.start(20);
+    ModalDialogs modal;
+    const auto save = [&](int filter) {
+        choice = filter;
+        s.Dialog1.FileName = folder.filePath("graph").toStdString();
+        return modal.ChooseSaveFile(&consoleWindow, s.Dialog1) ? QString::fromStdString(s.Dialog1.FileName)
+                                                               : "";
+    };
+    EXPECT_EQ(save(0), folder.filePath("graph.bmp"));
+    EXPECT_EQ(offered, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
+    EXPECT_EQ(save(2), folder.filePath("graph.svg"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <sstream>
 
 #include "app/headless/headless_console.h"
@@ -83,26 +84,33 @@ TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
 }
 
 TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
-    TempFolder folder;
-    const fs::path target = folder.path() / "graph.bmp";
-    folder.write("graph.bmp", "the old picture");
     ImagePicture picture;
+    std::minstd_rand random;
+    for (int i = 0; i < 5000; ++i) {  // enough for every format to fill 4 KB
+        picture.PSet(static_cast<float>(random() % 4110), static_cast<float>(random() % 1850), QBColor(i % 16));
+    }
+    for (const char* name : {"graph.bmp", "graph.png", "graph.svg"}) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        const fs::path target = folder.path() / name;
+        folder.write(name, "the old picture");
 
-    // A disk that fills after 4 KB, for this process only.
-    rlimit before{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit small = before;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = picture.SaveBmp(target.string());
-    setrlimit(RLIMIT_FSIZE, &before);
+        // A disk that fills after 4 KB, for this process only.
+        rlimit before{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit small = before;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool saved = picture.Save(target.string());
+        setrlimit(RLIMIT_FSIZE, &before);
 
-    EXPECT_FALSE(saved);
-    EXPECT_TRUE(contents(target) == "the old picture");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
-    EXPECT_TRUE(picture.SaveBmp(target.string()));  // with room, it is replaced
-    EXPECT_EQ(contents(target).substr(0, 2), "BM");
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(contents(target) == "the old picture");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+        EXPECT_TRUE(picture.Save(target.string()));  // with room, it is replaced
+        EXPECT_GT(contents(target).size(), 4096u);
+    }
 }
 
 TEST_F(HardeningTest, AFailingRedrawAfterTheZoomBoxIsReportedOnce) {

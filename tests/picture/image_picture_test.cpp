@@ -1,15 +1,19 @@
 // The picture as an image: where and in which colour things land, at 100 %
-// and at a larger scale, and the BMP file written from it.
+// and at a larger scale, and the files written from it: BMP, PNG and SVG.
 
 #include "app/qt/image_picture.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QXmlStreamReader>
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "app/headless/headless_console.h"
+#include "support/temp_folder.h"
 
 namespace plotmere {
 namespace {
@@ -20,6 +24,29 @@ int countColumn(const QImage& image, int x, QRgb color) {
     int n = 0;
     for (int y = 0; y < image.height(); ++y) n += image.pixel(x, y) == color;
     return n;
+}
+
+using testing::TempFolder;
+
+// The SVG's elements by name, with the attributes of the last of each; no
+// names when it does not parse.
+struct SvgShapes {
+    std::map<QString, int> count;
+    std::map<QString, QXmlStreamAttributes> last;
+};
+
+SvgShapes readSvg(const std::filesystem::path& file) {
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.open(QIODevice::ReadOnly)) return {};
+    QXmlStreamReader xml(&in);
+    SvgShapes shapes;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        ++shapes.count[xml.name().toString()];
+        shapes.last[xml.name().toString()] = xml.attributes();
+    }
+    if (xml.hasError()) return {};
+    return shapes;
 }
 
 TEST(ImagePictureTest, PointsAndLinesLandOnTheirPixels) {
@@ -75,17 +102,19 @@ TEST(ImagePictureTest, StartupPictureStaysUntilRemoved) {
     EXPECT_EQ(picture.image().pixel(5, 5), qRgb(255, 255, 255));
 }
 
-TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsole) {
-    const auto file = std::filesystem::temp_directory_path() / "plotmere-sine-test.bmp";
+TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsoleInEachFormat) {
+    TempFolder folder;
+    const auto file = [&](const char* name) { return (folder.path() / name).string(); };
     ImagePicture picture;
     std::ostringstream out, err;
     HeadlessConsole console(out, err, picture);
-    std::istringstream actions("check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " +
-                               file.string() + "\n");
+    std::istringstream actions(
+        "check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " + file("sine.bmp") +
+        "\npicture " + file("sine.PNG") + "\npicture " + file("sine.svg") + "\npicture " + file("sine") +
+        "\n");
     ASSERT_EQ(console.Run(actions), 0) << err.str();
 
-    QImage saved(QString::fromStdString(file.string()), "BMP");
-    std::filesystem::remove(file);
+    QImage saved(QString::fromStdString(file("sine.bmp")), "BMP");
     ASSERT_EQ(saved.size(), QSize(274, 124));
     EXPECT_GE(countColumn(saved, 137, qRgb(0, 128, 0)), 120);  // the y axis, crossed by the curve
     // The crest of sin at x = p/2, five eighths across a window -2p ... 2p,
@@ -95,6 +124,81 @@ TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsole) {
         if (saved.pixel(274 * 5 / 8, y) == qRgb(0, 0, 0)) top = y;
     }
     EXPECT_NEAR(top, 1850 * 3 / 8 / 15, 1);
+
+    const QImage png(QString::fromStdString(file("sine.PNG")), "PNG");
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), saved);
+    EXPECT_EQ(QImage(QString::fromStdString(file("sine")), "BMP"), saved);  // any other name: a bitmap
+    const SvgShapes svg = readSvg(file("sine.svg"));
+    EXPECT_EQ(svg.last.at("svg").value("viewBox"), QString("0 0 4110 1850"));
+    EXPECT_GT(svg.count.at("rect"), 4000);  // a point per unit of width, nearly all inside
+}
+
+TEST(ImagePictureTest, SvgHoldsAShapePerPointAndLineSinceTheLastClear) {
+    TempFolder folder;
+    const auto svgFile = folder.path() / "small.svg";
+    ImagePicture picture;
+    picture.PSet(100, 200, QBColor(12));
+    picture.Cls();
+    picture.SetBackColor({255, 255, 0});
+    picture.PSet(15, 30, QBColor(4));
+    picture.PSet(4110, 10, QBColor(4));  // outside: not drawn, not kept
+    picture.Line(0, 0, 4095, 1835, QBColor(9));
+    picture.Line(10, std::nanf(""), 10, 10, QBColor(9));
+    picture.PSet(60, 75, QBColor(4));
+    ASSERT_TRUE(picture.Save(svgFile.string()));
+
+    const SvgShapes svg = readSvg(svgFile);
+    EXPECT_EQ(svg.count.at("rect"), 3);  // the background, then the two points
+    EXPECT_EQ(svg.count.at("polyline"), 1);
+    EXPECT_EQ(svg.last.at("rect").value("x"), QString("60"));
+    EXPECT_EQ(svg.last.at("rect").value("height"), QString("15"));  // a pixel of the picture
+    // Through the middle of the end points, as on the image.
+    EXPECT_EQ(svg.last.at("polyline").value("points").trimmed(), QString("7.5,7.5 4102.5,1842.5"));
+    QFile text(QString::fromStdString(svgFile.string()));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QByteArray body = text.readAll();
+    EXPECT_TRUE(body.contains("fill=\"#ffff00\""));  // the background colour
+    EXPECT_TRUE(body.contains("fill=\"#800000\""));
+    EXPECT_TRUE(body.contains("stroke=\"#0000ff\""));
+    // As wide on a page as the picture on the screen: 274 pixels at 96 to the inch.
+    EXPECT_NEAR(svg.last.at("svg").value("width").chopped(2).toDouble() / 25.4 * 96, 274, 0.5);
+    EXPECT_EQ(svg.count.count("image"), 0u);
+}
+
+TEST(ImagePictureTest, SvgShowsTheStartupPictureUntilItIsRemoved) {
+    TempFolder folder;
+    const auto svgFile = folder.path() / "startup.svg";
+    ImagePicture picture;
+    QImage startup(292, 122, QImage::Format_RGB32);
+    startup.fill(qRgb(10, 20, 30));
+    picture.SetBackgroundPicture(startup);
+    ASSERT_TRUE(picture.Save(svgFile.string()));
+    const SvgShapes svg = readSvg(svgFile);
+    ASSERT_EQ(svg.count.at("image"), 1);
+    const QXmlStreamAttributes& image = svg.last.at("image");
+    EXPECT_EQ(image.value("x"), QString("0"));
+    EXPECT_EQ(image.value("y"), QString("0"));
+    EXPECT_EQ(image.value("width"), QString("4380"));  // 292 pixels of 15 units
+
+    picture.ClearBackgroundPicture();
+    ASSERT_TRUE(picture.Save(svgFile.string()));
+    EXPECT_EQ(readSvg(svgFile).count.count("image"), 0u);
+}
+
+TEST(ImagePictureTest, TooManyShapesForAnSvgLeaveTheOldFileAndTheOtherFormats) {
+    TempFolder folder;
+    folder.write("many.svg", "the old drawing");
+    ImagePicture picture;
+    for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
+        picture.PSet(static_cast<float>(i % 4110), 10, QBColor(1));
+    EXPECT_FALSE(picture.Save((folder.path() / "many.svg").string()));
+    std::ifstream old(folder.path() / "many.svg");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the old drawing");
+    EXPECT_TRUE(picture.Save((folder.path() / "many.png").string()));
+
+    picture.Cls();  // a clear starts a drawing that is whole again
+    picture.PSet(10, 10, QBColor(1));
+    EXPECT_TRUE(picture.Save((folder.path() / "many.svg").string()));
 }
 
 }  // namespace

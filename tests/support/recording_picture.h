@@ -24,8 +24,8 @@ public:
     void ClearBackgroundPicture() override { add("NoBackground"); }
     double ScaleWidth() const override { return width; }
     double ScaleHeight() const override { return height; }
-    bool SaveBmp(const std::string& path) override {
-        add("SaveBmp", 0, 0, 0, 0, {}, path);
+    bool Save(const std::string& path) override {
+        add("Save", 0, 0, 0, 0, {}, path);
         return saveSucceeds;
     }
 

@@ -74,24 +74,7 @@ QImage StartupPicture(double devicePixelRatio) {
     return image;
 }
 
-QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {32, 64}) {
-        const double u = size / 32.0;  // one pixel of the 32-pixel design
-        QImage image(size, size, QImage::Format_RGB32);
-        image.fill(qb(15));
-        QPainter painter(&image);
-        painter.setPen(QPen(qb(0), u));
-        painter.drawRect(QRectF(u / 2, u / 2, size - u, size - u));
-        painter.setPen(QPen(qb(8), u));
-        painter.drawLine(QPointF(16 * u, 3 * u), QPointF(16 * u, 29 * u));
-        painter.drawLine(QPointF(3 * u, 16 * u), QPointF(29 * u, 16 * u));
-        painter.setPen(QPen(qb(1), 2 * u));
-        painter.drawPath(sineIn(QRectF(4 * u, 7 * u, 24 * u, 18 * u), 1));
-        painter.fillRect(QRectF(22 * u, 22 * u, 4 * u, 4 * u), qb(12));
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
+// The program's icon, drawn as SVG, sharp at every size the desktop asks for.
+QIcon WindowIcon() { return QIcon(":/plotmere/org.plotmere.Plotmere.svg"); }
 
 }  // namespace plotmere

@@ -1,5 +1,6 @@
 #pragma once
-// The program's own pictures, drawn in code so that they are sharp at any scale.
+// The program's own pictures: the start-up picture, drawn in code so that it is
+// sharp at any scale, and the icon.
 
 #include <QIcon>
 #include <QImage>
@@ -10,8 +11,7 @@ namespace plotmere {
 // pixel ratio.
 QImage StartupPicture(double devicePixelRatio);
 
-// The window icon: 32 x 32 pixels in the sixteen standard colours, with a
-// 64-pixel twin for doubled screens.
+// The window icon: the program's icon, as the desktop shows it.
 QIcon WindowIcon();
 
 }  // namespace plotmere

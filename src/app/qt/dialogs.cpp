@@ -4,16 +4,27 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace plotmere {
 
 namespace {
 
-// "Description | *.ext" as a name filter: "Description (*.ext)".
-QString nameFilter(const std::string& filter) {
+// "Description | *.ext" pairs, one after another, as name filters:
+// "Description (*.ext)".
+QStringList nameFilters(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split('|');
-    if (parts.size() != 2) return {};
-    return parts[0].trimmed() + " (" + parts[1].trimmed() + ")";
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        filters << parts[i].trimmed() + " (" + parts[i + 1].trimmed() + ")";
+    }
+    return filters;
+}
+
+// The extension of a name filter: "png" of "PNG image (*.png)".
+QString extensionOf(const QString& nameFilter) {
+    static const QRegularExpression pattern(R"(\(\*\.(\w+)\)$)");
+    return pattern.match(nameFilter).captured(1);
 }
 
 // The folder the dialog starts in: where the last file went, else the home
@@ -34,8 +45,11 @@ void ModalDialogs::ShowMessage(QWidget* parent, const QString& text, const QStri
 bool ModalDialogs::ChooseSaveFile(QWidget* parent, SaveDialog& dialog) {
     QFileDialog box(parent, QString::fromStdString(dialog.DialogTitle), startFolder(dialog));
     box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setNameFilters(nameFilters(dialog.Filter));
+    // A name without an extension gets the one of the chosen filter.
     box.setDefaultSuffix(QString::fromStdString(dialog.DefaultExt));
-    box.setNameFilter(nameFilter(dialog.Filter));
+    QObject::connect(&box, &QFileDialog::filterSelected, &box,
+                     [&box](const QString& filter) { box.setDefaultSuffix(extensionOf(filter)); });
     box.selectFile(QFileInfo(QString::fromStdString(dialog.FileName)).fileName());
     box.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before replacing a file
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "app/qt/bound_box.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 
@@ -64,6 +65,7 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
             return label;
         }
         case ControlKind::TextBox: return new QLineEdit(parent);
+        case ControlKind::BoundBox: return new BoundBox(parent);
         case ControlKind::ComboBox: {
             auto* box = new QComboBox(parent);
             box->setEditable(true);

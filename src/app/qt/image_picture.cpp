@@ -1,8 +1,12 @@
 #include "app/qt/image_picture.h"
 
+#include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 #include <cmath>
+
+#include "app/qt/svg_drawing.h"
 
 namespace plotmere {
 
@@ -29,6 +33,7 @@ QPoint ImagePicture::toDevice(float x, float y) const {
 }
 
 void ImagePicture::Cls() {
+    drawing_.Clear();
     image_.fill(back_);
     if (!background_.isNull()) {
         QPainter painter(&image_);
@@ -38,6 +43,7 @@ void ImagePicture::Cls() {
 
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    drawing_.AddLine(x1, y1, x2, y2, color);
     QPainter painter(&image_);
     QPen pen(ToQColor(color));
     pen.setWidth(dotSize());
@@ -54,6 +60,7 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
     if (!(x >= 0 && y >= 0 && x < Width && y < Height)) return;
+    drawing_.AddPoint(x, y, color);
     const QPoint p = toDevice(x, y);
     const QRgb rgb = qRgb(color.r, color.g, color.b);
     for (int row = p.y(); row < std::min(p.y() + dotSize(), image_.height()); ++row) {
@@ -80,11 +87,19 @@ void ImagePicture::SetScale(double scale) {
     scale_ = scale;
 }
 
-// Written beside the target and renamed over it only when whole, so that a
-// full disk leaves the old file as it was and no part of a new one.
-bool ImagePicture::SaveBmp(const std::string& path) {
-    QSaveFile file(QString::fromStdString(path));
-    return file.open(QIODevice::WriteOnly) && image_.save(&file, "BMP") && file.commit();
+// Drawn in memory first, then written beside the target and renamed over it
+// only when whole, so that a full disk leaves the old file as it was and no
+// part of a new one. Unbuffered: a disk that fills shows only as a short
+// write, which the buffer of the file would hide.
+bool ImagePicture::Save(const std::string& path) {
+    const QString name = QString::fromStdString(path);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    QBuffer content;
+    const bool drawn = suffix == "svg" ? WriteSvg(content, drawing_, back_, background_)
+                                       : image_.save(&content, suffix == "png" ? "PNG" : "BMP");
+    QSaveFile file(name);
+    return drawn && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+           file.write(content.data()) == content.size() && file.commit();
 }
 
 }  // namespace plotmere

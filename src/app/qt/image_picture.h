@@ -7,6 +7,7 @@
 #include <QImage>
 #include <string>
 
+#include "state/drawing.h"
 #include "state/picture.h"
 
 namespace plotmere {
@@ -38,7 +39,7 @@ public:
     double scale() const { return scale_; }
     const QImage& image() const { return image_; }
     QColor backColor() const { return back_; }
-    bool SaveBmp(const std::string& path) override;
+    bool Save(const std::string& path) override;
 
 private:
     QPoint toDevice(float x, float y) const;
@@ -46,6 +47,7 @@ private:
 
     double scale_;
     QImage image_;
+    Drawing drawing_;
     QImage background_;
     QColor back_{255, 255, 255};
 };

@@ -29,7 +29,7 @@ void holdStartupMessage(QtMsgType type, const QMessageLogContext&, const QString
 
 }  // namespace
 
-int RunWindow(int& argc, char** argv) {
+int RunWindow(int& argc, char** argv, const std::string& helpAddress) {
     const QtMessageHandler previous = qInstallMessageHandler(holdStartupMessage);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
@@ -38,8 +38,10 @@ int RunWindow(int& argc, char** argv) {
 
     QApplication::setStyle(NewWindowStyle());
     QApplication::setWindowIcon(WindowIcon());
+    QGuiApplication::setDesktopFileName("org.plotmere.Plotmere");  // the desktop entry, its icon and name
     ModalDialogs boxes;
     WindowConsole windows(boxes);
+    windows.console().SetHelpAddress(helpAddress);
     QObject::connect(&windows.host(), &QtHost::programEnded, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

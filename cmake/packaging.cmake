@@ -1,0 +1,20 @@
+# The Debian package: `cpack -G DEB` in the build folder writes
+# plotmere_VERSION_ARCH.deb, with the dependencies dpkg-shlibdeps finds.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME plotmere)
+set(CPACK_PACKAGE_VERSION ${PLOTMERE_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Plotmere developers")
+set(CPACK_PACKAGE_CONTACT "The Plotmere developers <help@plotmere.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "graphing calculator for expressions in x")
+set(CPACK_PACKAGE_DESCRIPTION "Plotmere evaluates an expression in x, or draws it as a Cartesian, polar
+or parametric curve. It finds roots and extrema, integrates over the
+window, zooms, keeps ten functions and memory variables, runs script
+files, draws data files and saves pictures as BMP, PNG or SVG. A headless
+console runs it from text, without a window.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION math)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The faces of the window's design, or their metric-compatible twins.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
