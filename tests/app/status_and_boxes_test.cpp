@@ -38,33 +38,6 @@ TEST_F(StatusLineTest, SecondMessageRestartsTheInterval) {
     EXPECT_EQ(color(label("Status")), darkBlue);
 }
 
-using BoundBoxTest = WindowTest;
-
-// Cut as the box itself lays the text out: with the cursor at the end, a text
-// wider than the box scrolls (the box works that out as it paints).
-TEST_F(BoundBoxTest, ANumberWiderThanTheBoxShowsWholeAsItsToolTip) {
-    QLineEdit* xMax = box("Text3");
-    EXPECT_EQ(xMax->toolTip(), "");
-    const auto cursorX = [&] {
-        xMax->grab();
-        return xMax->inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-    };
-    const QString narrow(40, QChar(u'i'));  // small steps in width
-    int cut = 0;
-    for (qsizetype n = 1; n <= narrow.size(); ++n) {
-        xMax->setText(narrow.left(n));
-        xMax->home(false);
-        const int start = cursorX();
-        xMax->end(false);
-        const bool scrolled = cursorX() - start < xMax->fontMetrics().horizontalAdvance(xMax->text());
-        EXPECT_EQ(xMax->toolTip(), scrolled ? xMax->text() : "") << n;
-        cut += scrolled;
-    }
-    EXPECT_GT(cut, 0);
-    typeInto(xMax, "10");
-    EXPECT_EQ(xMax->toolTip(), "");
-}
-
 using MessageBoxTest = WindowTest;
 
 TEST_F(MessageBoxTest, BoxesShowTheCoresTextsWithLineBreaks) {

@@ -6,20 +6,8 @@
 
 namespace plotmere {
 
-// BoundBox: a text box of the viewing window's bounds (see bound_box.h).
 // Swatch: a rectangle filled with a colour of the standard palette.
-enum class ControlKind {
-    Frame,
-    Label,
-    TextBox,
-    BoundBox,
-    ComboBox,
-    Button,
-    CheckBox,
-    OptionButton,
-    Picture,
-    Swatch
-};
+enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, CheckBox, OptionButton, Picture, Swatch };
 
 // The typefaces of the design; each is shown in the nearest face installed.
 enum class Face { Default, Arial975, CourierNew975, CourierNew9, SmallFonts675 };

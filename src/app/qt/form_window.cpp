@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <cmath>
 
-#include "app/qt/bound_box.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 
@@ -65,7 +64,6 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
             return label;
         }
         case ControlKind::TextBox: return new QLineEdit(parent);
-        case ControlKind::BoundBox: return new BoundBox(parent);
         case ControlKind::ComboBox: {
             auto* box = new QComboBox(parent);
             box->setEditable(true);
