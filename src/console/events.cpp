@@ -65,6 +65,7 @@ void Console::Tick(TimerId timer) {
 
 void Console::runGuarded(const std::function<void()>& handler, bool evenWhileBusy) {
     if (busy_ && !evenWhileBusy) return;
+    if (!busy_) eval_.NewCommand();
     struct BusyScope {
         bool& flag;
         bool before;

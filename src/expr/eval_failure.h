@@ -35,6 +35,13 @@ public:
     TooManyCalls() : BeyondLimits("Stored function called too often") {}
 };
 
+// More work in scripts started from expressions than one command may do: a
+// graph whose samples start a script that graphs again multiplies the two.
+class TooMuchScriptWork : public BeyondLimits {
+public:
+    TooMuchScriptWork() : BeyondLimits("Too much work in scripts started from expressions") {}
+};
+
 // The message a command shows for a failure that reached it.
 inline std::string RunTimeErrorText(const EvalFailure& failure) {
     return std::string("Run-time error: ") + failure.what();

@@ -9,6 +9,22 @@
 
 namespace plotmere {
 
+namespace {
+
+// Counts a call as running for its scope's life.
+class Inside {
+public:
+    explicit Inside(int& count) : count_(count) { ++count_; }
+    ~Inside() { --count_; }
+    Inside(const Inside&) = delete;
+    Inside& operator=(const Inside&) = delete;
+
+private:
+    int& count_;
+};
+
+}  // namespace
+
 void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
 
 // The integral and parametric curves evaluate twice at each x. Compared bit
@@ -24,6 +40,7 @@ double Evaluator::roundedX(double X) {
 // An evaluation that meets EvalError set ends at once, empty.
 inline double Evaluator::run(const Program& p, double x, bool& empty) {
     if (depth_ == 0) callWork_ = 0;  // a new evaluation, not one inside another
+    if (inScript_ > 0) spendScriptWork(1);
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
@@ -199,11 +216,7 @@ auto Evaluator::atDepth(int depth, Call&& call) {
 double Evaluator::storedFunction(double a, int depth) {
     const Compiled stored = cache_.Get(ctx_.s.StoredFunction);
     spendCallWork(stored->code.size());
-    ++inStoredFunction_;
-    struct Leave {
-        int& count;
-        ~Leave() { --count; }
-    } leave{inStoredFunction_};
+    const Inside inside(inStoredFunction_);
     return atDepth(depth, [&] {
         bool empty;
         return run(*stored, RoundTo15Digits(a), empty);  // 0 when empty
@@ -211,7 +224,15 @@ double Evaluator::storedFunction(double a, int depth) {
 }
 
 void Evaluator::runScript(const std::string& command, int depth) {
-    if (runScript_) atDepth(depth, [&] { runScript_(command); });
+    if (!runScript_) return;
+    spendScriptWork(ScriptStartWork);
+    const Inside inside(inScript_);
+    atDepth(depth, [&] { runScript_(command); });
+}
+
+void Evaluator::spendScriptWork(std::size_t work) {
+    scriptWork_ += work;
+    if (scriptWork_ > MaxScriptWork) throw TooMuchScriptWork();
 }
 
 void Evaluator::parenthesesError(const char* text) {

@@ -46,6 +46,10 @@ public:
 
     const ProgramCache& cache() const { return cache_; }
 
+    // A command begins: scripts started from its expressions may do a
+    // command's share of work again.
+    void NewCommand() { scriptWork_ = 0; }
+
     // Parentheses, F calls and scripts started from an expression all nest on
     // the stack; they share one budget of MaxNestingLevels, so that any chain
     // of them ends with the run-time failure before the stack runs out. A
@@ -103,6 +107,14 @@ private:
     void spendCallWork(std::size_t work);
     std::size_t callWork_ = 0;
     int inStoredFunction_ = 0;
+    // The work of scripts started from expressions in this command: every
+    // evaluation they run, and a large share for each start (a file is found
+    // and read). Room for a graph that starts a script at each of its samples.
+    static constexpr std::size_t MaxScriptWork = 20'000'000;
+    static constexpr std::size_t ScriptStartWork = 1000;
+    void spendScriptWork(std::size_t work);
+    std::size_t scriptWork_ = 0;
+    int inScript_ = 0;  // scripts started from expressions, running
     double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
     std::vector<double> allX_, allStack_;  // evalAll's x and left operands
 };

@@ -73,6 +73,22 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
     EXPECT_EQ(seen.back(), "message [Plotmere] File s" + std::to_string(started - 1) + " not found.");
 }
 
+// A graph whose every sample starts a script that graphs a script call at
+// each of its own samples: 4110 times 4110 script starts, hours of work.
+TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
+    folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
+    s.WhichOp.Value = 1;                    // graph mode
+    run("0+\"s0\"");
+    const Events seen = events();
+    const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
+    EXPECT_GT(started, 4110);   // more than a graph's worth
+    EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
+    EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
+
+    run("0+\"s0\"");  // the next command has the whole budget again
+    EXPECT_EQ(events().back(), seen.back());
+}
+
 TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
     s.Result.Caption = "3";
     s.StoredFunction = "rFF";  // each level calls itself twice
