@@ -78,15 +78,14 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
 TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
     folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
     s.WhichOp.Value = 1;                    // graph mode
-    run("0+\"s0\"");
-    const Events seen = events();
-    const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
-    EXPECT_GT(started, 4110);   // more than a graph's worth
-    EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
-    EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
-
-    run("0+\"s0\"");  // the next command has the whole budget again
-    EXPECT_EQ(events().back(), seen.back());
+    for (int command = 0; command < 2; ++command) {  // the second has the whole budget again
+        run("0+\"s0\"");
+        const Events seen = events();
+        const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
+        EXPECT_GT(started, 4110);   // more than a graph's worth
+        EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
+        EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
+    }
 }
 
 TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
