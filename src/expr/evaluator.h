@@ -114,8 +114,8 @@ private:
     static constexpr std::size_t ScriptStartWork = 1000;
     void spendScriptWork(std::size_t work);
     std::size_t scriptWork_ = 0;
-    int inScript_ = 0;  // scripts started from expressions, running
-    double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
+    int inScript_ = 0;                     // scripts started from expressions, running
+    double lastX_ = 0, lastRounded_ = 0;   // x as last read, rounded
     std::vector<double> allX_, allStack_;  // evalAll's x and left operands
 };
 
