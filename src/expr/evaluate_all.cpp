@@ -12,16 +12,25 @@
 namespace plotmere {
 
 bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std::span<double> values) {
-    // As eval would run it: with room for every level, no latch set.
-    if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError) return false;
+    // As eval would run it: with room for every level, no latch set, and
+    // inside a script started from an expression, with the command's budget
+    // for each value (one that would run out goes one by one, to fail where
+    // eval does).
+    const std::size_t work = inScript_ > 0 ? xs.size() : 0;
+    if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError ||
+        scriptWork_ + work > MaxScriptWork) {
+        return false;
+    }
     allX_.resize(xs.size());
     std::transform(xs.begin(), xs.end(), allX_.begin(), RoundTo15Digits);
     allStack_.resize(static_cast<size_t>(program.stackSize) * xs.size());
     try {
-        return runAll(program, values.first(xs.size()));
+        if (!runAll(program, values.first(xs.size()))) return false;
     } catch (const EvalFailure&) {
         return false;
     }
+    scriptWork_ += work;
+    return true;
 }
 
 // Each step for all the values: acc[i] for the accumulators, x[i] and row[i]

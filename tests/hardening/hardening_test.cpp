@@ -13,9 +13,11 @@
 #include <sstream>
 
 #include "app/headless/headless_console.h"
+#include "app/headless/headless_host.h"
 #include "app/qt/image_picture.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
+#include "state/null_picture.h"
 #include "support/console_fixture.h"
 #include "support/temp_folder.h"
 #include "window_fixture.h"
@@ -86,6 +88,22 @@ TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
         EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
         EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
     }
+}
+
+// The same with a graph of x inside the script: its values, worked out a batch
+// at a time, count as much as one by one, and the outer graph never ends.
+TEST(HardeningScripts, GraphsOfScriptsStartedFromAGraphCountEveryValue) {
+    TempFolder folder;
+    folder.write("s0", "1\nx\n");
+    std::ostringstream out;
+    HeadlessHost host(out);
+    NullPicture picture;  // sixteen million points would only take room
+    Console console(host, picture);
+    console.scripts().SetFolder(folder.path());
+    console.state().WhichOp.Value = 1;
+    console.state().FunctionIn.Text = "0+\"s0\"";
+    console.Click("Evaluate");
+    EXPECT_NE(out.str().find("Run-time error: Too much work in scripts started from expressions"), std::string::npos);
 }
 
 TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
