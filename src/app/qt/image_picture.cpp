@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/qt/svg_drawing.h"
+#include "app/qt/vector_state.h"
 
 namespace plotmere {
 
@@ -33,6 +34,7 @@ QPoint ImagePicture::toDevice(float x, float y) const {
 }
 
 void ImagePicture::Cls() {
+    const UpperVectorStateCleared cleared;
     drawing_.Clear();
     image_.fill(back_);
     if (!background_.isNull()) {
@@ -43,6 +45,7 @@ void ImagePicture::Cls() {
 
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    const UpperVectorStateCleared cleared;
     drawing_.AddLine(x1, y1, x2, y2, color);
     QPainter painter(&image_);
     QPen pen(ToQColor(color));

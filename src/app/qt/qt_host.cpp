@@ -5,6 +5,8 @@
 #include <QEventLoop>
 #include <QPalette>
 
+#include "app/qt/vector_state.h"
+
 namespace plotmere {
 
 QtHost::QtHost(Dialogs& boxes) : dialogs_(boxes) {
@@ -26,6 +28,7 @@ void QtHost::Beep() { QApplication::beep(); }
 
 void QtHost::DoEvents() {
     if (ended_) return;
+    const UpperVectorStateCleared cleared;  // the windows repaint: the graph goes on after
     emit refresh();
     QCoreApplication::processEvents();
 }
