@@ -72,8 +72,13 @@ TEST_F(ViewScaleTest, WindowsAreTheirDesignTimesTheScale) {
         EXPECT_DOUBLE_EQ(button("Evaluate")->font().pointSizeF(), 8 * scale);
         EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 9.75 * scale);
         EXPECT_DOUBLE_EQ(find("f9", &windows.functionListWindow())->font().pointSizeF(), 9.75 * scale);
-        const double ratio = find("Picture1")->devicePixelRatioF();
-        EXPECT_EQ(windows.picture().image().width(), std::lround(274 * scale * ratio));
+        QWidget* picture = find("Picture1");
+        const double ratio = picture->devicePixelRatioF();
+        const QImage& image = windows.picture().image();
+        EXPECT_EQ(image.width(), std::lround(274 * scale * ratio));
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.copy(QRect(QPoint(2, 2) * ratio, image.size())), image)
+            << "one image pixel to a device pixel";
     }
 }
 

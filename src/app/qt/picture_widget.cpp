@@ -26,7 +26,7 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
     painter.setClipRect(inner);
     painter.fillRect(inner, picture_.backColor());
     const QImage& image = picture_.image();
-    painter.drawImage(QRectF(inner.topLeft(), QSizeF(image.size()) / picture_.scale()), image);
+    painter.drawImage(QRectF(inner.topLeft(), QSizeF(image.size()) / devicePixelRatioF()), image);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
