@@ -72,6 +72,8 @@ TEST_F(ViewScaleTest, WindowsAreTheirDesignTimesTheScale) {
         EXPECT_DOUBLE_EQ(button("Evaluate")->font().pointSizeF(), 8 * scale);
         EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 9.75 * scale);
         EXPECT_DOUBLE_EQ(find("f9", &windows.functionListWindow())->font().pointSizeF(), 9.75 * scale);
+        QWidget* graphBox = find("WhichOp");
+        EXPECT_EQ(graphBox->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, graphBox), 13 * scale);
         QWidget* picture = find("Picture1");
         const double ratio = picture->devicePixelRatioF();
         const QImage& image = windows.picture().image();

@@ -26,6 +26,7 @@ public:
 
     // Every place, size and font of the design times scale (1 is 100 %).
     void SetScale(double scale);
+    double scale() const { return scale_; }
 
 signals:
     // The user closed the window (through the window manager).
