@@ -4,6 +4,7 @@
 #include "app/qt/view_scale.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
@@ -72,8 +73,12 @@ TEST_F(ViewScaleTest, WindowsAreTheirDesignTimesTheScale) {
         EXPECT_DOUBLE_EQ(button("Evaluate")->font().pointSizeF(), 8 * scale);
         EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 9.75 * scale);
         EXPECT_DOUBLE_EQ(find("f9", &windows.functionListWindow())->font().pointSizeF(), 9.75 * scale);
-        QWidget* graphBox = find("WhichOp");
-        EXPECT_EQ(graphBox->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, graphBox), 13 * scale);
+        // The indicators of check boxes grow, in the three windows only.
+        QCheckBox loose;
+        for (auto [box, size] : {std::pair<QWidget*, double>{find("WhichOp"), scale}, {&loose, 1}}) {
+            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box), 13 * size);
+            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box), 4 * size);
+        }
         QWidget* picture = find("Picture1");
         const double ratio = picture->devicePixelRatioF();
         const QImage& image = windows.picture().image();
@@ -119,7 +124,10 @@ TEST_F(ViewScaleTest, MenuListsTheStepsWithTheCurrentOneChecked) {
         EXPECT_EQ(steps, QStringList({"100 %", "125 %", "150 %", "200 %", "250 %", "300 %", "400 %"}));
         EXPECT_EQ(checked, QStringList({QString("%1 %").arg(windows.viewScale().percent())}));
         menu->actions()[3]->trigger();
+        const QPointer<QMenu> shown(menu);
         menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(shown) << "a closed menu is not kept";
         EXPECT_EQ(windows.viewScale().percent(), 200);
     }
 }

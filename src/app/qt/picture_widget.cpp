@@ -12,7 +12,6 @@ PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent) : QFrame(pa
 void PictureWidget::SetViewScale(double scale) {
     viewScale_ = scale;
     followScale();
-    update();
 }
 
 void PictureWidget::followScale() { picture_.SetScale(devicePixelRatioF(), viewScale_); }

@@ -1,7 +1,6 @@
 #include "app/qt/scale_controls.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 #include <QWidget>
 
@@ -36,12 +35,10 @@ void AddScaleControls(QWidget& window, ViewScale& scale) {
 
 QMenu* ScaleMenu(ViewScale& scale, QWidget* parent) {
     auto* menu = new QMenu(parent);
-    auto* group = new QActionGroup(menu);
     for (int percent : ViewScale::Steps) {
         QAction* step = menu->addAction(QString("%1 %").arg(percent));
         step->setCheckable(true);
         step->setChecked(percent == scale.percent());
-        group->addAction(step);
         QObject::connect(step, &QAction::triggered, &scale, [&scale, percent] { scale.Set(percent); });
     }
     return menu;
