@@ -70,9 +70,15 @@ TEST_F(ViewScaleTest, WindowsAreTheirDesignTimesTheScale) {
                     << design->name << ' ' << c.name;
             }
         }
-        EXPECT_DOUBLE_EQ(button("Evaluate")->font().pointSizeF(), 8 * scale);
-        EXPECT_DOUBLE_EQ(label("Label1")->font().pointSizeF(), 9.75 * scale);
-        EXPECT_DOUBLE_EQ(find("f9", &windows.functionListWindow())->font().pointSizeF(), 9.75 * scale);
+        const std::pair<QWidget*, double> fonts[] = {{button("Evaluate"), 8},
+                                                     {label("Label1"), 9.75},
+                                                     {box("Xequals"), 9},
+                                                     {label("Status"), 6.75},
+                                                     {find("f9", &windows.functionListWindow()), 9.75}};
+        for (auto [control, points] : fonts) {
+            EXPECT_DOUBLE_EQ(control->font().pointSizeF(), points * scale)
+                << qPrintable(control->objectName());
+        }
         // The indicators of check boxes grow, in the three windows only.
         QCheckBox loose;
         for (auto [box, size] : {std::pair<QWidget*, double>{find("WhichOp"), scale}, {&loose, 1}}) {

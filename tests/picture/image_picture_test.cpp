@@ -86,6 +86,7 @@ TEST(ImagePictureTest, LargerScaleKeepsThePictureUnits) {
     EXPECT_EQ(picture.image().pixel(4, 4), qRgb(255, 255, 255));
 
     picture.SetScale(1);  // what was drawn goes along
+    EXPECT_EQ(picture.scale(), 1);
     EXPECT_EQ(picture.image().size(), QSize(274, 124));
     EXPECT_EQ(picture.image().pixel(1, 1), rgb(QBColor(12)));
 }
@@ -108,6 +109,7 @@ TEST(ImagePictureTest, ViewScaleDrawsTheShapesAgainSharp) {
     const float xs[] = {150, 1500, 3000, 4080};
     for (float x : xs) picture.PSet(x, 600, QBColor(12));
     picture.Line(0, 1200, 4110, 1200, QBColor(2));
+    picture.PSet(8, 8, QBColor(14));  // in the first pixel at 100 %, in the second at 200 %
     const QImage atFirst = picture.image();
 
     picture.SetScale(1, 2);
@@ -120,8 +122,12 @@ TEST(ImagePictureTest, ViewScaleDrawsTheShapesAgainSharp) {
         EXPECT_EQ(picture.image().pixel(left + 2, 81), qRgb(255, 255, 255)) << x;
     }
     EXPECT_EQ(countColumn(picture.image(), 300, rgb(QBColor(2))), 2);
-    EXPECT_EQ(picture.image().pixel(5, 5), qRgb(10, 20, 30));
+    EXPECT_EQ(picture.image().pixel(2, 2), rgb(QBColor(14))) << "drawn again, not stretched";
+    EXPECT_EQ(picture.image().pixel(0, 0), qRgb(10, 20, 30));
     EXPECT_EQ(picture.image().pixel(19, 19), qRgb(10, 20, 30));
+    const qint64 drawn = picture.image().cacheKey();
+    picture.SetScale(1, 2);  // as every paint asks
+    EXPECT_EQ(picture.image().cacheKey(), drawn) << "the same scale is not drawn again";
 
     const auto file = (folder.path() / "scaled.png").string();
     ASSERT_TRUE(picture.Save(file));
