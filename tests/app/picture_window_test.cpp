@@ -101,6 +101,25 @@ TEST_F(PictureWindowTest, TwoPressesWriteTheZoomBoxAndTheTimerRedraws) {
     EXPECT_NEAR(double(axis) / double(pixels.size()), yMax / (yMax - yMin), 0.02);
 }
 
+TEST_F(PictureWindowTest, ZoomBoxMarksTheSameUnitsAtAnyViewScale) {
+    auto* picture = find<PictureWidget>("Picture1");
+    QStringList bounds[2];
+    const int percents[] = {100, 250};
+    for (int i : {0, 1}) {
+        windows.viewScale().Set(percents[i]);
+        click(button("Standard"));
+        graph("x");
+        const QPoint inner = picture->contentsRect().topLeft();
+        for (QPoint at : {QPoint(206, 78), QPoint(70, 32)}) {
+            QTest::mousePress(picture, Qt::LeftButton, {}, inner + at * (percents[i] / 100.0));
+        }
+        QMetaObject::invokeMethod(&windows.host().timer(TimerId::GfxSpeed), "timeout");
+        for (const char* name : {"Text3", "Text4", "Text5", "Text6"}) bounds[i] << box(name)->text();
+    }
+    EXPECT_EQ(bounds[1], bounds[0]);
+    EXPECT_NE(bounds[0].first(), "10") << "the box was made";
+}
+
 TEST_F(PictureWindowTest, SaveWritesTheBitmapAndNamesItOnTheStatusLine) {
     graph("Sx");
     QTemporaryDir folder;

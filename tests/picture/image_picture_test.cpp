@@ -86,8 +86,54 @@ TEST(ImagePictureTest, LargerScaleKeepsThePictureUnits) {
     EXPECT_EQ(picture.image().pixel(4, 4), qRgb(255, 255, 255));
 
     picture.SetScale(1);  // what was drawn goes along
+    EXPECT_EQ(picture.scale(), 1);
     EXPECT_EQ(picture.image().size(), QSize(274, 124));
     EXPECT_EQ(picture.image().pixel(1, 1), rgb(QBColor(12)));
+}
+
+int countColor(const QImage& image, QRgb color) {
+    int n = 0;
+    for (int x = 0; x < image.width(); ++x) n += countColumn(image, x, color);
+    return n;
+}
+
+// A larger view scale draws the list again: dots twice as wide, not smeared,
+// and back at 100 % the very pixels of the first drawing; files keep 100 %.
+TEST(ImagePictureTest, ViewScaleDrawsTheShapesAgainSharp) {
+    TempFolder folder;
+    ImagePicture picture;
+    QImage startup(10, 10, QImage::Format_RGB32);
+    startup.fill(qRgb(10, 20, 30));
+    picture.SetBackgroundPicture(startup);
+    picture.ClearBackgroundPicture();  // still shown until the next clear
+    const float xs[] = {150, 1500, 3000, 4080};
+    for (float x : xs) picture.PSet(x, 600, QBColor(12));
+    picture.Line(0, 1200, 4110, 1200, QBColor(2));
+    picture.PSet(8, 8, QBColor(14));  // in the first pixel at 100 %, in the second at 200 %
+    const QImage atFirst = picture.image();
+
+    picture.SetScale(1, 2);
+    EXPECT_EQ(picture.scale(), 2);
+    ASSERT_EQ(picture.image().size(), QSize(548, 247));
+    EXPECT_EQ(countColor(picture.image(), rgb(QBColor(12))), 4 * 4);
+    for (float x : xs) {
+        const int left = static_cast<int>(x / 15) * 2;
+        EXPECT_EQ(picture.image().pixel(left + 1, 81), rgb(QBColor(12))) << x;
+        EXPECT_EQ(picture.image().pixel(left + 2, 81), qRgb(255, 255, 255)) << x;
+    }
+    EXPECT_EQ(countColumn(picture.image(), 300, rgb(QBColor(2))), 2);
+    EXPECT_EQ(picture.image().pixel(2, 2), rgb(QBColor(14))) << "drawn again, not stretched";
+    EXPECT_EQ(picture.image().pixel(0, 0), qRgb(10, 20, 30));
+    EXPECT_EQ(picture.image().pixel(19, 19), qRgb(10, 20, 30));
+    const qint64 drawn = picture.image().cacheKey();
+    picture.SetScale(1, 2);  // as every paint asks
+    EXPECT_EQ(picture.image().cacheKey(), drawn) << "the same scale is not drawn again";
+
+    const auto file = (folder.path() / "scaled.png").string();
+    ASSERT_TRUE(picture.Save(file));
+    EXPECT_EQ(QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32), atFirst);
+    picture.SetScale(1, 1);
+    EXPECT_EQ(picture.image(), atFirst);
 }
 
 TEST(ImagePictureTest, StartupPictureStaysUntilRemoved) {

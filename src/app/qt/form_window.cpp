@@ -27,19 +27,20 @@ QFont font(const QStringList& families, double points) {
 
 // Each design face first, then the metric-compatible face a Debian machine has
 // ("Small Fonts", a plain sans serif, is nearest to Arial's twin).
-QFont fontOf(Face face) {
+QFont fontOf(Face face, double scale) {
     switch (face) {
         case Face::Default: break;
-        case Face::Arial975: return font({"Arial", "Liberation Sans"}, 9.75);
-        case Face::CourierNew975: return font({"Courier New", "Liberation Mono"}, 9.75);
-        case Face::CourierNew9: return font({"Courier New", "Liberation Mono"}, 9);
-        case Face::SmallFonts675: return font({"Small Fonts", "Liberation Sans"}, 6.75);
+        case Face::Arial975: return font({"Arial", "Liberation Sans"}, 9.75 * scale);
+        case Face::CourierNew975: return font({"Courier New", "Liberation Mono"}, 9.75 * scale);
+        case Face::CourierNew9: return font({"Courier New", "Liberation Mono"}, 9 * scale);
+        case Face::SmallFonts675: return font({"Small Fonts", "Liberation Sans"}, 6.75 * scale);
     }
-    return font({"Arial", "Liberation Sans"}, 8);
+    return font({"Arial", "Liberation Sans"}, 8 * scale);
 }
 
-QRect pixels(const TwipRect& r) {
-    return QRect(Pixels(r.left), Pixels(r.top), Pixels(r.width), Pixels(r.height));
+QRect pixels(const TwipRect& r, double scale) {
+    return QRect(Pixels(r.left, scale), Pixels(r.top, scale), Pixels(r.width, scale),
+                 Pixels(r.height, scale));
 }
 
 QWidget* makeSwatch(int color, QWidget* parent) {
@@ -82,13 +83,12 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
 
 }  // namespace
 
-int Pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
 
 FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
     setObjectName(design.name);
-    setFont(fontOf(Face::Default));
-    setFixedSize(Pixels(design.width), Pixels(design.height));
     build(picture);
+    SetScale(1);
     if (design.firstFocus) findChild<QWidget*>(design.firstFocus)->setFocus();
     if (design.defaultButton) findChild<QPushButton*>(design.defaultButton)->setDefault(true);
 }
@@ -98,8 +98,7 @@ void FormWindow::build(ImagePicture* picture) {
         QWidget* parent = c.frame ? findChild<QGroupBox*>(c.frame) : static_cast<QWidget*>(this);
         QWidget* control = makeControl(c, parent, picture);
         control->setObjectName(c.name);
-        control->setGeometry(pixels(c.place));
-        if (c.face != Face::Default) control->setFont(fontOf(c.face));
+        controls_.push_back(control);
         if (c.toolTip) control->setToolTip(c.toolTip);
         if (c.kind != ControlKind::OptionButton) continue;
         auto* group = findChild<QButtonGroup*>(c.name, Qt::FindDirectChildrenOnly);
@@ -108,6 +107,18 @@ void FormWindow::build(ImagePicture* picture) {
             group->setObjectName(c.name);
         }
         group->addButton(static_cast<QRadioButton*>(control), c.index);
+    }
+}
+
+void FormWindow::SetScale(double scale) {
+    scale_ = scale;
+    setFont(fontOf(Face::Default, scale));
+    setFixedSize(Pixels(design_.width, scale), Pixels(design_.height, scale));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const ControlDesign& c = design_.controls[i];
+        controls_[i]->setGeometry(pixels(c.place, scale));
+        if (c.face != Face::Default) controls_[i]->setFont(fontOf(c.face, scale));
+        if (auto* picture = qobject_cast<PictureWidget*>(controls_[i])) picture->SetViewScale(scale);
     }
 }
 
@@ -128,7 +139,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 
 void FormWindow::showEvent(QShowEvent* event) {
     if (beside_ && !event->spontaneous()) {
-        move(beside_->frameGeometry().topRight() + QPoint(Pixels(120), 0));
+        move(beside_->frameGeometry().topRight() + QPoint(Pixels(120, scale_), 0));
         beside_ = nullptr;
     }
     QWidget::showEvent(event);

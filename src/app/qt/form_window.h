@@ -4,6 +4,7 @@
 // (Esc) buttons and first focus.
 
 #include <QWidget>
+#include <vector>
 
 #include "app/qt/form_design.h"
 
@@ -11,8 +12,8 @@ namespace plotmere {
 
 class ImagePicture;
 
-// Pixels at 100 % scale for a length in twips.
-int Pixels(int twips);
+// Pixels for a length in twips at a view scale (1 is 100 %).
+int Pixels(int twips, double scale = 1);
 
 class FormWindow : public QWidget {
     Q_OBJECT
@@ -22,6 +23,10 @@ public:
 
     // The first time it is shown, the window comes up to the right of other.
     void PlaceBeside(const QWidget* other) { beside_ = other; }
+
+    // Every place, size and font of the design times scale (1 is 100 %).
+    void SetScale(double scale);
+    double scale() const { return scale_; }
 
 signals:
     // The user closed the window (through the window manager).
@@ -36,6 +41,8 @@ private:
     void build(ImagePicture* picture);
 
     const FormDesign& design_;
+    std::vector<QWidget*> controls_;  // one for each row of the design
+    double scale_ = 1;
     const QWidget* beside_ = nullptr;
 };
 

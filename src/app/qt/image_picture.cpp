@@ -19,28 +19,47 @@ QSize deviceSize(double scale) {
                  static_cast<int>(std::ceil(ImagePicture::Height / ImagePicture::UnitsPerPixel * scale)));
 }
 
-}  // namespace
+int dotSize(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
 
-ImagePicture::ImagePicture(double scale) : scale_(scale), image_(deviceSize(scale), QImage::Format_RGB32) {
-    image_.fill(back_);
+// The device pixels a point covers.
+QRect dot(float x, float y, double scale) {
+    const double perUnit = scale / ImagePicture::UnitsPerPixel;
+    return QRect(static_cast<int>(std::floor(x * perUnit)), static_cast<int>(std::floor(y * perUnit)),
+                 dotSize(scale), dotSize(scale));
 }
 
-int ImagePicture::dotSize() const { return std::max(1, static_cast<int>(std::lround(scale_))); }
+void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
+    image.fill(back);
+    if (underlay.isNull()) return;
+    QPainter painter(&image);
+    painter.drawImage(QRectF(QPointF(0, 0), underlay.deviceIndependentSize() * scale), underlay);
+}
 
-// The device pixel a picture point falls in.
-QPoint ImagePicture::toDevice(float x, float y) const {
-    const double perUnit = scale_ / UnitsPerPixel;
-    return QPoint(static_cast<int>(std::floor(x * perUnit)), static_cast<int>(std::floor(y * perUnit)));
+void drawLine(QPainter& painter, const DrawnShape& line, double scale) {
+    QPen pen(ToQColor(line.color));
+    pen.setWidth(dotSize(scale));
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    // Through the middle of the end dots, so that a line covers the same
+    // pixels as the points set along it. Far ends stay in floating point.
+    const double perUnit = scale / ImagePicture::UnitsPerPixel, middle = dotSize(scale) / 2.0;
+    auto end = [&](float x, float y) {
+        return QPointF(std::floor(x * perUnit) + middle, std::floor(y * perUnit) + middle);
+    };
+    painter.drawLine(end(line.x1, line.y1), end(line.x2, line.y2));
+}
+
+}  // namespace
+
+ImagePicture::ImagePicture(double scale) : ratio_(scale), image_(deviceSize(scale), QImage::Format_RGB32) {
+    image_.fill(back_);
 }
 
 void ImagePicture::Cls() {
     const UpperVectorStateCleared cleared;
     drawing_.Clear();
-    image_.fill(back_);
-    if (!background_.isNull()) {
-        QPainter painter(&image_);
-        painter.drawImage(QRectF(QPointF(0, 0), background_.deviceIndependentSize() * scale_), background_);
-    }
+    underlay_ = background_;
+    clear(image_, scale(), back_, underlay_);
 }
 
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
@@ -48,27 +67,17 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     const UpperVectorStateCleared cleared;
     drawing_.AddLine(x1, y1, x2, y2, color);
     QPainter painter(&image_);
-    QPen pen(ToQColor(color));
-    pen.setWidth(dotSize());
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
-    // Through the middle of the end dots, so that a line covers the same
-    // pixels as the points set along it. Far ends stay in floating point.
-    const double perUnit = scale_ / UnitsPerPixel, middle = dotSize() / 2.0;
-    auto end = [&](float x, float y) {
-        return QPointF(std::floor(x * perUnit) + middle, std::floor(y * perUnit) + middle);
-    };
-    painter.drawLine(end(x1, y1), end(x2, y2));
+    drawLine(painter, {DrawnShape::Kind::Line, color, x1, y1, x2, y2}, scale());
 }
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
     if (!(x >= 0 && y >= 0 && x < Width && y < Height)) return;
     drawing_.AddPoint(x, y, color);
-    const QPoint p = toDevice(x, y);
+    const QRect p = dot(x, y, scale()) & image_.rect();
     const QRgb rgb = qRgb(color.r, color.g, color.b);
-    for (int row = p.y(); row < std::min(p.y() + dotSize(), image_.height()); ++row) {
+    for (int row = p.top(); row <= p.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        for (int col = p.x(); col < std::min(p.x() + dotSize(), image_.width()); ++col) line[col] = rgb;
+        for (int col = p.left(); col <= p.right(); ++col) line[col] = rgb;
     }
 }
 
@@ -84,10 +93,29 @@ void ImagePicture::SetBackgroundPicture(const QImage& picture) {
     Cls();
 }
 
-void ImagePicture::SetScale(double scale) {
-    if (scale == scale_) return;
-    image_ = image_.scaled(deviceSize(scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    scale_ = scale;
+void ImagePicture::SetScale(double ratio, double view) {
+    if (ratio == ratio_ && view == view_) return;
+    image_ = render(ratio * view);
+    ratio_ = ratio;
+    view_ = view;
+}
+
+// Shapes past the drawing's limit are only in the image, which is stretched instead.
+QImage ImagePicture::render(double scale) const {
+    if (!drawing_.Complete())
+        return image_.scaled(deviceSize(scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const UpperVectorStateCleared cleared;
+    QImage image(deviceSize(scale), QImage::Format_RGB32);
+    clear(image, scale, back_, underlay_);
+    QPainter painter(&image);
+    for (const DrawnShape& shape : drawing_.Shapes()) {
+        if (shape.kind == DrawnShape::Kind::Line) {
+            drawLine(painter, shape, scale);
+        } else {
+            painter.fillRect(dot(shape.x1, shape.y1, scale), ToQColor(shape.color));
+        }
+    }
+    return image;
 }
 
 // Drawn in memory first, then written beside the target and renamed over it
@@ -98,8 +126,9 @@ bool ImagePicture::Save(const std::string& path) {
     const QString name = QString::fromStdString(path);
     const QString suffix = QFileInfo(name).suffix().toLower();
     QBuffer content;
+    const auto bitmap = [this] { return view_ == 1 ? image_ : render(ratio_); };  // as at 100 %
     const bool drawn = suffix == "svg" ? WriteSvg(content, drawing_, back_, background_)
-                                       : image_.save(&content, suffix == "png" ? "PNG" : "BMP");
+                                       : bitmap().save(&content, suffix == "png" ? "PNG" : "BMP");
     QSaveFile file(name);
     return drawn && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
            file.write(content.data()) == content.size() && file.commit();

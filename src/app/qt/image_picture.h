@@ -34,21 +34,23 @@ public:
     // The start-up picture, drawn under everything until it is removed; its
     // device pixel ratio says how many of its pixels make one pixel.
     void SetBackgroundPicture(const QImage& picture);
-    // Redraws at another scale; what was drawn is scaled along.
-    void SetScale(double scale);
-    double scale() const { return scale_; }
+    // Draws again at a device pixel ratio times a view scale: from the list of
+    // what was drawn, so that it stays sharp; files keep the ratio alone.
+    void SetScale(double ratio, double view = 1);
+    double scale() const { return ratio_ * view_; }
     const QImage& image() const { return image_; }
     QColor backColor() const { return back_; }
     bool Save(const std::string& path) override;
 
 private:
-    QPoint toDevice(float x, float y) const;
-    int dotSize() const;
+    QImage render(double scale) const;
 
-    double scale_;
+    double ratio_;
+    double view_ = 1;
     QImage image_;
     Drawing drawing_;
     QImage background_;
+    QImage underlay_;  // the start-up picture as it was at the last clear
     QColor back_{255, 255, 255};
 };
 

@@ -13,9 +13,12 @@ class PictureWidget : public QFrame {
 public:
     PictureWidget(ImagePicture& picture, QWidget* parent);
 
+    // The window's view scale (1 is 100 %): the picture is drawn again that much larger.
+    void SetViewScale(double scale);
+
 signals:
     // A press of any mouse button on the drawing area, in picture units
-    // (ImagePicture::UnitsPerPixel to a pixel, whatever the screen's scale).
+    // (ImagePicture::UnitsPerPixel to a pixel at 100 %, whatever the scales).
     void pressed(float u, float v);
 
 protected:
@@ -23,7 +26,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void followScale();
+
     ImagePicture& picture_;
+    double viewScale_ = 1;
 };
 
 }  // namespace plotmere

@@ -1,6 +1,7 @@
 #include "app/qt/run_window.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -42,6 +43,8 @@ int RunWindow(int& argc, char** argv, const std::string& helpAddress) {
     ModalDialogs boxes;
     WindowConsole windows(boxes);
     windows.console().SetHelpAddress(helpAddress);
+    QSettings settings("plotmere", "plotmere");
+    windows.viewScale().Remember(settings);
     QObject::connect(&windows.host(), &QtHost::programEnded, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

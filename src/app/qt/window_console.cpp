@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "app/qt/artwork.h"
+#include "app/qt/scale_controls.h"
 
 namespace plotmere {
 
@@ -22,6 +23,10 @@ WindowConsole::WindowConsole(Dialogs& boxes)
     QObject::connect(&host_, &QtHost::tick, &binding_, &StateBinding::Tick);
     QObject::connect(&host_, &QtHost::programEnded, &binding_, &StateBinding::CloseAll);
     QObject::connect(&consoleWindow_, &FormWindow::closed, &host_, &QtHost::EndProgram);
+    for (FormWindow* window : {&consoleWindow_, &settingsWindow_, &functionListWindow_}) {
+        AddScaleControls(*window, viewScale_);
+        QObject::connect(&viewScale_, &ViewScale::changed, window, &FormWindow::SetScale);
+    }
     binding_.Sync();
 }
 

@@ -7,6 +7,7 @@
 #include "app/qt/image_picture.h"
 #include "app/qt/qt_host.h"
 #include "app/qt/state_binding.h"
+#include "app/qt/view_scale.h"
 #include "console/console.h"
 
 namespace plotmere {
@@ -22,6 +23,7 @@ public:
     FormWindow& consoleWindow() { return consoleWindow_; }
     FormWindow& settingsWindow() { return settingsWindow_; }
     FormWindow& functionListWindow() { return functionListWindow_; }
+    ViewScale& viewScale() { return viewScale_; }
 
 private:
     ImagePicture picture_;
@@ -31,6 +33,7 @@ private:
     FormWindow settingsWindow_;
     FormWindow functionListWindow_;
     StateBinding binding_;
+    ViewScale viewScale_;
 };
 
 }  // namespace plotmere

@@ -2,6 +2,9 @@
 
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <cmath>
+
+#include "app/qt/form_window.h"
 
 namespace plotmere {
 
@@ -16,11 +19,18 @@ public:
             case PM_IndicatorWidth:
             case PM_IndicatorHeight:
             case PM_ExclusiveIndicatorWidth:
-            case PM_ExclusiveIndicatorHeight: return 13;
+            case PM_ExclusiveIndicatorHeight: return scaled(13, widget);
             case PM_CheckBoxLabelSpacing:
-            case PM_RadioButtonLabelSpacing: return 4;
+            case PM_RadioButtonLabelSpacing: return scaled(4, widget);
             default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
+    }
+
+private:
+    // The indicators grow with their window's view scale, as the boxes do.
+    static int scaled(int pixels, const QWidget* widget) {
+        const auto* form = widget ? qobject_cast<const FormWindow*>(widget->window()) : nullptr;
+        return static_cast<int>(std::lround(pixels * (form ? form->scale() : 1)));
     }
 };
 

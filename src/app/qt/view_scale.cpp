@@ -1,0 +1,35 @@
+#include "app/qt/view_scale.h"
+
+#include <QSettings>
+#include <algorithm>
+
+namespace plotmere {
+
+namespace {
+
+constexpr auto key = "view/scale";
+
+}  // namespace
+
+void ViewScale::Set(int percent) {
+    if (percent == percent_ || std::find(Steps.begin(), Steps.end(), percent) == Steps.end()) return;
+    percent_ = percent;
+    emit changed(factor());
+}
+
+void ViewScale::Next() {
+    const auto next = std::upper_bound(Steps.begin(), Steps.end(), percent_);
+    if (next != Steps.end()) Set(*next);
+}
+
+void ViewScale::Previous() {
+    const auto at = std::lower_bound(Steps.begin(), Steps.end(), percent_);
+    if (at != Steps.begin()) Set(*(at - 1));
+}
+
+void ViewScale::Remember(QSettings& settings) {
+    Set(settings.value(key, Steps.front()).toInt());
+    connect(this, &ViewScale::changed, &settings, [this, &settings] { settings.setValue(key, percent_); });
+}
+
+}  // namespace plotmere
