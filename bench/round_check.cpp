@@ -1,5 +1,6 @@
 // Checks the fast rounding of x to 15 digits against the decimal text, bit for
-// bit, over doubles of every exponent: random bit patterns, numbers near a
+// bit, singly and in batches, over doubles of every exponent: random bit patterns,
+// stretches of sweeps, numbers near a
 // half at the 16th digit, exact halves, powers of ten and their neighbours,
 // subnormals and zeros. Usage: round_check [COUNT] (default 100 million).
 
@@ -11,19 +12,43 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
-#include "expr/number_text.h"
+#include "expr/fifteen_digits.h"
 
 namespace {
 
 std::uint64_t mismatches = 0, checked = 0;
 
+void compare(const char* way, double v, double fast, double slow) {
+    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow)) {
+        if (++mismatches <= 20) std::printf("mismatch %s: %.17g -> %.17g, text gives %.17g\n", way, v, fast, slow);
+    }
+}
+
+// Singly at once, and in batches of an odd length, so that the batch's last
+// values go singly too.
+std::vector<double> batch;
+
+void checkBatch() {
+    std::vector<double> rounded(batch.size());
+    plotmere::RoundAllTo15Digits(batch, rounded);
+    for (std::size_t i = 0; i < batch.size(); ++i) compare("in a batch", batch[i], rounded[i], plotmere::RoundTo15DigitsByText(batch[i]));
+    batch.clear();
+}
+
 void check(double v) {
     ++checked;
-    const double fast = plotmere::RoundTo15Digits(v), slow = plotmere::RoundTo15DigitsByText(v);
-    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow)) {
-        if (++mismatches <= 20) std::printf("mismatch: %.17g -> %.17g, text gives %.17g\n", v, fast, slow);
-    }
+    compare("singly", v, plotmere::RoundTo15Digits(v), plotmere::RoundTo15DigitsByText(v));
+    batch.push_back(v);
+    if (batch.size() == 1001) checkBatch();
+}
+
+// A stretch of a sweep: neighbours that nearly always share their scale.
+void checkSweep(std::mt19937_64& random) {
+    const double step = std::ldexp(double(random() >> 11), -53 - int(random() % 40));
+    double x = std::ldexp(double(random() >> 11) - 4503599627370496.0, int(random() % 80) - 90);
+    for (int i = 0; i < 100; ++i, x += step) check(x);
 }
 
 // A 16-digit decimal ending in 5, scaled: lies on or next to a half.
@@ -50,13 +75,15 @@ int main(int argc, char** argv) {
     }
     for (std::uint64_t n = 1000000000000005ull; n < 9007199254740992ull; n += 999999999999990ull) check(double(n));
     for (std::uint64_t i = 0; checked < count; ++i) {
-        switch (i % 4) {
+        switch (i % 5) {
             case 0: check(std::bit_cast<double>(random())); break;                // every exponent alike
             case 1: check(nearHalf(random)); break;                               // on or next to a half
             case 2: check(std::ldexp(double(random() >> 11), int(random() % 120) - 100)); break;  // everyday sizes
-            default: check(std::bit_cast<double>(random() >> 12)); break;          // subnormals
+            case 3: check(std::bit_cast<double>(random() >> 12)); break;          // subnormals
+            default: checkSweep(random); break;
         }
     }
+    checkBatch();
     std::printf("%llu doubles checked, %llu mismatches\n", static_cast<unsigned long long>(checked),
                 static_cast<unsigned long long>(mismatches));
     return mismatches == 0 ? 0 : 1;

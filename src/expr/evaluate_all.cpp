@@ -7,7 +7,7 @@
 
 #include "expr/arithmetic.h"
 #include "expr/evaluator.h"
-#include "expr/number_text.h"
+#include "expr/fifteen_digits.h"
 
 namespace plotmere {
 
@@ -22,7 +22,7 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
         return false;
     }
     allX_.resize(xs.size());
-    std::transform(xs.begin(), xs.end(), allX_.begin(), RoundTo15Digits);
+    RoundAllTo15Digits(xs, allX_);
     allStack_.resize(static_cast<size_t>(program.stackSize) * xs.size());
     try {
         if (!runAll(program, values.first(xs.size()))) return false;

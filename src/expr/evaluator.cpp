@@ -5,6 +5,7 @@
 
 #include "expr/arithmetic.h"
 #include "expr/eval_failure.h"
+#include "expr/fifteen_digits.h"
 #include "expr/number_text.h"
 
 namespace plotmere {

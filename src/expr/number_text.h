@@ -27,12 +27,6 @@ std::optional<double> ParseNumber(std::string_view text);
 // none. Digits stop at a second point. Overflow is the run-time failure.
 double LeadingNumber(std::string_view text);
 
-// x as the evaluator reads it: rounded to 15 significant digits, as writing it
-// with 15 digits and reading the text back does, bit for bit.
-double RoundTo15Digits(double v);
-// The same by way of the decimal text: the slow reference.
-double RoundTo15DigitsByText(double v);
-
 // Conversion to a 16-bit integer, to the nearest (halves to even); out of
 // range is the run-time failure.
 int ToInt16(double v);

@@ -1,5 +1,6 @@
 // Numbers written as text and texts read as numbers.
 
+#include "expr/fifteen_digits.h"
 #include "expr/number_text.h"
 
 #include <gtest/gtest.h>
@@ -52,8 +53,8 @@ TEST(NumberText, LeadingNumbers) {
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);
 }
 
-// The fast rounding agrees with the decimal text bit for bit; bench/round_check
-// runs the same over a hundred million doubles.
+// The fast rounding agrees with the decimal text bit for bit, singly and in a
+// batch; bench/round_check runs the same over a hundred million doubles.
 TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
     auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
     std::vector<double> sample = {0.0, -0.0, 1e15, 999999999999999.5, 1000000000000005.0, 1000000000000015.0,
@@ -64,7 +65,14 @@ TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
         sample.push_back(std::bit_cast<double>(random()));
         sample.push_back(std::ldexp(double(random() >> 11), int(random() % 120) - 100));
     }
-    for (double v : sample) EXPECT_EQ(bits(RoundTo15Digits(v)), bits(RoundTo15DigitsByText(v))) << v;
+    for (int i = 0; i < 4110; ++i) sample.push_back(-10 + i * (20.0 / 4109));  // a sweep's neighbours
+    for (int i = 0; i < 400; ++i) sample.push_back((1000000000000005.0 + 10 * i) / 1e15);  // near halves
+    std::vector<double> batch(sample.size());
+    RoundAllTo15Digits(sample, batch);
+    for (size_t i = 0; i < sample.size(); ++i) {
+        EXPECT_EQ(bits(RoundTo15Digits(sample[i])), bits(RoundTo15DigitsByText(sample[i]))) << sample[i];
+        EXPECT_EQ(bits(batch[i]), bits(RoundTo15DigitsByText(sample[i]))) << sample[i];
+    }
     EXPECT_EQ(RoundTo15Digits(0.1 + 0.2), 0.3);
     EXPECT_EQ(RoundTo15Digits(1000000000000005.0), 1e15);  // a half, to even
     EXPECT_EQ(RoundTo15Digits(1000000000000015.0), 1.00000000000002e15);
