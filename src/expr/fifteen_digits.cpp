@@ -50,23 +50,38 @@ constexpr auto binades = [] {
     return table;
 }();
 
-// x * y as hi + lo exactly, hi the rounded product (Dekker's splitting: no
-// fused multiply-add needed).
-struct ExactProduct {
-    double hi, lo;
+// The helpers below serve doubles and lanes of them alike. Always inlined:
+// lanes never cross a call, where the wide build and the plain one disagree on
+// how to pass them.
+#define PLOTMERE_LANEWISE template <class T> [[gnu::always_inline]] inline
+
+// z as high + low, each with half of z's digits (Dekker's splitting).
+template <class T>
+struct Halves {
+    T high, low;
 };
 
-ExactProduct exactProduct(double x, double y) {
-    auto split = [](double z) {
-        const double t = 134217729.0 * z;  // 2^27 + 1
-        const double high = t - (t - z);
-        return std::pair{high, z - high};
-    };
+PLOTMERE_LANEWISE Halves<T> split(T z) {
+    const T t = 134217729.0 * z;  // 2^27 + 1
+    const T high = t - (t - z);
+    return {high, z - high};
+}
+
+// x * y as hi + lo exactly, hi the rounded product (no fused multiply-add
+// needed).
+template <class T>
+struct ExactProduct {
+    T hi, lo;
+};
+
+PLOTMERE_LANEWISE ExactProduct<T> exactProduct(T x, T y) {
     const auto [xh, xl] = split(x);
     const auto [yh, yl] = split(y);
-    const double hi = x * y;
+    const T hi = x * y;
     return {hi, ((xh * yh - hi) + xh * yl + xl * yh) + xl * yl};
 }
+
+#undef PLOTMERE_LANEWISE
 
 // a (positive) times 10^s rounded once, and the sign of what the rounding
 // dropped, so that the exact product is known on either side of m.
@@ -77,20 +92,18 @@ struct Scaled {
 Scaled scaled(double a, int s) {
     const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
     if (s >= 0) {
-        const ExactProduct q = exactProduct(a, p);
+        const auto q = exactProduct(a, p);
         return {q.hi, q.lo};
     }
     const double m = a / p;
-    const ExactProduct back = exactProduct(m, p);
+    const auto back = exactProduct(m, p);
     return {m, (a - back.hi) - back.lo};  // a - m * p: its sign is that of a / p - m
 }
 
 constexpr double TwoTo52 = 4503599627370496.0;
 
 // The nearest whole number, halves to even, for 0 <= m < 2^52.
-double nearestWhole(double m) {
-    return (m + TwoTo52) - TwoTo52;
-}
+double nearestWhole(double m) { return (m + TwoTo52) - TwoTo52; }
 
 // R / 10^s, correctly rounded as reading the decimal text is.
 double fromScaled(double R, int s) {
@@ -156,12 +169,12 @@ double RoundTo15Digits(double v) {
     return std::copysign(R / p, v);
 }
 
-// The fast path of RoundTo15Digits, four values at a time, all scaled by the
-// power that suits the first: neighbours in a sweep nearly always share it,
-// and any power of ten gives the right digits where the checks pass. The rest
-// go singly, afterwards.
-[[gnu::target_clones("avx2", "default")]] void RoundAllTo15Digits(std::span<const double> in,
-                                                                 std::span<double> out) {
+// RoundTo15Digits four values at a time, all scaled by the power that suits
+// the first: neighbours in a sweep nearly always share it, and any power of
+// ten gives the right digits where the checks pass. The rest go singly,
+// afterwards.
+[[gnu::target_clones("arch=x86-64-v3", "default")]] void RoundAllTo15Digits(std::span<const double> in,
+                                                                           std::span<double> out) {
     constexpr std::int64_t Sign = std::numeric_limits<std::int64_t>::min();
     constexpr Masks SignBits = {Sign, Sign, Sign, Sign};
     std::array<Masks, 16> fine;  // a chunk of 64 values: which ones passed
@@ -172,17 +185,18 @@ double RoundTo15Digits(double v) {
         for (; i + Lanes <= end; i += Lanes) {
             Masks v;
             std::memcpy(&v, &in[i], sizeof v);
-            const Masks sign = v & SignBits;
             const auto a = (Doubles)(v & ~SignBits);  // the same bits, seen as doubles
             const double scale = scaleFor(a[0]);
-            const Doubles p = Doubles{} + (scale == 0 ? 1 : scale);
+            const Doubles p = Doubles{} + (scale == 0 ? 1 : scale);  // no scale suits: the checks fail
             const Doubles m = a * p;
-            const Doubles R = (m + TwoTo52) - TwoTo52;
-            const Doubles off = R - m;
-            const Masks passed = (m > Digits14) & (m < Digits15) & (off != 0.5) & (off != -0.5);
+            const Doubles R = (m + TwoTo52) - TwoTo52;  // as nearestWhole
+            const Masks half = (R - m == 0.5) | (R - m == -0.5);
+            const Doubles residue = exactProduct(a, p).lo;
+            const Doubles whole = half & (residue > 0) ? m + 0.5 : half & (residue < 0) ? m - 0.5 : R;
+            const Masks passed = (m > Digits14) & (m < Digits15);
             fine[(i - chunk) / Lanes] = passed;
             allFine &= passed;
-            const Masks rounded = (Masks)(R / p) | sign;
+            const Masks rounded = (Masks)(whole / p) | (v & SignBits);
             std::memcpy(&out[i], &rounded, sizeof rounded);
         }
         if (!(allFine[0] & allFine[1] & allFine[2] & allFine[3])) {
