@@ -61,25 +61,37 @@ double PrefixValue(double a, bool degrees, bool& evalError) {
     return Checked(r);
 }
 
+// The infix operators whose arithmetic is plain enough to run on many values
+// at once: no call out, and nothing to check in the result but that it is
+// finite.
+template <Step S>
+constexpr bool PlainInfix = S == Step::Add || S == Step::Sub || S == Step::Mul || S == Step::ImplicitMul ||
+                            S == Step::Div || S == Step::Equal || S == Step::Greater || S == Step::Less;
+
+// The plain operator S of lhs and rhs, its result not yet checked.
+template <Step S>
+double PlainInfixValue(double lhs, double rhs, bool& evalError) {
+    static_assert(PlainInfix<S>);
+    if constexpr (S == Step::Add) return lhs + rhs;
+    else if constexpr (S == Step::Sub) return lhs - rhs;
+    else if constexpr (S == Step::Mul || S == Step::ImplicitMul) return lhs * rhs;
+    else if constexpr (S == Step::Div) {
+        evalError |= rhs == 0;
+        const double quotient = lhs / (rhs == 0 ? 1 : rhs);  // no division by zero, even unused
+        return rhs == 0 ? 0 : quotient;
+    } else if constexpr (S == Step::Equal) return lhs == rhs ? 1 : 0;
+    else if constexpr (S == Step::Greater) return lhs > rhs ? 1 : 0;
+    else return lhs < rhs ? 1 : 0;
+}
+
 // The infix operator S of lhs and rhs.
 template <Step S>
 double InfixValue(double lhs, double rhs, bool& evalError) {
-    if constexpr (S == Step::Add) return Checked(lhs + rhs);
-    else if constexpr (S == Step::Sub) return Checked(lhs - rhs);
-    else if constexpr (S == Step::Mul || S == Step::ImplicitMul) return Checked(lhs * rhs);
-    else if constexpr (S == Step::Div) {
-        if (rhs == 0) {
-            evalError = true;
-            return 0;
-        }
-        return Checked(lhs / rhs);
-    } else if constexpr (S == Step::Pow) return Checked(arithmetic::guardedPower(lhs, rhs, evalError));
-    else if constexpr (S == Step::Exp10) return Checked(lhs * Checked(std::pow(10.0, rhs)));
-    else if constexpr (S == Step::Equal) return lhs == rhs ? 1 : 0;
-    else if constexpr (S == Step::Greater) return lhs > rhs ? 1 : 0;
+    if constexpr (PlainInfix<S>) return Checked(PlainInfixValue<S>(lhs, rhs, evalError));
+    else if constexpr (S == Step::Pow) return Checked(arithmetic::guardedPower(lhs, rhs, evalError));
     else {
-        static_assert(S == Step::Less);
-        return lhs < rhs ? 1 : 0;
+        static_assert(S == Step::Exp10);
+        return Checked(lhs * Checked(std::pow(10.0, rhs)));
     }
 }
 
