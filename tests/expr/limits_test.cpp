@@ -72,15 +72,5 @@ TEST_F(LimitsTest, DeepNestingEndsWithTheFailure) {
     EXPECT_TRUE(s.CriticalError);
 }
 
-TEST_F(LimitsTest, StoredFunctionCallingItselfEnds) {
-    s.StoredFunction = "Fx";
-    EXPECT_TRUE(fails("F1"));
-    s.StoredFunction = "1+F(x+1)";
-    EXPECT_TRUE(fails("F1"));
-    EXPECT_EQ(s.StoredFunction, "1+F(x+1)");
-    s.StoredFunction = "x^2";
-    EXPECT_EQ(*eval("F3"), 9);  // the evaluator is whole again
-}
-
 }  // namespace
 }  // namespace plotmere::testing
