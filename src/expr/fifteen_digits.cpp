@@ -50,9 +50,9 @@ constexpr auto binades = [] {
     return table;
 }();
 
-// The helpers below serve doubles and lanes of them alike. Always inlined:
-// lanes never cross a call, where the wide build and the plain one disagree on
-// how to pass them.
+// The helpers below serve doubles and lanes of them alike. Always inlined, and
+// lanes taken by reference: the wide build and the plain one disagree on how a
+// call passes them.
 #define PLOTMERE_LANEWISE template <class T> [[gnu::always_inline]] inline
 
 // z as high + low, each with half of z's digits (Dekker's splitting).
@@ -61,7 +61,7 @@ struct Halves {
     T high, low;
 };
 
-PLOTMERE_LANEWISE Halves<T> split(T z) {
+PLOTMERE_LANEWISE Halves<T> split(const T& z) {
     const T t = 134217729.0 * z;  // 2^27 + 1
     const T high = t - (t - z);
     return {high, z - high};
@@ -74,7 +74,7 @@ struct ExactProduct {
     T hi, lo;
 };
 
-PLOTMERE_LANEWISE ExactProduct<T> exactProduct(T x, T y) {
+PLOTMERE_LANEWISE ExactProduct<T> exactProduct(const T& x, const T& y) {
     const auto [xh, xl] = split(x);
     const auto [yh, yl] = split(y);
     const T hi = x * y;
@@ -192,7 +192,7 @@ double RoundTo15Digits(double v) {
             const Doubles R = (m + TwoTo52) - TwoTo52;  // as nearestWhole
             const Masks half = (R - m == 0.5) | (R - m == -0.5);
             const Doubles residue = exactProduct(a, p).lo;
-            const Doubles whole = half & (residue > 0) ? m + 0.5 : half & (residue < 0) ? m - 0.5 : R;
+            const Doubles whole = (half & (residue > 0)) ? m + 0.5 : (half & (residue < 0)) ? m - 0.5 : R;
             const Masks passed = (m > Digits14) & (m < Digits15);
             fine[(i - chunk) / Lanes] = passed;
             allFine &= passed;
