@@ -40,9 +40,9 @@ void Console::calculate(const char* status, const Calculation& compute) {
 void Console::Root_Click() {
     s_.Console.Caption = RunningCaption;
     ctx_.SetStatus("Getting root");
-    DimWin(ctx_, eval_);
+    const Viewport& view = DimWin(ctx_, eval_);
     if (s_.CriticalError) return;
-    showCalculated(FindRoot(ctx_, eval_, typedFunction(), s_.guess));
+    showCalculated(FindRoot(ctx_, eval_, view, typedFunction(), s_.guess));
 }
 
 void Console::LocalMin_Click() {
@@ -60,10 +60,10 @@ void Console::Integrate_Click() {
 }
 
 void Console::Trace_Click() {
-    DimWin(ctx_, eval_);
+    const Viewport& view = DimWin(ctx_, eval_);
     if (s_.CriticalError) return;
-    s_.guess = s_.domain / 2 + s_.XMin;
-    DrawGuess(ctx_, s_.guess);
+    s_.guess = view.domain / 2 + view.XMin;
+    DrawGuess(ctx_, view, s_.guess);
 }
 
 }  // namespace plotmere

@@ -77,9 +77,9 @@ void Console::RunString(std::string& fstr, double X) {
         return;
     }
     switch (s_.GraphMode.Selected) {
-        case 0: Graph(ctx_, eval_, fstr); break;
-        case 1: PolarGraph(ctx_, eval_, fstr); break;
-        case 2: ParamGraph(ctx_, eval_, fstr); break;
+        case 0: Graph(ctx_, eval_, s_.view, fstr); break;
+        case 1: PolarGraph(ctx_, eval_, s_.view, fstr); break;
+        case 2: ParamGraph(ctx_, eval_, s_.view, fstr); break;
         default: break;  // no graph kind selected: nothing is drawn
     }
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "state/controls.h"
+#include "state/viewport.h"
 
 namespace plotmere {
 
@@ -59,10 +60,7 @@ struct ConsoleState {
     double LastResult = 0;
 
     // The viewing window, as the last DimWin read it.
-    double XMin = 0, XMax = 0, YMin = 0, YMax = 0, domain = 0, range = 0;
-    double XTick = 0, YTick = 0;
-    double TMin = 0, TMax = 0, TStep = 0, TRange = 0;
-    double PMin = 0, PMax = 0, PStep = 0, PRange = 0;
+    Viewport view;
 
     // Controls of the Console window.
     Form Console{"Plotmere 7G", true};
