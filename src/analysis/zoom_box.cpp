@@ -4,6 +4,7 @@
 
 #include "expr/number_text.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
 
@@ -34,7 +35,7 @@ void drawBoxEdges(Context& ctx, const Viewport& view, float u, float vUp) {
 void markSecondCorner(Context& ctx, Evaluator& ev, float u, float v) {
     ConsoleState& s = ctx.s;
     ctx.SetStatus("Ready");
-    s.Console.Caption = "Plotmere <running>";
+    RunningCaption running(s.Console);
     const Viewport& view = DimWin(ctx, ev);
     const float height = static_cast<float>(PictureHeight);
     const auto u0 = static_cast<float>(s.SelectionUstart), v0 = height - static_cast<float>(s.SelectionVstart);
@@ -45,6 +46,7 @@ void markSecondCorner(Context& ctx, Evaluator& ev, float u, float v) {
     drawBoxEdges(ctx, view, u, height - v);
     ctx.SetTimerEnabled(s.GfxSpeed, true);
     s.ScreenClicked = false;
+    running.keep();  // until the redraw
 }
 
 }  // namespace

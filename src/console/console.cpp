@@ -6,12 +6,11 @@
 #include "plot/curves.h"
 #include "plot/data_file.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
 
 namespace {
-constexpr const char* RunningCaption = "Plotmere <running>";
-constexpr const char* IdleCaption = "Plotmere";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
@@ -24,15 +23,14 @@ Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
     s_.StartupPictureShown = false;
-    s_.EvalError = s_.CriticalError = s_.ScriptError = s_.ScriptMode = false;
-    s_.Console.Caption = RunningCaption;
+    s_.clearForCommand();
+    const RunningCaption running(s_.Console);
     ctx_.SetStatus("Evaluating input");
     s_.LastResult = num(eval_.eval(ss(s_.Xequals.Text), 0.0));
     s_.FunctionTexts[0] = s_.FunctionIn.Text;
     s_.FunctionOn[0] = 1;
     Activate();
     addToHistory(s_.FunctionIn.Text);
-    s_.Console.Caption = IdleCaption;
 }
 
 // The oldest entry goes when the history is full.

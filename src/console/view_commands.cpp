@@ -7,6 +7,7 @@
 #include "expr/number_text.h"
 #include "plot/cartesian.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
 
@@ -16,7 +17,7 @@ constexpr int FlashPauseMs = 40;
 }  // namespace
 
 void Console::ZOut_Click() {
-    s_.Console.Caption = "Plotmere <running>";
+    const RunningCaption running(s_.Console);
     const Viewport& view = DimWin(ctx_, eval_);
     const double halfWidth = view.domain / 2, halfHeight = view.range / 2;
     s_.Text3.Text = FormatForInput(view.XMax + halfWidth);
@@ -25,7 +26,6 @@ void Console::ZOut_Click() {
     s_.Text6.Text = FormatForInput(view.YMin - halfHeight);
     ClearScreen_Click();
     Evaluate_Click();
-    s_.Console.Caption = "Plotmere";
 }
 
 // Moves the guess line by the given number of search steps (a picture unit
@@ -58,7 +58,7 @@ void Console::ClearScreen_Click() {
 void Console::GfxSpeed_Timer() {
     ctx_.SetTimerEnabled(s_.GfxSpeed, false);
     Activate();
-    s_.Console.Caption = "Plotmere";
+    s_.Console.Caption = AppTitle;  // shown running since the zoom box was marked
 }
 
 bool Console::MouseDown(float u, float v) {

@@ -68,7 +68,7 @@ void Memory::reportStoreFailure(const std::string& name) {
     for (const char* line : StoreFormatLines) text += std::string(line) + '\r';
     text += "Your anyword was " + name;
     ctx_.MsgBox(text);
-    ctx_.s.CriticalError = ctx_.s.ScriptError = ctx_.s.EvalError = true;
+    ctx_.s.signalallerrors();
 }
 
 std::optional<float> Memory::MemLookup(std::string_view varname) {
@@ -77,7 +77,7 @@ std::optional<float> Memory::MemLookup(std::string_view varname) {
         if (s.MemNames[i] == varname) return s.MemValues[i];
     }
     ctx_.MsgBox("Variable " + std::string(varname) + " not found.");
-    s.EvalError = s.CriticalError = s.ScriptError = true;
+    s.signalallerrors();
     return std::nullopt;
 }
 

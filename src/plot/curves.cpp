@@ -72,7 +72,7 @@ void ParamGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::st
     if (comma == std::string::npos) {
         ctx.SetStatus("Graphing function...");
         ctx.MsgBox("No comma!");
-        signalallerrors(ctx.s);
+        ctx.s.signalallerrors();
         return;
     }
     const long c = static_cast<long>(comma) + 1, length = static_cast<long>(fstr.size());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "state/controls.h"
+#include "state/run_flags.h"
 #include "state/viewport.h"
 
 namespace plotmere {
@@ -29,14 +30,9 @@ struct FunctionListWindow {
     std::array<CheckBox, FunctionSlots> OnChk{CheckBox{1}};
 };
 
-struct ConsoleState {
+// The run flags are the state's own, read and set under their names.
+struct ConsoleState : RunFlags {
     ConsoleState();
-
-    // Run flags of the current command.
-    bool EvalError = false;
-    bool CriticalError = false;
-    bool ScriptError = false;
-    bool ScriptMode = false;
 
     double guess = 0;
 

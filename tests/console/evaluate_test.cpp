@@ -1,5 +1,8 @@
 // The Evaluate command in evaluate mode, the status line and the result label.
 
+#include <stdexcept>
+
+#include "state/running_caption.h"
 #include "support/console_fixture.h"
 
 namespace plotmere::testing {
@@ -73,6 +76,18 @@ TEST_F(EvaluateTest, RunTimeFailureIsReportedAndEndsOnlyTheCommand) {
     EXPECT_EQ(s.FunctionIn.List, std::vector<std::string>{"4"});
     evaluate("2+2");
     EXPECT_EQ(s.Result.Caption, "4");
+}
+
+// The failure is reported with the window still shown running; its handler
+// then restores the caption, as above.
+TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
+    Form window{"Plotmere 7G"};
+    try {
+        const RunningCaption running(window);
+        throw std::runtime_error("overflow");
+    } catch (const std::runtime_error&) {
+        EXPECT_EQ(window.Caption, "Plotmere <running>");
+    }
 }
 
 TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {
