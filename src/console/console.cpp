@@ -27,8 +27,7 @@ void Console::Evaluate_Click() {
     const RunningCaption running(s_.Console);
     ctx_.SetStatus("Evaluating input");
     s_.LastResult = num(eval_.eval(ss(s_.Xequals.Text), 0.0));
-    s_.FunctionTexts[0] = s_.FunctionIn.Text;
-    s_.FunctionOn[0] = 1;
+    s_.Functions[0] = {s_.FunctionIn.Text, 1};
     Activate();
     addToHistory(s_.FunctionIn.Text);
 }
@@ -43,14 +42,15 @@ void Console::addToHistory(const std::string& command) {
 void Console::Activate() {
     ctx_.picture.Cls();
     if (s_.WhichOp.Value == 0) {
-        RunString(s_.FunctionTexts[0], s_.LastResult);
+        RunString(s_.Functions[0].text, s_.LastResult);
         return;
     }
     DimWin(ctx_, eval_);
-    for (int i = 0; i < FunctionSlots; ++i) {
-        s_.GraphingColor = i;
+    int color = 0;  // each slot in the colour of its number
+    for (FunctionSlot& slot : s_.Functions) {
+        s_.GraphingColor = color++;
         if (s_.ScriptError) return;
-        if (s_.FunctionOn[static_cast<size_t>(i)] == 1) RunString(s_.FunctionTexts[static_cast<size_t>(i)], s_.LastResult);
+        if (slot.on == 1) RunString(slot.text, s_.LastResult);
     }
 }
 

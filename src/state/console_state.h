@@ -30,6 +30,19 @@ struct FunctionListWindow {
     std::array<CheckBox, FunctionSlots> OnChk{CheckBox{1}};
 };
 
+// A function slot: its text and the value of its "On" check box, of which
+// only 1 graphs it.
+struct FunctionSlot {
+    std::string text;
+    int on = 0;
+};
+
+// A named memory variable; a free slot has an empty name.
+struct MemEntry {
+    std::string name;
+    float value = 0;
+};
+
 // The run flags are the state's own, read and set under their names.
 struct ConsoleState : RunFlags {
     ConsoleState();
@@ -45,14 +58,12 @@ struct ConsoleState : RunFlags {
     // Memory: m, F and the named variables.
     float Mem = 0;
     std::string StoredFunction;
-    int MemLimit = InitialMemLimit;
     int MemCount = 0;
-    std::vector<std::string> MemNames;
-    std::vector<float> MemValues;
+    std::vector<MemEntry> MemTable;  // slots 0 ... MemLimit(); the first MemCount in use
+    int MemLimit() const { return static_cast<int>(MemTable.size()) - 1; }
 
     // Function slots and the value of x of the last Evaluate.
-    std::array<std::string, FunctionSlots> FunctionTexts{};
-    std::array<int, FunctionSlots> FunctionOn{};
+    std::array<FunctionSlot, FunctionSlots> Functions{};
     double LastResult = 0;
 
     // The viewing window, as the last DimWin read it.

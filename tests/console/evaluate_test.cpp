@@ -91,12 +91,11 @@ TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
 }
 
 TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {
-    s.FunctionTexts[3] = "99";
-    s.FunctionOn[3] = 1;
+    s.Functions[3] = {"99", 1};
     evaluate(" 2 * x", "3");
     EXPECT_EQ(s.Result.Caption, "6");  // evaluate mode runs slot 0 only
-    EXPECT_EQ(s.FunctionTexts[0], "2*x");
-    EXPECT_EQ(s.FunctionOn[0], 1);
+    EXPECT_EQ(s.Functions[0].text, "2*x");
+    EXPECT_EQ(s.Functions[0].on, 1);
     EXPECT_EQ(s.FunctionIn.List.back(), " 2 * x");  // the history keeps what was typed
 }
 

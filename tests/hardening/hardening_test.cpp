@@ -236,7 +236,7 @@ TEST_F(HardeningWindowTest, TheFunctionBoxRunsWhatWasTyped) {
     }
     typeInto(functionIn(), "Sx");
     QTest::keyClick(functionIn(), Qt::Key_Return);
-    EXPECT_EQ(s.FunctionTexts[0], "Sx");
+    EXPECT_EQ(s.Functions[0].text, "Sx");
     typeInto(functionIn(), "2");
     QTest::keyClick(functionIn(), Qt::Key_Return);
     EXPECT_EQ(label("Result")->text(), "2");

@@ -106,8 +106,7 @@ TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
 }
 
 TEST_F(DataFileTest, FileErrorStopsTheRemainingSlots) {
-    s.FunctionTexts[1] = "x";
-    s.FunctionOn[1] = 1;
+    s.Functions[1] = {"x", 1};
     plot((dir_ / "missing.txt").string());
     EXPECT_TRUE(picture.of("PSet").empty());
 }

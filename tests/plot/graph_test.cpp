@@ -49,11 +49,9 @@ TEST_F(GraphTest, FarOffAndRejectedSamplesLandOnTheTopEdge) {
 }
 
 TEST_F(GraphTest, SlotsAreDrawnInOrderInTheirColours) {
-    s.FunctionTexts[3] = "1";
-    s.FunctionTexts[7] = "2";
-    s.FunctionTexts[5] = "3";
-    s.FunctionOn[3] = s.FunctionOn[7] = 1;
-    s.FunctionOn[5] = 2;  // grey counts as off
+    s.Functions[3] = {"1", 1};
+    s.Functions[7] = {"2", 1};
+    s.Functions[5] = {"3", 2};  // grey counts as off
     graph("0");
     std::vector<Rgb> order;
     for (const auto& p : points()) {
