@@ -18,8 +18,6 @@ protected:
         s.Text4.Text = xmin;
         s.Text3.Text = xmax;
     }
-    // As wide as the picture: a sample at every integer x.
-    void windowOfUnitSteps() { window("0", FormatDouble(PictureWidth)); }
     std::string run(const char* button, const std::string& function) {
         s.FunctionIn.Text = function;
         console.Click(button);
@@ -33,7 +31,7 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
     EXPECT_EQ(events(), (Events{"status Getting root", "status Ready"}));
     EXPECT_EQ(s.Console.Caption, "Plotmere");
 
-    windowOfUnitSteps();  // samples -250 ... 249
+    window("0", FormatDouble(PictureWidth));  // a sample at every integer: -250 ... 249
     EXPECT_EQ(run("LocalMin", "x^2"), "0");
     EXPECT_EQ(run("Root", "x-100"), "100");
     EXPECT_EQ(run("Root", "x-300"), "249");  // nearest in |f|, the root lies outside
@@ -48,7 +46,7 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
 }
 
 TEST_F(CalculateTest, FailedSamplesNeverWin) {
-    windowOfUnitSteps();
+    window("0", FormatDouble(PictureWidth));
     EXPECT_EQ(run("LocalMin", "1/x"), "-1");  // 1/0 at x = 0 takes no part
     EXPECT_EQ(run("Root", "1/(x-x)"), "-1");  // fails everywhere: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");
@@ -56,7 +54,7 @@ TEST_F(CalculateTest, FailedSamplesNeverWin) {
 }
 
 TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
-    windowOfUnitSteps();
+    window("0", FormatDouble(PictureWidth));
     EXPECT_EQ(run("Integrate", "1"), "4111");  // both ends included
     EXPECT_EQ(events(), (Events{"status Integrating", "status Ready"}));
     const auto dots = picture.of("PSet");

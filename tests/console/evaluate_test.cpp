@@ -1,7 +1,5 @@
 // The Evaluate command in evaluate mode, the status line and the result label.
 
-#include <stdexcept>
-
 #include "state/running_caption.h"
 #include "support/console_fixture.h"
 
@@ -78,16 +76,13 @@ TEST_F(EvaluateTest, RunTimeFailureIsReportedAndEndsOnlyTheCommand) {
     EXPECT_EQ(s.Result.Caption, "4");
 }
 
-// The failure is reported with the window still shown running; its handler
-// then restores the caption, as above.
+// A failure is reported with the window still shown running; its handler then restores it.
 TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
-    Form window{"Plotmere 7G"};
+    Form window;
     try {
         const RunningCaption running(window);
-        throw std::runtime_error("overflow");
-    } catch (const std::runtime_error&) {
-        EXPECT_EQ(window.Caption, "Plotmere <running>");
-    }
+        throw EvalFailure("Overflow");
+    } catch (const EvalFailure&) { EXPECT_EQ(window.Caption, "Plotmere <running>"); }
 }
 
 TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {

@@ -41,9 +41,7 @@ TEST_F(FunctionListTest, OkStoresTheRowsAndCancelDropsThem) {
     // Row 0 was off: no Evaluate had switched slot 0 on yet.
     EXPECT_EQ(s.FunctionIn.Text, "x^2");
     EXPECT_EQ(s.Functions[4].text, "2 * x");  // exactly as typed
-    std::vector<int> on;
-    for (const FunctionSlot& slot : s.Functions) on.push_back(slot.on);
-    EXPECT_EQ(on, (std::vector<int>{0, 0, 0, 0, 1, 0, 0, 2, 0, 0}));
+    for (size_t i = 0; i < FunctionSlots; ++i) EXPECT_EQ(s.Functions[i].on, i == 4 ? 1 : i == 7 ? 2 : 0) << i;
     EXPECT_TRUE(s.Console.Visible);
     EXPECT_FALSE(w.FunctionList.Visible);
 

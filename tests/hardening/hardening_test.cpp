@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -76,8 +77,7 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
 }
 
 // A graph whose every sample starts a script that graphs a script call at
-// each of its own samples: a graph's worth of graphs of script starts, hours
-// of work.
+// each of its own samples: a graph's worth of graphs of starts, hours of work.
 TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
     folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
     s.WhichOp.Value = 1;                    // graph mode
@@ -121,8 +121,7 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
     ImagePicture picture;
     std::minstd_rand random;
     for (int i = 0; i < 5000; ++i) {  // enough for every format to fill 4 KB
-        const auto x = random() % static_cast<unsigned>(PictureWidth), y = random() % static_cast<unsigned>(PictureHeight);
-        picture.PSet(static_cast<float>(x), static_cast<float>(y), QBColor(i % 16));
+        picture.PSet(std::fmod(random(), PictureWidth), std::fmod(random(), PictureHeight), QBColor(i % 16));
     }
     for (const char* name : {"graph.bmp", "graph.png", "graph.svg"}) {
         SCOPED_TRACE(name);

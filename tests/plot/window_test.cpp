@@ -2,6 +2,8 @@
 
 #include "plot/window.h"
 
+#include <array>
+
 #include "support/console_fixture.h"
 
 namespace plotmere::testing {
@@ -67,15 +69,13 @@ TEST_F(WindowTest, ReportsEachInvalidRangeAndKeepsTheValues) {
 // The window's corners are the picture's, both ways; beyond them nothing is clipped.
 TEST(ViewportTest, MapsTheWindowOntoThePictureAndBack) {
     const Viewport view{.XMin = -10, .XMax = 10, .YMin = -5, .YMax = 5, .domain = 20, .range = 10};
-    EXPECT_EQ(view.toPictureX(-10), 0);
-    EXPECT_EQ(view.toPictureY(5), 0);
-    EXPECT_EQ(view.toPictureX(10), PictureWidth);
-    EXPECT_EQ(view.toPictureY(-5), PictureHeight);
+    for (auto [x, y, u, v] : {std::array{-10.0, 5.0, 0.0, 0.0}, {10, -5, PictureWidth, PictureHeight}}) {
+        EXPECT_EQ(view.toPictureX(x), u);
+        EXPECT_EQ(view.toPictureY(y), v);
+        EXPECT_EQ(view.fromPictureX(static_cast<float>(u)), x);
+        EXPECT_EQ(view.fromPictureY(static_cast<float>(v)), y);
+    }
     EXPECT_EQ(view.toPictureY(20), -1.5 * PictureHeight);
-    EXPECT_EQ(view.fromPictureX(0), -10);
-    EXPECT_EQ(view.fromPictureY(0), 5);
-    EXPECT_EQ(view.fromPictureX(PictureWidth), 10);
-    EXPECT_EQ(view.fromPictureY(PictureHeight), -5);
 }
 
 TEST_F(WindowTest, PresetWindows) {
