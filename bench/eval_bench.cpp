@@ -40,8 +40,7 @@ void BM_Redraw(benchmark::State& state, int kind, const char* function, int slot
     s.WhichOp.Value = 1;
     s.GraphMode.Selected = kind;
     for (int i = 1; i < slotCount; ++i) {
-        s.FunctionTexts[static_cast<size_t>(i)] = "x+" + std::to_string(i);
-        s.FunctionOn[static_cast<size_t>(i)] = 1;
+        s.Functions[static_cast<size_t>(i)] = {"x+" + std::to_string(i), 1};
     }
     s.FunctionIn.Text = function;
     for (auto _ : state) console.Click("Evaluate");

@@ -2,9 +2,9 @@
 
 namespace plotmere {
 
-void DrawGuess(Context& ctx, double guess) {
-    const float px = ToSingle(((guess - ctx.s.XMin) * 4110) / ctx.s.domain);
-    ctx.picture.Line(px, 0, px, 1851, QBColor(1));
+void DrawGuess(Context& ctx, const Viewport& view, double guess) {
+    const float px = ToSingle(view.toPictureX(guess));
+    ctx.picture.Line(px, 0, px, PictureHeight + 1, QBColor(1));
 }
 
 }  // namespace plotmere

@@ -4,8 +4,7 @@
 
 namespace plotmere {
 
-// Draws the dark blue guess line at world x = guess, over whatever is drawn,
-// with the window DimWin last read.
-void DrawGuess(Context& ctx, double guess);
+// Draws the dark blue guess line at world x = guess, over whatever is drawn.
+void DrawGuess(Context& ctx, const Viewport& view, double guess);
 
 }  // namespace plotmere

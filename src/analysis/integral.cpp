@@ -8,21 +8,16 @@
 
 namespace plotmere {
 
-namespace {
-constexpr double Width = 4110;
-constexpr double Height = 1850;
-}  // namespace
-
 std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::string& fstr) {
-    DimWin(ctx, ev);
+    const Viewport& view = DimWin(ctx, ev);
     ConsoleState& s = ctx.s;
     double sum = 0;
     bool failed = false;
     const auto program = ev.compile(fstr);
-    const double step = s.domain / Width;
-    SweepValues values(ctx, ev, *program, s.XMax, step);
-    Sweep(s.XMin, s.XMax, step, [&](double x) {
-        const double px = ((x - s.XMin) * Width) / s.domain;
+    const double step = view.sampleStep();
+    SweepValues values(ctx, ev, *program, view.XMax, step);
+    Sweep(view.XMin, view.XMax, step, [&](double x) {
+        const double px = view.toPictureX(x);
         const Value y = values.at(x);
         if (s.CriticalError) {  // reported once, not per sample
             failed = true;
@@ -35,9 +30,9 @@ std::optional<double> Antiderivative(Context& ctx, Evaluator& ev, const std::str
             failed = true;
             return true;
         }
-        const double py = EdgeIfFarOff(Height - ((*y - s.YMin) * Height) / s.range);
+        const double py = EdgeIfFarOff(view.toPictureY(*y));
         ctx.picture.PSet(ToSingle(px), ToSingle(py), QBColor(4));
-        sum += (s.domain * *y2) / Width;
+        sum += (view.domain * *y2) / PictureWidth;
         return true;
     });
     if (failed) return std::nullopt;

@@ -1,5 +1,5 @@
 #pragma once
-// The definite integral over the window: rectangles of a 4110th of the width,
+// The definite integral over the window: rectangles one picture unit wide,
 // each sample marked with a dark red dot.
 
 #include <optional>

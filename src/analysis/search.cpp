@@ -11,15 +11,15 @@ namespace {
 
 constexpr int SamplesLeft = 250;
 constexpr int Samples = 500;
-constexpr double Steps = 4110;  // across the window
 
 // Evaluates fstr at the 500 samples around guess (added up step by step) and
 // scores each; failed samples are left out.
 template <class Score>
-std::optional<double> search(Context& ctx, Evaluator& ev, const std::string& fstr, double guess, Score score) {
+std::optional<double> search(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double guess,
+                             Score score) {
     ConsoleState& s = ctx.s;
-    const double step = s.domain / Steps;
-    double x = guess - (SamplesLeft * s.domain) / Steps;
+    const double step = view.sampleStep();
+    double x = guess - (SamplesLeft * view.domain) / PictureWidth;
     std::vector<Sample> group;
     group.reserve(Samples);
     const auto program = ev.compile(fstr);
@@ -48,20 +48,21 @@ std::optional<double> FindLowest(const std::vector<Sample>& group) {
     return best.x;
 }
 
-std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const std::string& fstr, double guess) {
-    return search(ctx, ev, fstr, guess, [](double y) { return std::fabs(y); });
+std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr,
+                               double guess) {
+    return search(ctx, ev, view, fstr, guess, [](double y) { return std::fabs(y); });
 }
 
 std::optional<double> LocMin(Context& ctx, Evaluator& ev, const std::string& fstr, double guess) {
-    DimWin(ctx, ev);
+    const Viewport& view = DimWin(ctx, ev);
     if (ctx.s.CriticalError) return std::nullopt;
-    return search(ctx, ev, fstr, guess, [](double y) { return y; });
+    return search(ctx, ev, view, fstr, guess, [](double y) { return y; });
 }
 
 std::optional<double> LocMax(Context& ctx, Evaluator& ev, const std::string& fstr, double guess) {
-    DimWin(ctx, ev);
+    const Viewport& view = DimWin(ctx, ev);
     if (ctx.s.CriticalError) return std::nullopt;
-    return search(ctx, ev, fstr, guess, [](double y) { return -y; });
+    return search(ctx, ev, view, fstr, guess, [](double y) { return -y; });
 }
 
 }  // namespace plotmere

@@ -1,6 +1,6 @@
 #pragma once
 // Root, minimum and maximum by one pass of 500 samples around the guess line,
-// spaced a 4110th of the window width apart.
+// spaced one picture unit apart.
 
 #include <optional>
 #include <string>
@@ -20,10 +20,11 @@ struct Sample {
 // Empty for an empty table.
 std::optional<double> FindLowest(const std::vector<Sample>& group);
 
-// The sample with the smallest |f(x)|. Uses the domain its caller's DimWin left.
+// The sample with the smallest |f(x)|, in the window its caller's DimWin read.
 // A sample whose evaluation fails takes no part; empty when none is left or an
 // unbalanced parenthesis stopped the search.
-std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const std::string& fstr, double guess);
+std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr,
+                               double guess);
 // The sample with the smallest f(x); reads the window first.
 std::optional<double> LocMin(Context& ctx, Evaluator& ev, const std::string& fstr, double guess);
 // The sample with the largest f(x); reads the window first.

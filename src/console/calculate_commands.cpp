@@ -8,12 +8,9 @@
 #include "expr/number_text.h"
 #include "expr/scanning.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
-
-namespace {
-constexpr const char* RunningCaption = "Plotmere <running>";
-}  // namespace
 
 // The function as typed; spaces would read as unknown characters.
 std::string Console::typedFunction() const { return ss(s_.FunctionIn.Text); }
@@ -26,23 +23,25 @@ void Console::showCalculated(const std::optional<double>& result) {
         ctx_.host.Beep();
         ctx_.SetStatus("Error.");
     }
-    s_.Console.Caption = "Plotmere";
 }
 
 void Console::calculate(const char* status, const Calculation& compute) {
     DimWin(ctx_, eval_);
     if (s_.CriticalError) return;
-    s_.Console.Caption = RunningCaption;
+    const RunningCaption running(s_.Console);
     ctx_.SetStatus(status);
     showCalculated(compute(typedFunction()));
 }
 
 void Console::Root_Click() {
-    s_.Console.Caption = RunningCaption;
+    RunningCaption running(s_.Console);
     ctx_.SetStatus("Getting root");
-    DimWin(ctx_, eval_);
-    if (s_.CriticalError) return;
-    showCalculated(FindRoot(ctx_, eval_, typedFunction(), s_.guess));
+    const Viewport& view = DimWin(ctx_, eval_);
+    if (s_.CriticalError) {
+        running.keep();  // Root checks the window only after it shows itself running
+        return;
+    }
+    showCalculated(FindRoot(ctx_, eval_, view, typedFunction(), s_.guess));
 }
 
 void Console::LocalMin_Click() {
@@ -60,10 +59,10 @@ void Console::Integrate_Click() {
 }
 
 void Console::Trace_Click() {
-    DimWin(ctx_, eval_);
+    const Viewport& view = DimWin(ctx_, eval_);
     if (s_.CriticalError) return;
-    s_.guess = s_.domain / 2 + s_.XMin;
-    DrawGuess(ctx_, s_.guess);
+    s_.guess = view.domain / 2 + view.XMin;
+    DrawGuess(ctx_, view, s_.guess);
 }
 
 }  // namespace plotmere

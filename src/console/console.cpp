@@ -6,12 +6,11 @@
 #include "plot/curves.h"
 #include "plot/data_file.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
 
 namespace {
-constexpr const char* RunningCaption = "Plotmere <running>";
-constexpr const char* IdleCaption = "Plotmere";
 constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
@@ -24,15 +23,13 @@ Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
     s_.StartupPictureShown = false;
-    s_.EvalError = s_.CriticalError = s_.ScriptError = s_.ScriptMode = false;
-    s_.Console.Caption = RunningCaption;
+    s_.clearForCommand();
+    const RunningCaption running(s_.Console);
     ctx_.SetStatus("Evaluating input");
     s_.LastResult = num(eval_.eval(ss(s_.Xequals.Text), 0.0));
-    s_.FunctionTexts[0] = s_.FunctionIn.Text;
-    s_.FunctionOn[0] = 1;
+    s_.Functions[0] = {s_.FunctionIn.Text, 1};
     Activate();
     addToHistory(s_.FunctionIn.Text);
-    s_.Console.Caption = IdleCaption;
 }
 
 // The oldest entry goes when the history is full.
@@ -45,14 +42,15 @@ void Console::addToHistory(const std::string& command) {
 void Console::Activate() {
     ctx_.picture.Cls();
     if (s_.WhichOp.Value == 0) {
-        RunString(s_.FunctionTexts[0], s_.LastResult);
+        RunString(s_.Functions[0].text, s_.LastResult);
         return;
     }
     DimWin(ctx_, eval_);
-    for (int i = 0; i < FunctionSlots; ++i) {
-        s_.GraphingColor = i;
+    int color = 0;  // each slot in the colour of its number
+    for (FunctionSlot& slot : s_.Functions) {
+        s_.GraphingColor = color++;
         if (s_.ScriptError) return;
-        if (s_.FunctionOn[static_cast<size_t>(i)] == 1) RunString(s_.FunctionTexts[static_cast<size_t>(i)], s_.LastResult);
+        if (slot.on == 1) RunString(slot.text, s_.LastResult);
     }
 }
 
@@ -77,9 +75,9 @@ void Console::RunString(std::string& fstr, double X) {
         return;
     }
     switch (s_.GraphMode.Selected) {
-        case 0: Graph(ctx_, eval_, fstr); break;
-        case 1: PolarGraph(ctx_, eval_, fstr); break;
-        case 2: ParamGraph(ctx_, eval_, fstr); break;
+        case 0: Graph(ctx_, eval_, s_.view, fstr); break;
+        case 1: PolarGraph(ctx_, eval_, s_.view, fstr); break;
+        case 2: ParamGraph(ctx_, eval_, s_.view, fstr); break;
         default: break;  // no graph kind selected: nothing is drawn
     }
 }

@@ -76,7 +76,7 @@ void Console::runGuarded(const std::function<void()>& handler, bool evenWhileBus
         handler();
     } catch (const EvalFailure& failure) {
         ctx_.MsgBox(RunTimeErrorText(failure));
-        s_.Console.Caption = "Plotmere";
+        s_.Console.Caption = AppTitle;
     }
 }
 

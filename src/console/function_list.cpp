@@ -8,20 +8,17 @@ namespace plotmere {
 void Console::GotoFunkList_Click() {
     FunctionListWindow& w = s_.FunctionList;
     w.FunctionList.Visible = true;
-    s_.FunctionTexts[0] = s_.FunctionIn.Text;
+    s_.Functions[0].text = s_.FunctionIn.Text;
     for (size_t i = 0; i < w.f.size(); ++i) {
-        w.OnChk[i].Value = s_.FunctionOn[i];
-        w.f[i].Text = s_.FunctionTexts[i];
+        w.OnChk[i].Value = s_.Functions[i].on;
+        w.f[i].Text = s_.Functions[i].text;
     }
 }
 
 void Console::Command2_Click() {
     FunctionListWindow& w = s_.FunctionList;
-    for (size_t i = 0; i < w.f.size(); ++i) {
-        s_.FunctionTexts[i] = w.f[i].Text;
-        s_.FunctionOn[i] = w.OnChk[i].Value;
-    }
-    s_.FunctionIn.Text = s_.FunctionTexts[0];
+    for (size_t i = 0; i < w.f.size(); ++i) s_.Functions[i] = {w.f[i].Text, w.OnChk[i].Value};
+    s_.FunctionIn.Text = s_.Functions[0].text;
     Command1_Click();  // then closes as Cancel does
 }
 

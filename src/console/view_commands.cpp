@@ -7,6 +7,7 @@
 #include "expr/number_text.h"
 #include "plot/cartesian.h"
 #include "plot/window.h"
+#include "state/running_caption.h"
 
 namespace plotmere {
 
@@ -16,25 +17,24 @@ constexpr int FlashPauseMs = 40;
 }  // namespace
 
 void Console::ZOut_Click() {
-    s_.Console.Caption = "Plotmere <running>";
-    DimWin(ctx_, eval_);
-    const double halfWidth = s_.domain / 2, halfHeight = s_.range / 2;
-    s_.Text3.Text = FormatForInput(s_.XMax + halfWidth);
-    s_.Text4.Text = FormatForInput(s_.XMin - halfWidth);
-    s_.Text5.Text = FormatForInput(s_.YMax + halfHeight);
-    s_.Text6.Text = FormatForInput(s_.YMin - halfHeight);
+    const RunningCaption running(s_.Console);
+    const Viewport& view = DimWin(ctx_, eval_);
+    const double halfWidth = view.domain / 2, halfHeight = view.range / 2;
+    s_.Text3.Text = FormatForInput(view.XMax + halfWidth);
+    s_.Text4.Text = FormatForInput(view.XMin - halfWidth);
+    s_.Text5.Text = FormatForInput(view.YMax + halfHeight);
+    s_.Text6.Text = FormatForInput(view.YMin - halfHeight);
     ClearScreen_Click();
     Evaluate_Click();
-    s_.Console.Caption = "Plotmere";
 }
 
-// Moves the guess line by the given number of search steps (a 4110th of the
-// window each), repairing the column it leaves.
+// Moves the guess line by the given number of search steps (a picture unit
+// each), repairing the column it leaves.
 void Console::moveGuess(int steps) {
-    DimWin(ctx_, eval_);
-    ReDraw(ctx_, eval_, typedFunction(), s_.guess);
-    s_.guess = s_.guess + steps * s_.domain / 4110;
-    DrawGuess(ctx_, s_.guess);
+    const Viewport& view = DimWin(ctx_, eval_);
+    ReDraw(ctx_, eval_, view, typedFunction(), s_.guess);
+    s_.guess = s_.guess + steps * view.domain / PictureWidth;
+    DrawGuess(ctx_, view, s_.guess);
 }
 
 void Console::MLeft_Click() { moveGuess(-100); }
@@ -58,7 +58,7 @@ void Console::ClearScreen_Click() {
 void Console::GfxSpeed_Timer() {
     ctx_.SetTimerEnabled(s_.GfxSpeed, false);
     Activate();
-    s_.Console.Caption = "Plotmere";
+    s_.Console.Caption = AppTitle;  // shown running since the zoom box was marked
 }
 
 bool Console::MouseDown(float u, float v) {

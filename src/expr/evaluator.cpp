@@ -26,8 +26,6 @@ private:
 
 }  // namespace
 
-void signalallerrors(ConsoleState& s) { s.ScriptError = s.EvalError = s.CriticalError = true; }
-
 // The integral and parametric curves evaluate twice at each x. Compared bit
 // for bit: -0 is not 0 here.
 double Evaluator::roundedX(double X) {

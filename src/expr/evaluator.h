@@ -119,7 +119,4 @@ private:
     std::vector<double> allX_, allStack_;  // evalAll's x and left operands
 };
 
-// Sets ScriptError, EvalError and CriticalError in one step.
-void signalallerrors(ConsoleState& s);
-
 }  // namespace plotmere

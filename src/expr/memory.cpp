@@ -1,5 +1,6 @@
 #include "expr/memory.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -10,6 +11,7 @@ namespace plotmere {
 namespace {
 
 constexpr int MemCountMax = 32767;
+constexpr int MemGrowth = 100;  // slots added each time the table is full
 
 const char* const StoreFormatLines[] = {
     "Either the result box does not ", "contain a number or the command ", "is not correct.",
@@ -32,35 +34,31 @@ void Memory::MemStore(std::string_view memstring) {
     const std::string name(memstring.substr(2, memstring.size() - 3));
     ConsoleState& s = ctx_.s;
     if (name == "RESET") s.ResetMemory();
-    for (int i = 0; i < s.MemCount; ++i) {
-        if (s.MemNames[i] == name) {
-            auto value = CaptionAsSingle(s.Result.Caption);
-            if (!value) return reportStoreFailure(name);
-            s.MemValues[i] = *value;
-            return;
-        }
-    }
-    storeNew(name);
+    const auto inUse = s.MemTable.begin() + s.MemCount;
+    const auto found = std::find_if(s.MemTable.begin(), inUse, [&](const MemEntry& e) { return e.name == name; });
+    if (found == inUse) return storeNew(name);
+    auto value = CaptionAsSingle(s.Result.Caption);
+    if (!value) return reportStoreFailure(name);
+    found->value = *value;
 }
 
 void Memory::storeNew(const std::string& name) {
     ConsoleState& s = ctx_.s;
-    s.MemNames[s.MemCount] = name;
+    MemEntry& entry = s.MemTable[static_cast<size_t>(s.MemCount)];
+    entry.name = name;
     auto value = CaptionAsSingle(s.Result.Caption);
     if (!value) return reportStoreFailure(name);
-    s.MemValues[s.MemCount] = *value;
+    entry.value = *value;
     if (s.MemCount == MemCountMax) return reportStoreFailure(name);
     ++s.MemCount;
-    if (s.MemCount > s.MemLimit) grow();
+    if (s.MemCount > s.MemLimit()) grow();
     if (!s.ScriptMode) ctx_.SetStatus(name + " stored.");
 }
 
 void Memory::grow() {
     ConsoleState& s = ctx_.s;
     ctx_.MsgBox("Memory expanding...");
-    s.MemLimit += 100;
-    s.MemNames.resize(s.MemLimit + 2);
-    s.MemValues.resize(s.MemLimit + 2, 0.0f);
+    s.MemTable.resize(s.MemTable.size() + MemGrowth);
 }
 
 void Memory::reportStoreFailure(const std::string& name) {
@@ -68,16 +66,16 @@ void Memory::reportStoreFailure(const std::string& name) {
     for (const char* line : StoreFormatLines) text += std::string(line) + '\r';
     text += "Your anyword was " + name;
     ctx_.MsgBox(text);
-    ctx_.s.CriticalError = ctx_.s.ScriptError = ctx_.s.EvalError = true;
+    ctx_.s.signalallerrors();
 }
 
 std::optional<float> Memory::MemLookup(std::string_view varname) {
     ConsoleState& s = ctx_.s;
-    for (int i = 0; i <= s.MemLimit; ++i) {
-        if (s.MemNames[i] == varname) return s.MemValues[i];
-    }
+    const auto found = std::find_if(s.MemTable.begin(), s.MemTable.end(),
+                                    [&](const MemEntry& e) { return e.name == varname; });
+    if (found != s.MemTable.end()) return found->value;
     ctx_.MsgBox("Variable " + std::string(varname) + " not found.");
-    s.EvalError = s.CriticalError = s.ScriptError = true;
+    s.signalallerrors();
     return std::nullopt;
 }
 

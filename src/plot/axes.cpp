@@ -1,7 +1,5 @@
 #include "plot/axes.h"
 
-#include "plot/window.h"
-
 namespace plotmere {
 
 namespace {
@@ -35,27 +33,25 @@ void walkTicks(double step, double limit, double direction, Draw draw, Visible v
 
 }  // namespace
 
-void Showgrid(Context& ctx) {
-    const ConsoleState& s = ctx.s;
+void Showgrid(Context& ctx, const Viewport& view) {
     const Rgb green = QBColor(2);
-    const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
     auto line = [&](double x1, double y1, double x2, double y2) {
         ctx.picture.Line(ToSingle(x1), ToSingle(y1), ToSingle(x2), ToSingle(y2), green);
     };
 
-    line(-s.XMin * width / s.domain, 0, -s.XMin * width / s.domain, height);
-    line(0, s.YMax * height / s.range, width, s.YMax * height / s.range);
+    const double xAxis = view.toPictureY(0), yAxis = view.toPictureX(0);
+    line(yAxis, 0, yAxis, PictureHeight);
+    line(0, xAxis, PictureWidth, xAxis);
 
-    const double xAxis = MapToPicY(ctx, 0), yAxis = MapToPicX(ctx, 0);
-    auto xTick = [&](double i) { line(MapToPicX(ctx, i), xAxis, MapToPicX(ctx, i), xAxis - TickLength); };
-    auto yTick = [&](double i) { line(yAxis, MapToPicY(ctx, i), yAxis + TickLength, MapToPicY(ctx, i)); };
-    auto xVisible = [&](double i) { return i >= s.XMin && i <= s.XMax; };
-    auto yVisible = [&](double i) { return i >= s.YMin && i <= s.YMax; };
+    auto xTick = [&](double i) { line(view.toPictureX(i), xAxis, view.toPictureX(i), xAxis - TickLength); };
+    auto yTick = [&](double i) { line(yAxis, view.toPictureY(i), yAxis + TickLength, view.toPictureY(i)); };
+    auto xVisible = [&](double i) { return i >= view.XMin && i <= view.XMax; };
+    auto yVisible = [&](double i) { return i >= view.YMin && i <= view.YMax; };
 
-    walkTicks(s.XTick, s.XMax, +1, xTick, xVisible);
-    walkTicks(s.XTick, s.XMin, -1, xTick, xVisible);
-    walkTicks(s.YTick, s.YMax, +1, yTick, yVisible);
-    walkTicks(s.YTick, s.YMin, -1, yTick, yVisible);
+    walkTicks(view.XTick, view.XMax, +1, xTick, xVisible);
+    walkTicks(view.XTick, view.XMin, -1, xTick, xVisible);
+    walkTicks(view.YTick, view.YMax, +1, yTick, yVisible);
+    walkTicks(view.YTick, view.YMin, -1, yTick, yVisible);
 }
 
 }  // namespace plotmere

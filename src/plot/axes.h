@@ -6,6 +6,6 @@ namespace plotmere {
 
 // Draws the two axes of the current window and ticks along them, stepping
 // outward from the origin by the tick spacings, in dark green.
-void Showgrid(Context& ctx);
+void Showgrid(Context& ctx, const Viewport& view);
 
 }  // namespace plotmere

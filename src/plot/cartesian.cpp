@@ -10,33 +10,29 @@ namespace plotmere {
 
 namespace {
 
-constexpr double NominalWidth = 4110;
-constexpr double NominalHeight = 1850;
-
 // Lets the window breathe about 200 times per sweep.
-bool timeToYield(double px, double width) {
-    const long every = static_cast<long>(width / 200);
-    return every <= 0 || std::lround(px) % every == 0;
+bool timeToYield(double px) {
+    constexpr long every = static_cast<long>(PictureWidth / 200);
+    return std::lround(px) % every == 0;
 }
 
 }  // namespace
 
 double EdgeIfFarOff(double p) { return p > 1000000 || p < -100000 ? 0 : p; }
 
-void Graph(Context& ctx, Evaluator& ev, const std::string& fstr) {
+void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     ConsoleState& s = ctx.s;
-    if (s.Settings.Axes.Value == 1) Showgrid(ctx);
+    if (s.Settings.Axes.Value == 1) Showgrid(ctx, view);
     ctx.SetStatus("Graphing function...");
     const Rgb color = QBColor(s.GraphingColor);
     bool stopped = false;
     const auto program = ev.compile(fstr);
-    const double step = s.domain / ctx.picture.ScaleWidth();
-    SweepValues values(ctx, ev, *program, s.XMax, step);
-    Sweep(s.XMin, s.XMax, step, [&](double x) {
-        const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
-        const double px = width * (x - s.XMin) / s.domain;
+    const double step = view.sampleStep();
+    SweepValues values(ctx, ev, *program, view.XMax, step);
+    Sweep(view.XMin, view.XMax, step, [&](double x) {
+        const double px = view.toPictureX(x);
         const double y = num(values.at(x));
-        double py = EdgeIfFarOff(height - height * (y - s.YMin) / s.range);
+        double py = EdgeIfFarOff(view.toPictureY(y));
         if (s.EvalError) {
             py = 0;
             s.EvalError = false;  // lets the next samples be evaluated again
@@ -47,18 +43,17 @@ void Graph(Context& ctx, Evaluator& ev, const std::string& fstr) {
             stopped = true;
             return false;
         }
-        if (timeToYield(px, width)) ctx.host.DoEvents();
+        if (timeToYield(px)) ctx.host.DoEvents();
         return true;
     });
     if (!stopped) ctx.SetStatus("Ready");
 }
 
-void ReDraw(Context& ctx, Evaluator& ev, const std::string& fstr, double x) {
-    const ConsoleState& s = ctx.s;
-    const float px = ToSingle((x - s.XMin) * NominalWidth / s.domain);
-    ctx.picture.Line(px, 0, px, NominalHeight + 1, White);
+void ReDraw(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double x) {
+    const float px = ToSingle(view.toPictureX(x));
+    ctx.picture.Line(px, 0, px, PictureHeight + 1, White);
     const double y = num(ev.eval(fstr, x));
-    const double py = EdgeIfFarOff(NominalHeight - NominalHeight * (y - s.YMin) / s.range);
+    const double py = EdgeIfFarOff(view.toPictureY(y));
     ctx.picture.PSet(px, ToSingle(py), ForeColor);
 }
 

@@ -10,11 +10,11 @@ namespace plotmere {
 
 // Draws y = fstr(x) across the window in QBColor(GraphingColor), over the
 // axes when they are switched on. Stops at an unbalanced parenthesis.
-void Graph(Context& ctx, Evaluator& ev, const std::string& fstr);
+void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr);
 
 // Repairs the column at world x after the guess line has left it: paints the
 // column white and sets the function's point there again.
-void ReDraw(Context& ctx, Evaluator& ev, const std::string& fstr, double x);
+void ReDraw(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double x);
 
 // A picture coordinate far off the picture (below -100,000 or above
 // 1,000,000) becomes 0: such a point is drawn on the top or left edge.

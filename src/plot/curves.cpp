@@ -24,18 +24,16 @@ double sweepStep(double setting, double from, double to) {
 }
 
 // Sets the point of world (x, y), each coordinate put on the edge when far off.
-void plotWorldPoint(Context& ctx, double x, double y) {
-    const ConsoleState& s = ctx.s;
-    const double width = ctx.picture.ScaleWidth(), height = ctx.picture.ScaleHeight();
-    const double px = EdgeIfFarOff((x - s.XMin) * width / s.domain);
-    const double py = EdgeIfFarOff(height - (y - s.YMin) * height / s.range);
+void plotWorldPoint(Context& ctx, const Viewport& view, double x, double y) {
+    const double px = EdgeIfFarOff(view.toPictureX(x));
+    const double py = EdgeIfFarOff(view.toPictureY(y));
     ctx.picture.PSet(ToSingle(px), ToSingle(py), ForeColor);
 }
 
 // Runs the sweep; an unbalanced parenthesis (reported once by the evaluator)
 // ends it rather than bringing its message back at every sample.
 template <class Sample>
-void drawCurve(Context& ctx, double from, double to, double step, Sample sample) {
+void drawCurve(Context& ctx, const Viewport& view, double from, double to, double step, Sample sample) {
     ctx.SetStatus("Graphing function...");
     bool stopped = false;
     Sweep(from, to, step, [&](double v) {
@@ -47,7 +45,7 @@ void drawCurve(Context& ctx, double from, double to, double step, Sample sample)
         ctx.SetStatus("Critical graphing error.");
         return;
     }
-    if (ctx.s.Settings.Axes.Value == 1) Showgrid(ctx);
+    if (ctx.s.Settings.Axes.Value == 1) Showgrid(ctx, view);
     ctx.SetStatus("Ready");
 }
 
@@ -59,36 +57,34 @@ std::string part(const std::string& text, long start, long length) {
 
 }  // namespace
 
-void PolarGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
-    const ConsoleState& s = ctx.s;
+void PolarGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     const auto program = ev.compile(fstr);
-    const double step = sweepStep(s.TStep, s.TMin, s.TMax);
-    SweepValues values(ctx, ev, *program, s.TMax, step);
-    drawCurve(ctx, s.TMin, s.TMax, step, [&](double theta) {
+    const double step = sweepStep(view.TStep, view.TMin, view.TMax);
+    SweepValues values(ctx, ev, *program, view.TMax, step);
+    drawCurve(ctx, view, view.TMin, view.TMax, step, [&](double theta) {
         const double r = num(values.at(theta));
-        plotWorldPoint(ctx, r * std::cos(theta), r * std::sin(theta));
+        plotWorldPoint(ctx, view, r * std::cos(theta), r * std::sin(theta));
     });
 }
 
-void ParamGraph(Context& ctx, Evaluator& ev, const std::string& fstr) {
-    ConsoleState& s = ctx.s;
+void ParamGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     const size_t comma = fstr.find(',');
     if (comma == std::string::npos) {
         ctx.SetStatus("Graphing function...");
         ctx.MsgBox("No comma!");
-        signalallerrors(s);
+        ctx.s.signalallerrors();
         return;
     }
     const long c = static_cast<long>(comma) + 1, length = static_cast<long>(fstr.size());
     const std::string xPart = part(fstr, 1, c - 2);
     const std::string yPart = part(fstr, c, length - c - 1);
     const auto xProgram = ev.compile(xPart), yProgram = ev.compile(yPart);
-    const double step = sweepStep(s.PStep, s.PMin, s.PMax);
-    SweepValues xValues(ctx, ev, *xProgram, s.PMax, step), yValues(ctx, ev, *yProgram, s.PMax, step);
-    drawCurve(ctx, s.PMin, s.PMax, step, [&](double t) {
+    const double step = sweepStep(view.PStep, view.PMin, view.PMax);
+    SweepValues xValues(ctx, ev, *xProgram, view.PMax, step), yValues(ctx, ev, *yProgram, view.PMax, step);
+    drawCurve(ctx, view, view.PMin, view.PMax, step, [&](double t) {
         const double x = num(xValues.at(t));
         const double y = num(yValues.at(t));
-        plotWorldPoint(ctx, x, y);
+        plotWorldPoint(ctx, view, x, y);
     });
 }
 

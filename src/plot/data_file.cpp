@@ -68,8 +68,8 @@ Numbers readNumbers(const std::string& text) {
     return numbers;
 }
 
-bool inside(const ConsoleState& s, double x, double y) {
-    return s.XMin < x && x < s.XMax && s.YMin < y && y < s.YMax;
+bool inside(const Viewport& view, double x, double y) {
+    return view.XMin < x && x < view.XMax && view.YMin < y && y < view.YMax;
 }
 
 }  // namespace
@@ -88,7 +88,7 @@ void PlotDataFile(Context& ctx, Evaluator& ev, const std::string& name) {
     const auto text = readWhole(name);
     if (!text) return problem(ctx, "Problem with file: ", name);
 
-    DimWin(ctx, ev);
+    const Viewport& view = DimWin(ctx, ev);
     const Numbers numbers = readNumbers(*text);
     if (numbers.tooLong) return problem(ctx, "Problem with file: ", name);
     const std::vector<double>& v = numbers.values;
@@ -96,16 +96,16 @@ void PlotDataFile(Context& ctx, Evaluator& ev, const std::string& name) {
     const Rgb color = QBColor(s.GraphingColor);
     for (size_t i = 2; i + 1 < v.size(); i += 2) {
         const double x0 = v[i - 2], y0 = v[i - 1], x = v[i], y = v[i + 1];
-        if (inside(s, x, y)) {
-            ctx.picture.Line(ToSingle(MapToPicX(ctx, x)), ToSingle(MapToPicY(ctx, y)), ToSingle(MapToPicX(ctx, x0)),
-                             ToSingle(MapToPicY(ctx, y0)), color);
+        if (inside(view, x, y)) {
+            ctx.picture.Line(ToSingle(view.toPictureX(x)), ToSingle(view.toPictureY(y)), ToSingle(view.toPictureX(x0)),
+                             ToSingle(view.toPictureY(y0)), color);
         }
     }
     // A file that ends inside a pair, or with no pair at all, holds a missing value.
     if (!numbers.complete || v.size() < 2 || v.size() % 2 != 0) {
         return problem(ctx, "Problem inside file: ", name);
     }
-    if (s.Settings.Axes.Value == 1) Showgrid(ctx);
+    if (s.Settings.Axes.Value == 1) Showgrid(ctx, view);
 }
 
 }  // namespace plotmere

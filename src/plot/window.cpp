@@ -13,42 +13,35 @@ void invalid(Context& ctx, const char* message) {
 
 }  // namespace
 
-void DimWin(Context& ctx, Evaluator& ev) {
-    ConsoleState& s = ctx.s;
+const Viewport& DimWin(Context& ctx, Evaluator& ev) {
+    const ConsoleState& s = ctx.s;
+    Viewport& v = ctx.s.view;
     const double x = num(ev.eval(s.Xequals.Text, 0.0));
     auto read = [&](const TextBox& box) { return num(ev.eval(ss(box.Text), x)); };
 
-    s.XMax = read(s.Text3);
-    s.XMin = read(s.Text4);
-    s.YMax = read(s.Text5);
-    s.YMin = read(s.Text6);
-    s.domain = s.XMax - s.XMin;
-    s.range = s.YMax - s.YMin;
+    v.XMax = read(s.Text3);
+    v.XMin = read(s.Text4);
+    v.YMax = read(s.Text5);
+    v.YMin = read(s.Text6);
+    v.domain = v.XMax - v.XMin;
+    v.range = v.YMax - v.YMin;
 
     const SettingsWindow& w = s.Settings;
-    s.XTick = read(w.XTickbox);
-    s.YTick = read(w.YTickbox);
-    s.TMax = read(w.ThetaMax);
-    s.TMin = read(w.ThetaMin);
-    s.TStep = read(w.ThetaStep);
-    s.TRange = s.TMax - s.TMin;
-    s.PMax = read(w.ParamMax);
-    s.PMin = read(w.ParamMin);
-    s.PStep = read(w.ParamStep);
-    s.PRange = s.PMax - s.PMin;
+    v.XTick = read(w.XTickbox);
+    v.YTick = read(w.YTickbox);
+    v.TMax = read(w.ThetaMax);
+    v.TMin = read(w.ThetaMin);
+    v.TStep = read(w.ThetaStep);
+    v.TRange = v.TMax - v.TMin;
+    v.PMax = read(w.ParamMax);
+    v.PMin = read(w.ParamMin);
+    v.PStep = read(w.ParamStep);
+    v.PRange = v.PMax - v.PMin;
 
-    if (s.domain <= 0) invalid(ctx, "Invalid domain.");
-    if (s.range <= 0) invalid(ctx, "Invalid range.");
-    if (s.TRange <= 0) invalid(ctx, "Invalid range for theta.");
-}
-
-double MapToPicX(const Context& ctx, double x) {
-    return (x - ctx.s.XMin) / ctx.s.domain * ctx.picture.ScaleWidth();
-}
-
-double MapToPicY(const Context& ctx, double y) {
-    const double height = ctx.picture.ScaleHeight();
-    return height - height * (y - ctx.s.YMin) / ctx.s.range;
+    if (v.domain <= 0) invalid(ctx, "Invalid domain.");
+    if (v.range <= 0) invalid(ctx, "Invalid range.");
+    if (v.TRange <= 0) invalid(ctx, "Invalid range for theta.");
+    return v;
 }
 
 }  // namespace plotmere

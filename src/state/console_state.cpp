@@ -6,9 +6,7 @@ ConsoleState::ConsoleState() : Result{ResultNotice, 0} { ResetMemory(); }
 
 void ConsoleState::ResetMemory() {
     MemCount = 0;
-    MemLimit = InitialMemLimit;
-    MemNames.assign(InitialMemLimit + 1, std::string());
-    MemValues.assign(InitialMemLimit + 1, 0.0f);
+    MemTable.assign(InitialMemLimit + 1, MemEntry{});
 }
 
 }  // namespace plotmere

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "state/controls.h"
+#include "state/run_flags.h"
+#include "state/viewport.h"
 
 namespace plotmere {
 
@@ -28,14 +30,22 @@ struct FunctionListWindow {
     std::array<CheckBox, FunctionSlots> OnChk{CheckBox{1}};
 };
 
-struct ConsoleState {
-    ConsoleState();
+// A function slot: its text and the value of its "On" check box, of which
+// only 1 graphs it.
+struct FunctionSlot {
+    std::string text;
+    int on = 0;
+};
 
-    // Run flags of the current command.
-    bool EvalError = false;
-    bool CriticalError = false;
-    bool ScriptError = false;
-    bool ScriptMode = false;
+// A named memory variable; a free slot has an empty name.
+struct MemEntry {
+    std::string name;
+    float value = 0;
+};
+
+// The run flags are the state's own, read and set under their names.
+struct ConsoleState : RunFlags {
+    ConsoleState();
 
     double guess = 0;
 
@@ -48,21 +58,16 @@ struct ConsoleState {
     // Memory: m, F and the named variables.
     float Mem = 0;
     std::string StoredFunction;
-    int MemLimit = InitialMemLimit;
     int MemCount = 0;
-    std::vector<std::string> MemNames;
-    std::vector<float> MemValues;
+    std::vector<MemEntry> MemTable;  // slots 0 ... MemLimit(); the first MemCount in use
+    int MemLimit() const { return static_cast<int>(MemTable.size()) - 1; }
 
     // Function slots and the value of x of the last Evaluate.
-    std::array<std::string, FunctionSlots> FunctionTexts{};
-    std::array<int, FunctionSlots> FunctionOn{};
+    std::array<FunctionSlot, FunctionSlots> Functions{};
     double LastResult = 0;
 
     // The viewing window, as the last DimWin read it.
-    double XMin = 0, XMax = 0, YMin = 0, YMax = 0, domain = 0, range = 0;
-    double XTick = 0, YTick = 0;
-    double TMin = 0, TMax = 0, TStep = 0, TRange = 0;
-    double PMin = 0, PMax = 0, PStep = 0, PRange = 0;
+    Viewport view;
 
     // Controls of the Console window.
     Form Console{"Plotmere 7G", true};

@@ -13,8 +13,6 @@ public:
     void PSet(float, float, Rgb) override {}
     void SetBackColor(Rgb) override {}
     void ClearBackgroundPicture() override {}
-    double ScaleWidth() const override { return 4110; }
-    double ScaleHeight() const override { return 1850; }
     bool Save(const std::string&) override { return false; }
 };
 

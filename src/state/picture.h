@@ -1,6 +1,6 @@
 #pragma once
-// The drawing surface of the graph. Coordinates are picture units (twips):
-// the nominal drawing area is 4110 x 1850, origin top-left, y downward.
+// The drawing surface of the graph. Coordinates are picture units (twips),
+// origin top-left, y downward.
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +14,10 @@ struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
     friend bool operator==(Rgb, Rgb) = default;
 };
+
+// The nominal drawing area, in picture units.
+inline constexpr double PictureWidth = 4110;
+inline constexpr double PictureHeight = 1850;
 
 // The standard sixteen-colour palette.
 Rgb QBColor(int index);
@@ -41,8 +45,6 @@ public:
     virtual void SetBackColor(Rgb color) = 0;
     // Removes the start-up picture shown under the drawing.
     virtual void ClearBackgroundPicture() = 0;
-    virtual double ScaleWidth() const = 0;
-    virtual double ScaleHeight() const = 0;
     // Writes the picture as drawn to a file in the format its extension names:
     // PNG for .png, SVG for .svg, a Windows bitmap for any other. Whole or not
     // at all; false (and any old file unchanged) when it cannot.

@@ -3,6 +3,7 @@
 // window.
 
 #include "analysis/search.h"
+#include "expr/number_text.h"
 
 #include "support/console_fixture.h"
 
@@ -13,7 +14,7 @@ using Events = std::vector<std::string>;
 
 class CalculateTest : public ConsoleTest {
 protected:
-    void window(const char* xmin, const char* xmax) {
+    void window(const std::string& xmin, const std::string& xmax) {
         s.Text4.Text = xmin;
         s.Text3.Text = xmax;
     }
@@ -30,7 +31,7 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
     EXPECT_EQ(events(), (Events{"status Getting root", "status Ready"}));
     EXPECT_EQ(s.Console.Caption, "Plotmere");
 
-    window("0", "4110");  // integer samples -250 ... 249
+    window("0", FormatDouble(PictureWidth));  // a sample at every integer: -250 ... 249
     EXPECT_EQ(run("LocalMin", "x^2"), "0");
     EXPECT_EQ(run("Root", "x-100"), "100");
     EXPECT_EQ(run("Root", "x-300"), "249");  // nearest in |f|, the root lies outside
@@ -45,7 +46,7 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
 }
 
 TEST_F(CalculateTest, FailedSamplesNeverWin) {
-    window("0", "4110");
+    window("0", FormatDouble(PictureWidth));
     EXPECT_EQ(run("LocalMin", "1/x"), "-1");  // 1/0 at x = 0 takes no part
     EXPECT_EQ(run("Root", "1/(x-x)"), "-1");  // fails everywhere: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");
@@ -53,13 +54,13 @@ TEST_F(CalculateTest, FailedSamplesNeverWin) {
 }
 
 TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
-    window("0", "4110");
+    window("0", FormatDouble(PictureWidth));
     EXPECT_EQ(run("Integrate", "1"), "4111");  // both ends included
     EXPECT_EQ(events(), (Events{"status Integrating", "status Ready"}));
     const auto dots = picture.of("PSet");
     ASSERT_EQ(dots.size(), 4111u);
     EXPECT_EQ(dots[0].color, (Rgb{128, 0, 0}));
-    EXPECT_EQ(dots[4110].x1, 4110);
+    EXPECT_EQ(dots.back().x1, PictureWidth);
     EXPECT_EQ(run("Integrate", "x"), "8448105");
     EXPECT_EQ(run("Integrate", "1/x"), "8448105");  // x = 0 is a sample: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");
@@ -72,7 +73,7 @@ TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
     picture.calls.clear();
     window("-10", "10");
     run("Integrate", "xxx*1E6");  // far below and far above the picture: both on the top edge
-    ASSERT_GE(picture.of("PSet").size(), 4110u);  // the steps of 20/4110 may not hit 10 exactly
+    ASSERT_GE(picture.of("PSet").size(), PictureWidth);  // the steps may not add up to 10 exactly
     EXPECT_EQ(picture.of("PSet").front().y1, 0);
     EXPECT_EQ(picture.of("PSet").back().y1, 0);
 }

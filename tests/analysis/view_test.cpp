@@ -40,12 +40,12 @@ TEST_F(ViewTest, ClearScreenFlashesThreeColoursThenClears) {
 
 TEST_F(ViewTest, ArrowsMoveTheGuessLineAndRepairTheOldColumn) {
     for (int i = 0; i < 3; ++i) console.Click("MRight");
-    EXPECT_NEAR(s.guess, 3 * 100 * 20.0 / 4110, 1e-12);
+    EXPECT_NEAR(s.guess, 3 * 100 * 20.0 / PictureWidth, 1e-12);
     s.guess = 0;
     picture.calls.clear();
     s.FunctionIn.Text = "";
     console.Click("Left");
-    EXPECT_NEAR(s.guess, -10 * 20.0 / 4110, 1e-12);
+    EXPECT_NEAR(s.guess, -10 * 20.0 / PictureWidth, 1e-12);
     ASSERT_EQ(picture.calls.size(), 3u);
     EXPECT_EQ(picture.calls[0].color, (Rgb{255, 255, 255}));  // the old column painted white
     EXPECT_EQ(picture.calls[0].x1, 2055);
@@ -57,7 +57,7 @@ TEST_F(ViewTest, ArrowsMoveTheGuessLineAndRepairTheOldColumn) {
     // Off the picture and back.
     for (int i = 0; i < 30; ++i) console.Click("MLeft");
     for (int i = 0; i < 30; ++i) console.Click("MRight");
-    EXPECT_NEAR(s.guess, -10 * 20.0 / 4110, 1e-9);
+    EXPECT_NEAR(s.guess, -10 * 20.0 / PictureWidth, 1e-9);
 }
 
 TEST_F(ViewTest, TwoPressesMarkAZoomBoxRedrawnLater) {
@@ -86,7 +86,7 @@ TEST_F(ViewTest, TwoPressesMarkAZoomBoxRedrawnLater) {
     EXPECT_TRUE(picture.of("Cls").empty());
     wait(1);
     EXPECT_EQ(picture.of("Cls").size(), 1u);  // redrawn in the new window
-    EXPECT_EQ(s.XMax, 7.99999952316284);
+    EXPECT_EQ(s.view.XMax, 7.99999952316284);
     EXPECT_EQ(s.Console.Caption, "Plotmere");
     EXPECT_FALSE(s.GfxSpeed.Enabled);
 }

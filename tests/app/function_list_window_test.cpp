@@ -46,8 +46,8 @@ TEST_F(FunctionListWindowTest, EnterStoresTheRowsAndEscDropsThem) {
     click(on("OnChk3"));
     QTest::keyClick(row("f3"), Qt::Key_Return);
     EXPECT_FALSE(list->isVisible());
-    EXPECT_EQ(s.FunctionTexts[3], "x^2");
-    EXPECT_EQ(s.FunctionOn[3], 1);
+    EXPECT_EQ(s.Functions[3].text, "x^2");
+    EXPECT_EQ(s.Functions[3].on, 1);
     EXPECT_EQ(find<QComboBox>("FunctionIn")->count(), 0) << "Enter in the list must not run Evaluate";
 
     open();
@@ -57,7 +57,7 @@ TEST_F(FunctionListWindowTest, EnterStoresTheRowsAndEscDropsThem) {
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(ended.count(), 0) << "Esc in the list must not quit";
     EXPECT_TRUE(consoleWindow.isVisible());
-    EXPECT_EQ(s.FunctionTexts[3], "x^2");
+    EXPECT_EQ(s.Functions[3].text, "x^2");
     open();
     EXPECT_EQ(row("f3")->text(), "x^2");
     EXPECT_TRUE(on("OnChk3")->isChecked());

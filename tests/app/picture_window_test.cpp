@@ -80,8 +80,8 @@ TEST_F(PictureWindowTest, TwoPressesWriteTheZoomBoxAndTheTimerRedraws) {
     EXPECT_FALSE(redraw.isActive());
     QTest::mousePress(picture, Qt::LeftButton, {}, inner + QPoint(69, 31));
 
-    auto x = [](int pixel) { return -10 + 20 * (pixel * 15.0) / 4110; };
-    auto y = [](int pixel) { return -10 + 20 * (1850 - pixel * 15.0) / 1850; };
+    auto x = [](int pixel) { return -10 + 20 * (pixel * 15.0) / PictureWidth; };
+    auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * 15.0) / PictureHeight; };
     const double xMax = x(206), xMin = x(69), yMax = y(31), yMin = y(77);
     const std::pair<const char*, double> bounds[] = {
         {"Text3", xMax}, {"Text4", xMin}, {"Text5", yMax}, {"Text6", yMin}};

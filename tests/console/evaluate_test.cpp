@@ -1,5 +1,6 @@
 // The Evaluate command in evaluate mode, the status line and the result label.
 
+#include "state/running_caption.h"
 #include "support/console_fixture.h"
 
 namespace plotmere::testing {
@@ -75,13 +76,21 @@ TEST_F(EvaluateTest, RunTimeFailureIsReportedAndEndsOnlyTheCommand) {
     EXPECT_EQ(s.Result.Caption, "4");
 }
 
+// A failure is reported with the window still shown running; its handler then restores it.
+TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
+    Form window;
+    try {
+        const RunningCaption running(window);
+        throw EvalFailure("Overflow");
+    } catch (const EvalFailure&) { EXPECT_EQ(window.Caption, "Plotmere <running>"); }
+}
+
 TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {
-    s.FunctionTexts[3] = "99";
-    s.FunctionOn[3] = 1;
+    s.Functions[3] = {"99", 1};
     evaluate(" 2 * x", "3");
     EXPECT_EQ(s.Result.Caption, "6");  // evaluate mode runs slot 0 only
-    EXPECT_EQ(s.FunctionTexts[0], "2*x");
-    EXPECT_EQ(s.FunctionOn[0], 1);
+    EXPECT_EQ(s.Functions[0].text, "2*x");
+    EXPECT_EQ(s.Functions[0].on, 1);
     EXPECT_EQ(s.FunctionIn.List.back(), " 2 * x");  // the history keeps what was typed
 }
 

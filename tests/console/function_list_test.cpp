@@ -18,17 +18,16 @@ protected:
 };
 
 TEST_F(FunctionListTest, OpeningReloadsEveryRowAndTakesRowZeroFromTheFunctionBox) {
-    s.FunctionTexts = {"old", "", "x+2", "", "", "", "", "", "", "9"};
-    s.FunctionOn = {0, 0, 1, 0, 0, 0, 0, 0, 0, 2};
+    s.Functions = {{{"old", 0}, {}, {"x+2", 1}, {}, {}, {}, {}, {}, {}, {"9", 2}}};
     w.f[5].Text = "typed, never stored";
     s.FunctionIn.Text = "sin(x)";
     open();
     EXPECT_TRUE(w.FunctionList.Visible);
-    EXPECT_EQ(s.FunctionTexts[0], "sin(x)");
+    EXPECT_EQ(s.Functions[0].text, "sin(x)");
     for (size_t i = 0; i < w.f.size(); ++i) {
         SCOPED_TRACE(i);
-        EXPECT_EQ(w.f[i].Text, s.FunctionTexts[i]);
-        EXPECT_EQ(w.OnChk[i].Value, s.FunctionOn[i]);
+        EXPECT_EQ(w.f[i].Text, s.Functions[i].text);
+        EXPECT_EQ(w.OnChk[i].Value, s.Functions[i].on);
     }
 }
 
@@ -41,8 +40,8 @@ TEST_F(FunctionListTest, OkStoresTheRowsAndCancelDropsThem) {
     ok();
     // Row 0 was off: no Evaluate had switched slot 0 on yet.
     EXPECT_EQ(s.FunctionIn.Text, "x^2");
-    EXPECT_EQ(s.FunctionTexts[4], "2 * x");  // exactly as typed
-    EXPECT_EQ(s.FunctionOn, (std::array<int, 10>{0, 0, 0, 0, 1, 0, 0, 2, 0, 0}));
+    EXPECT_EQ(s.Functions[4].text, "2 * x");  // exactly as typed
+    for (size_t i = 0; i < FunctionSlots; ++i) EXPECT_EQ(s.Functions[i].on, i == 4 ? 1 : i == 7 ? 2 : 0) << i;
     EXPECT_TRUE(s.Console.Visible);
     EXPECT_FALSE(w.FunctionList.Visible);
 
@@ -50,8 +49,8 @@ TEST_F(FunctionListTest, OkStoresTheRowsAndCancelDropsThem) {
     w.f[2].Text = "edited";
     w.OnChk[4].Value = 0;
     cancel();
-    EXPECT_EQ(s.FunctionTexts[2], "");
-    EXPECT_EQ(s.FunctionOn[4], 1);
+    EXPECT_EQ(s.Functions[2].text, "");
+    EXPECT_EQ(s.Functions[4].on, 1);
     EXPECT_FALSE(w.FunctionList.Visible);
     open();
     EXPECT_EQ(w.f[2].Text, "");
@@ -62,9 +61,9 @@ TEST_F(FunctionListTest, EvaluateSwitchesRowZeroOnAgain) {
     open();
     w.OnChk[0].Value = 0;
     ok();
-    EXPECT_EQ(s.FunctionOn[0], 0);
+    EXPECT_EQ(s.Functions[0].on, 0);
     console.Click("Evaluate");
-    EXPECT_EQ(s.FunctionOn[0], 1);
+    EXPECT_EQ(s.Functions[0].on, 1);
     open();
     EXPECT_EQ(w.OnChk[0].Value, 1);
 }
@@ -75,7 +74,7 @@ TEST_F(FunctionListTest, ASlotLosesItsSpacesOnceItHasRun) {
     ok();
     open();
     EXPECT_EQ(w.f[3].Text, "2 * x");
-    console.RunString(s.FunctionTexts[3], 1);
+    console.RunString(s.Functions[3].text, 1);
     open();
     EXPECT_EQ(w.f[3].Text, "2*x");
 }

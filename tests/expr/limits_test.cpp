@@ -46,8 +46,7 @@ TEST_F(LimitsTest, LongTextsEvaluate) {
 TEST_F(LimitsTest, CompiledTextsStayHotThroughARedrawInBoundedMemory) {
     s.WhichOp.Value = 1;
     for (size_t i = 1; i < FunctionSlots; ++i) {
-        s.FunctionTexts[i] = "x+" + std::to_string(i);
-        s.FunctionOn[i] = 1;
+        s.Functions[i] = {"x+" + std::to_string(i), 1};
     }
     console.Click("Evaluate");
     const ProgramCache& cache = console.evaluator().cache();

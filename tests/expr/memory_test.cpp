@@ -76,25 +76,25 @@ TEST_F(MemoryTest, StoringTwiceFromEvaluateFailsBecauseTheResultIsEmpty) {
 
 TEST_F(MemoryTest, TablesGrowAfterTheHundredAndFirstNameAndResetShrinksThem) {
     for (int i = 0; i < 100; ++i) store("v" + std::to_string(i), std::to_string(i));
-    EXPECT_EQ(s.MemLimit, 100);
+    EXPECT_EQ(s.MemLimit(), 100);
     events();
     store("v100", "100");
     EXPECT_EQ(events(), (std::vector<std::string>{"message [Plotmere] Memory expanding...", "status v100 stored."}));
-    EXPECT_EQ(s.MemLimit, 200);
+    EXPECT_EQ(s.MemLimit(), 200);
     EXPECT_EQ(*recall("v100"), 100);
     EXPECT_EQ(*recall("v0"), 0);
 
     store("RESET", "4");
-    EXPECT_EQ(s.MemLimit, 100);
+    EXPECT_EQ(s.MemLimit(), 100);
     EXPECT_EQ(s.MemCount, 1);
     EXPECT_EQ(*recall("RESET"), 4);
     EXPECT_FALSE(recall("v1").has_value());
 
     // With RESET in slot 0, the hundredth further name brings the next growth.
     for (int i = 0; i < 99; ++i) store("w" + std::to_string(i), "1");
-    EXPECT_EQ(s.MemLimit, 100);
+    EXPECT_EQ(s.MemLimit(), 100);
     store("w99", "1");
-    EXPECT_EQ(s.MemLimit, 200);
+    EXPECT_EQ(s.MemLimit(), 200);
 }
 
 TEST_F(MemoryTest, NoStoredMessageWhileAScriptStarts) {

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -76,7 +77,7 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
 }
 
 // A graph whose every sample starts a script that graphs a script call at
-// each of its own samples: 4110 times 4110 script starts, hours of work.
+// each of its own samples: a graph's worth of graphs of starts, hours of work.
 TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
     folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
     s.WhichOp.Value = 1;                    // graph mode
@@ -84,7 +85,7 @@ TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
         run("0+\"s0\"");
         const Events seen = events();
         const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
-        EXPECT_GT(started, 4110);   // more than a graph's worth
+        EXPECT_GT(started, PictureWidth);  // more than a graph's worth
         EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
         EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
     }
@@ -120,7 +121,7 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
     ImagePicture picture;
     std::minstd_rand random;
     for (int i = 0; i < 5000; ++i) {  // enough for every format to fill 4 KB
-        picture.PSet(static_cast<float>(random() % 4110), static_cast<float>(random() % 1850), QBColor(i % 16));
+        picture.PSet(std::fmod(random(), PictureWidth), std::fmod(random(), PictureHeight), QBColor(i % 16));
     }
     for (const char* name : {"graph.bmp", "graph.png", "graph.svg"}) {
         SCOPED_TRACE(name);
@@ -211,8 +212,8 @@ TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
     s.Text4.Text = "-6E14";
     console.Click("ZOut");
     EXPECT_EQ(s.Text3.Text, "1.2E15");
-    EXPECT_EQ(s.XMax, 1.2e15);  // as the redraw read it
-    EXPECT_EQ(s.XMin, -1.2e15);
+    EXPECT_EQ(s.view.XMax, 1.2e15);  // as the redraw read it
+    EXPECT_EQ(s.view.XMin, -1.2e15);
     folder.write("big", "1\n2E15\n");  // a number item of a script becomes the command
     s.WhichOp.Value = 0;
     run("\"big\"");
@@ -234,7 +235,7 @@ TEST_F(HardeningWindowTest, TheFunctionBoxRunsWhatWasTyped) {
     }
     typeInto(functionIn(), "Sx");
     QTest::keyClick(functionIn(), Qt::Key_Return);
-    EXPECT_EQ(s.FunctionTexts[0], "Sx");
+    EXPECT_EQ(s.Functions[0].text, "Sx");
     typeInto(functionIn(), "2");
     QTest::keyClick(functionIn(), Qt::Key_Return);
     EXPECT_EQ(label("Result")->text(), "2");

@@ -56,12 +56,12 @@ TEST(ImagePictureTest, PointsAndLinesLandOnTheirPixels) {
 
     picture.PSet(0, 0, QBColor(4));
     picture.PSet(4109, 1849, QBColor(9));  // 15 units to a pixel
-    picture.PSet(4110, 1850, QBColor(0));  // just outside: clipped
+    picture.PSet(PictureWidth, PictureHeight, QBColor(0));  // just outside: clipped
     picture.PSet(-1, 5, QBColor(0));
     EXPECT_EQ(picture.image().pixel(0, 0), rgb(QBColor(4)));
     EXPECT_EQ(picture.image().pixel(273, 123), rgb(QBColor(9)));
 
-    picture.Line(2055, 0, 2055, 1850, QBColor(2));  // the y axis of a symmetric window
+    picture.Line(2055, 0, 2055, PictureHeight, QBColor(2));  // the y axis of a symmetric window
     EXPECT_EQ(countColumn(picture.image(), 137, rgb(QBColor(2))), 124);
     EXPECT_EQ(countColumn(picture.image(), 138, rgb(QBColor(2))), 0);
 
@@ -79,7 +79,6 @@ TEST(ImagePictureTest, PointsAndLinesLandOnTheirPixels) {
 TEST(ImagePictureTest, LargerScaleKeepsThePictureUnits) {
     ImagePicture picture(2);
     ASSERT_EQ(picture.image().size(), QSize(548, 247));
-    EXPECT_EQ(picture.ScaleWidth(), 4110);
     picture.PSet(15, 15, QBColor(12));  // one pixel of the nominal picture: two by two
     EXPECT_EQ(picture.image().pixel(2, 2), rgb(QBColor(12)));
     EXPECT_EQ(picture.image().pixel(3, 3), rgb(QBColor(12)));
@@ -108,7 +107,7 @@ TEST(ImagePictureTest, ViewScaleDrawsTheShapesAgainSharp) {
     picture.ClearBackgroundPicture();  // still shown until the next clear
     const float xs[] = {150, 1500, 3000, 4080};
     for (float x : xs) picture.PSet(x, 600, QBColor(12));
-    picture.Line(0, 1200, 4110, 1200, QBColor(2));
+    picture.Line(0, 1200, PictureWidth, 1200, QBColor(2));
     picture.PSet(8, 8, QBColor(14));  // in the first pixel at 100 %, in the second at 200 %
     const QImage atFirst = picture.image();
 
@@ -169,13 +168,13 @@ TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsoleInEachFormat) {
     for (int y = 0; y < saved.height() && top < 0; ++y) {
         if (saved.pixel(274 * 5 / 8, y) == qRgb(0, 0, 0)) top = y;
     }
-    EXPECT_NEAR(top, 1850 * 3 / 8 / 15, 1);
+    EXPECT_NEAR(top, PictureHeight * 3 / 8 / 15, 1);
 
     const QImage png(QString::fromStdString(file("sine.PNG")), "PNG");
     EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), saved);
     EXPECT_EQ(QImage(QString::fromStdString(file("sine")), "BMP"), saved);  // any other name: a bitmap
     const SvgShapes svg = readSvg(file("sine.svg"));
-    EXPECT_EQ(svg.last.at("svg").value("viewBox"), QString("0 0 4110 1850"));
+    EXPECT_EQ(svg.last.at("svg").value("viewBox"), QString("0 0 %1 %2").arg(PictureWidth).arg(PictureHeight));
     EXPECT_GT(svg.count.at("rect"), 4000);  // a point per unit of width, nearly all inside
 }
 
@@ -187,7 +186,7 @@ TEST(ImagePictureTest, SvgHoldsAShapePerPointAndLineSinceTheLastClear) {
     picture.Cls();
     picture.SetBackColor({255, 255, 0});
     picture.PSet(15, 30, QBColor(4));
-    picture.PSet(4110, 10, QBColor(4));  // outside: not drawn, not kept
+    picture.PSet(PictureWidth, 10, QBColor(4));  // outside: not drawn, not kept
     picture.Line(0, 0, 4095, 1835, QBColor(9));
     picture.Line(10, std::nanf(""), 10, 10, QBColor(9));
     picture.PSet(60, 75, QBColor(4));
@@ -236,7 +235,7 @@ TEST(ImagePictureTest, TooManyShapesForAnSvgLeaveTheOldFileAndTheOtherFormats) {
     folder.write("many.svg", "the old drawing");
     ImagePicture picture;
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
-        picture.PSet(static_cast<float>(i % 4110), 10, QBColor(1));
+        picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));
     EXPECT_FALSE(picture.Save((folder.path() / "many.svg").string()));
     std::ifstream old(folder.path() / "many.svg");
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(old), {}), "the old drawing");

@@ -18,9 +18,9 @@ protected:
         s.Text6.Text = ymin;
         s.Settings.XTickbox.Text = xtick;
         s.Settings.YTickbox.Text = ytick;
-        DimWin(console.context(), console.evaluator());
+        const Viewport& view = DimWin(console.context(), console.evaluator());
         picture.calls.clear();
-        Showgrid(console.context());
+        Showgrid(console.context(), view);
         return picture.of("Line");
     }
 
@@ -28,7 +28,7 @@ protected:
     std::vector<double> xTicks(const std::vector<PictureCall>& lines) {
         std::vector<double> out;
         for (const auto& l : lines) {
-            if (l.x1 == l.x2 && l.y1 - l.y2 == 50) out.push_back(s.XMin + l.x1 / 4110 * s.domain);
+            if (l.x1 == l.x2 && l.y1 - l.y2 == 50) out.push_back(s.view.XMin + l.x1 / PictureWidth * s.view.domain);
         }
         return out;
     }
@@ -39,9 +39,9 @@ TEST_F(AxesTest, StandardWindowHasTicksFromTheOriginOutward) {
     ASSERT_EQ(lines.size(), 2u + 4 * 10);
     EXPECT_EQ(lines[0].x1, 2055);  // the y axis, top to bottom
     EXPECT_EQ(lines[0].y1, 0);
-    EXPECT_EQ(lines[0].y2, 1850);
+    EXPECT_EQ(lines[0].y2, PictureHeight);
     EXPECT_EQ(lines[1].y1, 925);  // the x axis, left to right
-    EXPECT_EQ(lines[1].x2, 4110);
+    EXPECT_EQ(lines[1].x2, PictureWidth);
     for (const auto& l : lines) EXPECT_EQ(l.color, (Rgb{0, 128, 0}));
 
     const auto ticks = xTicks(lines);

@@ -63,7 +63,7 @@ TEST_F(DataFileTest, PairsBecomeSegmentsEndingInsideTheWindow) {
     picture.calls.clear();
     plot(file("edge.txt", "0,0,10,5,1,1,12,0"));  // x = 10 is on the edge, 12 outside
     ASSERT_EQ(segments().size(), 1u);
-    EXPECT_EQ(segments()[0].x2, 4110);  // drawn from (1, 1) back to the edge point
+    EXPECT_EQ(segments()[0].x2, PictureWidth);  // drawn from (1, 1) back to the edge point
 }
 
 TEST_F(DataFileTest, TooFewOrOddValues) {
@@ -106,8 +106,7 @@ TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
 }
 
 TEST_F(DataFileTest, FileErrorStopsTheRemainingSlots) {
-    s.FunctionTexts[1] = "x";
-    s.FunctionOn[1] = 1;
+    s.Functions[1] = {"x", 1};
     plot((dir_ / "missing.txt").string());
     EXPECT_TRUE(picture.of("PSet").empty());
 }

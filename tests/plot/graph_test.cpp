@@ -25,11 +25,11 @@ TEST_F(GraphTest, CartesianSweepSetsOnePointPerUnitOverTheAxes) {
     graph("x");
     EXPECT_EQ(events(), (Events{"status Evaluating input", "status Graphing function...", "status Ready"}));
     const auto pts = points();
-    ASSERT_GE(pts.size(), 4110u);
-    ASSERT_LE(pts.size(), 4111u);
+    ASSERT_GE(pts.size(), PictureWidth);
+    ASSERT_LE(pts.size(), PictureWidth + 1);
     EXPECT_EQ(pts.front().x1, 0);
-    EXPECT_EQ(pts.front().y1, 1850);
-    EXPECT_NEAR(pts.back().x1, 4110, 1.01);
+    EXPECT_EQ(pts.front().y1, PictureHeight);
+    EXPECT_NEAR(pts.back().x1, PictureWidth, 1.01);
     EXPECT_NEAR(pts[2055].y1, 925, 0.5);
     // The axes come first, the curve on top.
     EXPECT_EQ(picture.calls[2].op, "Line");
@@ -44,16 +44,14 @@ TEST_F(GraphTest, FarOffAndRejectedSamplesLandOnTheTopEdge) {
     EXPECT_NEAR(points().front().y1, 925 - 46250, 1);
     picture.calls.clear();
     graph("x/(x-x)");  // rejected everywhere, yet the sweep goes on
-    EXPECT_GE(points().size(), 4110u);
+    EXPECT_GE(points().size(), PictureWidth);
     for (const auto& p : points()) ASSERT_EQ(p.y1, 0);
 }
 
 TEST_F(GraphTest, SlotsAreDrawnInOrderInTheirColours) {
-    s.FunctionTexts[3] = "1";
-    s.FunctionTexts[7] = "2";
-    s.FunctionTexts[5] = "3";
-    s.FunctionOn[3] = s.FunctionOn[7] = 1;
-    s.FunctionOn[5] = 2;  // grey counts as off
+    s.Functions[3] = {"1", 1};
+    s.Functions[7] = {"2", 1};
+    s.Functions[5] = {"3", 2};  // grey counts as off
     graph("0");
     std::vector<Rgb> order;
     for (const auto& p : points()) {

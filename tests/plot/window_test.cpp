@@ -1,6 +1,8 @@
-// Reading and checking the viewing window, the mapping and the preset windows.
+// Reading and checking the viewing window, its mapping and the preset windows.
 
 #include "plot/window.h"
+
+#include <array>
 
 #include "support/console_fixture.h"
 
@@ -17,9 +19,9 @@ protected:
         s.Text5.Text = ymax;
         s.Text6.Text = ymin;
     }
-    void dimWin() {
+    const Viewport& dimWin() {
         clearFlags();
-        DimWin(console.context(), console.evaluator());
+        return DimWin(console.context(), console.evaluator());
     }
 };
 
@@ -28,14 +30,14 @@ TEST_F(WindowTest, ReadsTheBoxesAsExpressions) {
     bounds("x*2", "-1 0", "2p", "-R4");
     s.Settings.ParamMax.Text = "1";  // below ParamMin is no error
     s.Settings.ParamMin.Text = "5";
-    dimWin();
-    EXPECT_EQ(s.XMax, 6);
-    EXPECT_EQ(s.XMin, -10);
-    EXPECT_DOUBLE_EQ(s.YMax, 2 * 3.141592653589793);
-    EXPECT_EQ(s.YMin, -2);
-    EXPECT_EQ(s.domain, 16);
-    EXPECT_DOUBLE_EQ(s.TRange, 2 * 3.141592653589793);
-    EXPECT_EQ(s.PRange, -4);
+    const Viewport& view = dimWin();
+    EXPECT_EQ(view.XMax, 6);
+    EXPECT_EQ(view.XMin, -10);
+    EXPECT_DOUBLE_EQ(view.YMax, 2 * 3.141592653589793);
+    EXPECT_EQ(view.YMin, -2);
+    EXPECT_EQ(view.domain, 16);
+    EXPECT_DOUBLE_EQ(view.TRange, 2 * 3.141592653589793);
+    EXPECT_EQ(view.PRange, -4);
     EXPECT_FALSE(s.ScriptError || s.CriticalError);
     EXPECT_TRUE(events().empty());
 }
@@ -49,7 +51,7 @@ TEST_F(WindowTest, ReportsEachInvalidRangeAndKeepsTheValues) {
     bounds("-10", "10", "-10", "10");
     dimWin();
     EXPECT_EQ(events(), (Events{"message [Plotmere] Invalid domain.", "message [Plotmere] Invalid range."}));
-    EXPECT_EQ(s.XMax, -10);
+    EXPECT_EQ(s.view.XMax, -10);
 
     bounds("10", "-10", "10", "-10");
     s.Settings.ThetaMax.Text = "0";
@@ -60,20 +62,20 @@ TEST_F(WindowTest, ReportsEachInvalidRangeAndKeepsTheValues) {
     s.Settings.ThetaMax.Text = "2p";
     bounds("10", "R-1", "10", "-10");
     dimWin();
-    EXPECT_EQ(s.YMax, 0);
+    EXPECT_EQ(s.view.YMax, 0);
     EXPECT_EQ(events(), (Events{"message [Plotmere] Invalid range.", "message [Plotmere] Invalid range for theta."}));
 }
 
-TEST_F(WindowTest, MapsTheWindowOntoThePicture) {
-    bounds("10", "-10", "5", "-5");
-    dimWin();
-    const Context& ctx = console.context();
-    EXPECT_EQ(MapToPicX(ctx, -10), 0);
-    EXPECT_EQ(MapToPicX(ctx, 10), 4110);
-    EXPECT_EQ(MapToPicX(ctx, 0), 2055);
-    EXPECT_EQ(MapToPicY(ctx, -5), 1850);
-    EXPECT_EQ(MapToPicY(ctx, 5), 0);
-    EXPECT_EQ(MapToPicY(ctx, 20), -2775);  // no clipping
+// The window's corners are the picture's, both ways; beyond them nothing is clipped.
+TEST(ViewportTest, MapsTheWindowOntoThePictureAndBack) {
+    const Viewport view{.XMin = -10, .XMax = 10, .YMin = -5, .YMax = 5, .domain = 20, .range = 10};
+    for (auto [x, y, u, v] : {std::array{-10.0, 5.0, 0.0, 0.0}, {10, -5, PictureWidth, PictureHeight}}) {
+        EXPECT_EQ(view.toPictureX(x), u);
+        EXPECT_EQ(view.toPictureY(y), v);
+        EXPECT_EQ(view.fromPictureX(static_cast<float>(u)), x);
+        EXPECT_EQ(view.fromPictureY(static_cast<float>(v)), y);
+    }
+    EXPECT_EQ(view.toPictureY(20), -1.5 * PictureHeight);
 }
 
 TEST_F(WindowTest, PresetWindows) {

@@ -27,8 +27,7 @@ protected:
 
     Value eval(std::string_view text, double x = 0) { return console.evaluator().eval(text, x); }
 
-    // Clears the run flags, as a command does before it starts.
-    void clearFlags() { s.EvalError = s.CriticalError = s.ScriptError = s.ScriptMode = false; }
+    void clearFlags() { s.clearForCommand(); }
 
     void wait(long ms) { host.Wait(ms, [this](TimerId id) { console.Tick(id); }); }
 

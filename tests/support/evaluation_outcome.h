@@ -62,10 +62,8 @@ struct StartState {
         s.Mem = mem;
         s.Option1.Selected = degrees;
         s.EvalError = latched;
-        s.MemNames[0] = "a";
-        s.MemValues[0] = 2.5f;
-        s.MemNames[1] = "b";
-        s.MemValues[1] = -4;
+        s.MemTable[0] = {"a", 2.5f};
+        s.MemTable[1] = {"b", -4};
         s.MemCount = 2;
     }
 };
@@ -103,7 +101,7 @@ struct EvaluationWorld {
         }
         out << " flags " << s.EvalError << s.CriticalError << s.ScriptError;
         std::string memory;
-        for (int i = 0; i < s.MemCount; ++i) memory += ' ' + s.MemNames[i] + '=' + FormatSingle(s.MemValues[i]);
+        for (int i = 0; i < s.MemCount; ++i) memory += ' ' + s.MemTable[i].name + '=' + FormatSingle(s.MemTable[i].value);
         if (memory != " a=2.5 b=-4") out << " mem" << memory;  // only when it changed
         out << host.log.str();
         host.log.str("");

@@ -22,8 +22,6 @@ public:
     void PSet(float x, float y, Rgb color) override { add("PSet", x, y, x, y, color); }
     void SetBackColor(Rgb color) override { add("BackColor", 0, 0, 0, 0, color); }
     void ClearBackgroundPicture() override { add("NoBackground"); }
-    double ScaleWidth() const override { return width; }
-    double ScaleHeight() const override { return height; }
     bool Save(const std::string& path) override {
         add("Save", 0, 0, 0, 0, {}, path);
         return saveSucceeds;
@@ -44,8 +42,6 @@ public:
     }
 
     std::vector<PictureCall> calls;
-    double width = 4110;
-    double height = 1850;
     bool saveSucceeds = true;
 };
 

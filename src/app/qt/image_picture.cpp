@@ -15,8 +15,8 @@ namespace {
 
 // Every device pixel the drawing area touches, the partly covered last row too.
 QSize deviceSize(double scale) {
-    return QSize(static_cast<int>(std::ceil(ImagePicture::Width / ImagePicture::UnitsPerPixel * scale)),
-                 static_cast<int>(std::ceil(ImagePicture::Height / ImagePicture::UnitsPerPixel * scale)));
+    return QSize(static_cast<int>(std::ceil(PictureWidth / ImagePicture::UnitsPerPixel * scale)),
+                 static_cast<int>(std::ceil(PictureHeight / ImagePicture::UnitsPerPixel * scale)));
 }
 
 int dotSize(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
@@ -71,7 +71,7 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
 }
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
-    if (!(x >= 0 && y >= 0 && x < Width && y < Height)) return;
+    if (!(x >= 0 && y >= 0 && x < PictureWidth && y < PictureHeight)) return;
     drawing_.AddPoint(x, y, color);
     const QRect p = dot(x, y, scale()) & image_.rect();
     const QRgb rgb = qRgb(color.r, color.g, color.b);

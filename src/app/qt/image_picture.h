@@ -1,7 +1,7 @@
 #pragma once
-// The picture as a persistent image: drawn in picture units (twips, 4110 x 1850
-// for the drawing area) through a scale onto device pixels, so that a sharper
-// screen or a print scale gives a larger image of the same drawing.
+// The picture as a persistent image: drawn in picture units (twips) through a
+// scale onto device pixels, so that a sharper screen or a print scale gives a
+// larger image of the same drawing.
 
 #include <QColor>
 #include <QImage>
@@ -16,8 +16,6 @@ inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 class ImagePicture : public Picture {
 public:
-    static constexpr double Width = 4110;   // picture units
-    static constexpr double Height = 1850;  // picture units
     static constexpr double UnitsPerPixel = 15;
 
     // scale: device pixels per pixel of the nominal 274 x 123 picture.
@@ -28,8 +26,6 @@ public:
     void PSet(float x, float y, Rgb color) override;
     void SetBackColor(Rgb color) override;
     void ClearBackgroundPicture() override;
-    double ScaleWidth() const override { return Width; }
-    double ScaleHeight() const override { return Height; }
 
     // The start-up picture, drawn under everything until it is removed; its
     // device pixel ratio says how many of its pixels make one pixel.

@@ -12,7 +12,7 @@ namespace plotmere {
 bool WriteSvg(QIODevice& out, const Drawing& drawing, QColor back, const QImage& background) {
     if (!drawing.Complete()) return false;
     constexpr double dot = ImagePicture::UnitsPerPixel, half = dot / 2;
-    const QRectF area(0, 0, ImagePicture::Width, ImagePicture::Height);
+    const QRectF area(0, 0, PictureWidth, PictureHeight);
     QSvgGenerator svg;
     svg.setOutputDevice(&out);
     svg.setTitle("Plotmere picture");
