@@ -40,24 +40,20 @@ std::string* editText(ConsoleState& s, std::string_view name) {
     return nullptr;
 }
 
-template <class... Ts>
-struct Overloaded : Ts... {
-    using Ts::operator()...;
-};
-
 // The text or number a control shows; none for a control that keeps nothing.
-std::optional<std::string> shownText(const Control::State& state) {
-    const auto caption = [](const auto* control) { return std::optional(control->Caption); };
-    return std::visit(Overloaded{
-                          [](std::monostate) { return std::optional<std::string>(); },
-                          [](const TextBox* box) { return std::optional(box->Text); },
-                          [](const ComboBox* combo) { return std::optional(combo->Text); },
-                          [](const CheckBox* box) { return std::optional(std::to_string(box->Value)); },
-                          [](const OptionGroup* group) { return std::optional(std::to_string(group->Selected)); },
-                          caption,
-                      },
-                      state);
-}
+struct ShownText {
+    using Text = std::optional<std::string>;
+    Text operator()(std::monostate) const { return std::nullopt; }
+    Text operator()(const TextBox* box) const { return box->Text; }
+    Text operator()(const ComboBox* combo) const { return combo->Text; }
+    Text operator()(const CheckBox* box) const { return std::to_string(box->Value); }
+    Text operator()(const OptionGroup* group) const { return std::to_string(group->Selected); }
+    // A form, a label or a button.
+    template <class Captioned>
+    Text operator()(const Captioned* control) const {
+        return control->Caption;
+    }
+};
 
 }  // namespace
 
@@ -173,7 +169,7 @@ std::string HeadlessConsole::show(std::string_view control) {
     std::optional<std::string> text;
     if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);
     else if (control == "guess") text = FormatDouble(s.guess);
-    else if (const Control* c = FindControl(control)) text = shownText(c->StateIn(s));
+    else if (const Control* c = FindControl(control)) text = std::visit(ShownText{}, c->StateIn(s));
     if (!text) return "nothing to show named '" + std::string(control) + "'";
     out_ << control << ": " << *text << '\n' << std::flush;
     return {};
