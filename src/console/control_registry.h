@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -141,6 +143,10 @@ T* FindState(ConsoleState& s, std::string_view name) {
     T** found = std::get_if<T*>(&state);
     return found ? *found : nullptr;
 }
+
+// The text or number a control shows (a check box's value, an option group's
+// selected index); none for a control that keeps nothing.
+std::optional<std::string> ShownText(const Control::State& state);
 
 // A registered control's name for a window design: a name the registry does
 // not know fails to compile.

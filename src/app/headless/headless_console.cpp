@@ -40,21 +40,6 @@ std::string* editText(ConsoleState& s, std::string_view name) {
     return nullptr;
 }
 
-// The text or number a control shows; none for a control that keeps nothing.
-struct ShownText {
-    using Text = std::optional<std::string>;
-    Text operator()(std::monostate) const { return std::nullopt; }
-    Text operator()(const TextBox* box) const { return box->Text; }
-    Text operator()(const ComboBox* combo) const { return combo->Text; }
-    Text operator()(const CheckBox* box) const { return std::to_string(box->Value); }
-    Text operator()(const OptionGroup* group) const { return std::to_string(group->Selected); }
-    // A form, a label or a button.
-    template <class Captioned>
-    Text operator()(const Captioned* control) const {
-        return control->Caption;
-    }
-};
-
 }  // namespace
 
 HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture)
@@ -169,7 +154,7 @@ std::string HeadlessConsole::show(std::string_view control) {
     std::optional<std::string> text;
     if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);
     else if (control == "guess") text = FormatDouble(s.guess);
-    else if (const Control* c = FindControl(control)) text = std::visit(ShownText{}, c->StateIn(s));
+    else if (const Control* c = FindControl(control)) text = ShownText(c->StateIn(s));
     if (!text) return "nothing to show named '" + std::string(control) + "'";
     out_ << control << ": " << *text << '\n' << std::flush;
     return {};
