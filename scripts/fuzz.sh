@@ -3,14 +3,15 @@
 # each for SECONDS (default 60) from a copy of its corpus, so that the inputs it
 # finds stay out of the repository. Fails when any target finds something; the
 # input that shows it is kept in fuzz/findings/.
-# Usage: scripts/fuzz.sh [SECONDS]
+# Usage: scripts/fuzz.sh [SECONDS] [extra cmake arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
+shift || true
 
 scripts/install-packages.sh clang-14 libclang-rt-14-dev cmake ninja-build ccache qt6-base-dev qt6-svg-dev
 
-CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOTMERE_FUZZ=ON
+CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOTMERE_FUZZ=ON "$@"
 cmake --build build-fuzz --target fuzzers -j 2
 
 root=$PWD

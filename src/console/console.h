@@ -31,8 +31,8 @@ public:
     // Front ends deliver user events here, by control name. A run-time failure
     // that reaches a handler is reported and ends it; while one command runs
     // (and lets pending events through) another does not start.
-    // Returns false for a name without a click handler.
-    bool Click(std::string_view control);
+    // Returns false for a name that takes no click (console/control_registry.h).
+    bool Click(std::string_view name);
     void Tick(TimerId timer);
     // A mouse press on the picture, in picture units. False while busy.
     bool MouseDown(float u, float v);

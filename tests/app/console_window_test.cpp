@@ -1,15 +1,13 @@
-// What the Console and Settings windows show at start, and that every caption
-// of the three windows fits its control in the fonts this machine has.
+// The windows at start, and every caption fitting its control in this machine's fonts.
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFontInfo>
-#include <QGroupBox>
-#include <QRadioButton>
 #include <cmath>
 
 #include "app/qt/artwork.h"
+#include "console/control_registry.h"
 #include "window_fixture.h"
 
 namespace plotmere::testing {
@@ -29,35 +27,27 @@ TEST(WindowIconTest, DrawsAtTheSizesADesktopAsksFor) {
     }
 }
 
-TEST_F(ConsoleWindowTest, StartsInItsLoadState) {
-    EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere 7G");
-    EXPECT_TRUE(consoleWindow.isVisible());
-    EXPECT_FALSE(windows.settingsWindow().isVisible());
-    EXPECT_EQ(functionIn()->text(), "x");
-    EXPECT_EQ(find<QComboBox>("FunctionIn")->count(), 0);
-    const std::pair<const char*, const char*> boxes[] = {
-        {"Xequals", "0"}, {"Text3", "10"}, {"Text4", "-10"}, {"Text5", "10"}, {"Text6", "-10"}};
-    for (auto [name, text] : boxes) EXPECT_EQ(box(name)->text(), text) << name;
-    EXPECT_EQ(label("Status")->text(), "Ready");
-    EXPECT_EQ(color(label("Status")), QColor(0, 0, 0));
-    EXPECT_EQ(label("Result")->text(), ResultNotice);
-    EXPECT_FALSE(find<QCheckBox>("WhichOp")->isChecked());
-    EXPECT_EQ(find<QButtonGroup>("GraphMode")->checkedId(), 0);
-    EXPECT_EQ(find<QButtonGroup>("Option1")->checkedId(), 0);
-    EXPECT_TRUE(button("Evaluate")->isDefault());
-
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
-    EXPECT_EQ(QApplication::focusWidget(), box("Xequals"));
+QString shownBy(WindowConsole& w, const char* name) {  // as ShownText words it
+    for (QWidget* form : {&w.consoleWindow(), &w.settingsWindow(), &w.functionListWindow()}) {
+        if (form->objectName() == name) return form->windowTitle();
+        if (auto* group = form->findChild<QButtonGroup*>(name)) return QString::number(group->checkedId());
+        if (auto* check = form->findChild<QCheckBox*>(name)) return QString::number(check->isChecked());
+        if (auto* combo = form->findChild<QComboBox*>(name)) return combo->currentText();
+        if (auto* widget = form->findChild<QWidget*>(name)) return widget->property("text").toString();
+    }
+    return "(no widget)";
 }
 
-TEST_F(ConsoleWindowTest, SettingsStartWithTheirRanges) {
-    QWidget* settings = &windows.settingsWindow();
-    EXPECT_EQ(settings->windowTitle(), "Settings");
-    EXPECT_TRUE(find<QCheckBox>("Axes", settings)->isChecked());
-    const std::pair<const char*, const char*> boxes[] = {
-        {"XTickbox", "1"},  {"YTickbox", "1"}, {"ThetaMin", "0"},  {"ThetaMax", "2p"},
-        {"ThetaStep", "1"}, {"ParamMin", "0"}, {"ParamMax", "10"}, {"ParamStep", "1"}};
-    for (auto [name, text] : boxes) EXPECT_EQ(find<QLineEdit>(name, settings)->text(), text) << name;
+// Every control of the registry has its widget, and at start each shows its state.
+TEST_F(ConsoleWindowTest, EveryRegisteredControlShowsItsState) {
+    for (const Control& control : Controls) {
+        const std::optional<std::string> text = ShownText(control.StateIn(s));
+        if (text) EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
+        else EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
+    }
+    EXPECT_TRUE(button("Evaluate")->isDefault());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    EXPECT_EQ(QApplication::focusWidget(), box("Xequals"));
 }
 
 // The faces of the design, or their metric-compatible twins; never a fallback

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <optional>
 
-#include "console/control_names.h"
+#include "console/control_registry.h"
 #include "expr/number_text.h"
 
 namespace plotmere {
@@ -31,6 +31,13 @@ std::string joined(const std::vector<std::string>& items) {
     std::string out;
     for (size_t i = 0; i < items.size(); ++i) out += (i ? " | " : "") + items[i];
     return out;
+}
+
+// What can be typed into: a text box, or the edit text of the combo box.
+std::string* editText(ConsoleState& s, std::string_view name) {
+    if (TextBox* box = FindState<TextBox>(s, name)) return &box->Text;
+    if (ComboBox* combo = FindState<ComboBox>(s, name)) return &combo->Text;
+    return nullptr;
 }
 
 }  // namespace
@@ -70,7 +77,7 @@ std::string HeadlessConsole::perform(std::string_view line) {
 
 std::string HeadlessConsole::type(std::string_view rest) {
     auto [control, text] = firstWord(rest);
-    std::string* target = FindText(console_.state(), control);
+    std::string* target = editText(console_.state(), control);
     if (!target) return "no text box named '" + std::string(control) + "'";
     *target = std::string(text);
     return {};
@@ -84,7 +91,7 @@ std::string HeadlessConsole::click(std::string_view control) {
 
 std::string HeadlessConsole::check(std::string_view rest) {
     auto [control, value] = firstWord(rest);
-    CheckBox* box = FindCheckBox(console_.state(), control);
+    CheckBox* box = FindState<CheckBox>(console_.state(), control);
     if (!box) return "no check box named '" + std::string(control) + "'";
     auto v = parseWhole(value);
     if (!v || *v < 0 || *v > 1) return "a check box takes 0 or 1";
@@ -95,7 +102,7 @@ std::string HeadlessConsole::check(std::string_view rest) {
 
 std::string HeadlessConsole::choose(std::string_view rest) {
     auto [control, index] = firstWord(rest);
-    OptionGroup* group = FindOptionGroup(console_.state(), control);
+    OptionGroup* group = FindState<OptionGroup>(console_.state(), control);
     if (!group) return "no option buttons named '" + std::string(control) + "'";
     auto i = parseWhole(index);
     if (!i || *i < 0 || *i >= group->Count) {
@@ -147,12 +154,7 @@ std::string HeadlessConsole::show(std::string_view control) {
     std::optional<std::string> text;
     if (control == "FunctionIn.List") text = joined(s.FunctionIn.List);
     else if (control == "guess") text = FormatDouble(s.guess);
-    else if (control == "Evaluate") text = s.Evaluate.Caption;
-    else if (std::string* t = FindText(s, control)) text = *t;
-    else if (Label* l = FindLabel(s, control)) text = l->Caption;
-    else if (Form* f = FindForm(s, control)) text = f->Caption;
-    else if (CheckBox* c = FindCheckBox(s, control)) text = std::to_string(c->Value);
-    else if (OptionGroup* g = FindOptionGroup(s, control)) text = std::to_string(g->Selected);
+    else if (const Control* c = FindControl(control)) text = ShownText(c->StateIn(s));
     if (!text) return "nothing to show named '" + std::string(control) + "'";
     out_ << control << ": " << *text << '\n' << std::flush;
     return {};

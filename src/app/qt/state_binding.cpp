@@ -10,7 +10,7 @@
 
 #include "app/qt/form_window.h"
 #include "app/qt/picture_widget.h"
-#include "console/control_names.h"
+#include "console/control_registry.h"
 
 namespace plotmere {
 
@@ -18,14 +18,6 @@ namespace {
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 std::string name(const QObject* object) { return object->objectName().toStdString(); }
-
-// The controls whose state control_names does not reach.
-ComboBox* findCombo(ConsoleState& s, std::string_view name) {
-    return name == "FunctionIn" ? &s.FunctionIn : nullptr;
-}
-std::string* findCaption(ConsoleState& s, std::string_view name) {
-    return name == "Evaluate" ? &s.Evaluate.Caption : nullptr;
-}
 
 template <class Widget>
 void showText(Widget* widget, const std::string& text) {
@@ -85,7 +77,7 @@ StateBinding::StateBinding(Console& console, std::initializer_list<FormWindow*> 
 }
 
 void StateBinding::bind(FormWindow& form) {
-    if (Form* state = FindForm(s_, name(&form))) {
+    if (Form* state = FindState<Form>(s_, name(&form))) {
         forms_.emplace_back(&form, state);
         connect(&form, &FormWindow::closed, this, [state] { state->Visible = false; });
     }
@@ -98,7 +90,7 @@ void StateBinding::bind(FormWindow& form) {
     }
     for (auto* label : form.findChildren<QLabel*>()) {
         label->installEventFilter(this);
-        if (Label* state = FindLabel(s_, name(label))) labels_.emplace_back(label, state);
+        if (Label* state = FindState<Label>(s_, name(label))) labels_.emplace_back(label, state);
     }
     bindBoxes(form);
     bindButtons(form);
@@ -106,15 +98,15 @@ void StateBinding::bind(FormWindow& form) {
 
 void StateBinding::bindBoxes(FormWindow& form) {
     for (auto* edit : form.findChildren<QLineEdit*>()) {
-        std::string* text = FindText(s_, name(edit));
-        if (!text) continue;
-        edits_.emplace_back(edit, text);
-        connect(edit, &QLineEdit::textChanged, this, [this, text](const QString& typed) {
-            if (!syncing_) *text = typed.toStdString();
+        TextBox* box = FindState<TextBox>(s_, name(edit));
+        if (!box) continue;
+        edits_.emplace_back(edit, box);
+        connect(edit, &QLineEdit::textChanged, this, [this, box](const QString& typed) {
+            if (!syncing_) box->Text = typed.toStdString();
         });
     }
     for (auto* box : form.findChildren<QComboBox*>()) {
-        ComboBox* combo = findCombo(s_, name(box));
+        ComboBox* combo = FindState<ComboBox>(s_, name(box));
         if (!combo) continue;
         combos_.emplace_back(box, combo);
         connect(box, &QComboBox::editTextChanged, this, [this, combo](const QString& typed) {
@@ -125,11 +117,11 @@ void StateBinding::bindBoxes(FormWindow& form) {
 
 void StateBinding::bindButtons(FormWindow& form) {
     for (auto* button : form.findChildren<QPushButton*>()) {
-        if (std::string* caption = findCaption(s_, name(button))) captions_.emplace_back(button, caption);
+        if (auto* state = FindState<CommandButton>(s_, name(button))) captions_.emplace_back(button, state);
         connect(button, &QPushButton::clicked, this, [this, button] { deliver(button->objectName()); });
     }
     for (auto* box : form.findChildren<QCheckBox*>()) {
-        CheckBox* check = FindCheckBox(s_, name(box));
+        CheckBox* check = FindState<CheckBox>(s_, name(box));
         if (!check) continue;
         checks_.emplace_back(box, check);
         connect(box, &QCheckBox::clicked, this, [this, box, check](bool checked) {
@@ -138,7 +130,7 @@ void StateBinding::bindButtons(FormWindow& form) {
         });
     }
     for (auto* group : form.findChildren<QButtonGroup*>()) {
-        OptionGroup* options = FindOptionGroup(s_, name(group));
+        OptionGroup* options = FindState<OptionGroup>(s_, name(group));
         if (!options) continue;
         groups_.emplace_back(group, options);
         connect(group, &QButtonGroup::idClicked, this, [this, group, options](int id) {
@@ -165,7 +157,7 @@ void StateBinding::CloseAll() {
 
 void StateBinding::Sync() {
     syncing_ = true;
-    for (auto [edit, text] : edits_) showText(edit, *text);
+    for (auto [edit, box] : edits_) showText(edit, box->Text);
     for (auto [box, combo] : combos_) showCombo(box, *combo);
     for (auto [widget, label] : labels_) showLabel(widget, *label);
     for (auto [box, check] : checks_) {
@@ -174,7 +166,7 @@ void StateBinding::Sync() {
                                                : Qt::PartiallyChecked);
     }
     for (auto [group, options] : groups_) showSelected(group, options->Selected);
-    for (auto [button, caption] : captions_) showText(button, *caption);
+    for (auto [button, state] : captions_) showText(button, state->Caption);
     for (QWidget* picture : pictures_) picture->update();
     // Windows last, so that one coming into view shows its new texts at once.
     for (auto [window, form] : forms_) showForm(window, *form);

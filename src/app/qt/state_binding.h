@@ -48,12 +48,12 @@ private:
     ConsoleState& s_;
     bool syncing_ = false;
     std::vector<std::pair<FormWindow*, Form*>> forms_;
-    std::vector<std::pair<QLineEdit*, std::string*>> edits_;
+    std::vector<std::pair<QLineEdit*, TextBox*>> edits_;
     std::vector<std::pair<QComboBox*, ComboBox*>> combos_;
     std::vector<std::pair<QLabel*, Label*>> labels_;
     std::vector<std::pair<QCheckBox*, CheckBox*>> checks_;
     std::vector<std::pair<QButtonGroup*, OptionGroup*>> groups_;
-    std::vector<std::pair<QPushButton*, std::string*>> captions_;
+    std::vector<std::pair<QPushButton*, CommandButton*>> captions_;
     std::vector<QWidget*> pictures_;
 };
 

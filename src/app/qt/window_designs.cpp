@@ -1,7 +1,7 @@
 #include <array>
 
 #include "app/qt/form_design.h"
-#include "console/console.h"
+#include "console/control_registry.h"
 
 namespace plotmere {
 
@@ -20,21 +20,21 @@ constexpr ControlDesign consoleControls[] = {
     {K::Label, "Label5", "XMin", {120, 720, 495, 255}, "Frame1"},
     {K::Label, "Label6", "YMax", {120, 1080, 495, 255}, "Frame1"},
     {K::Label, "Label7", "YMin", {120, 1440, 495, 255}, "Frame1"},
-    {K::Button, "Standard", "Standard Win", {120, 240, 1455, 372}, "Frame2"},
-    {K::OptionButton, "GraphMode", "Normal", {120, 2160, 1215, 255}, "Frame2", 0},
-    {K::OptionButton, "GraphMode", "Polar", {120, 2400, 1215, 255}, "Frame2", 1},
-    {K::OptionButton, "GraphMode", "Parametric", {120, 2640, 1215, 255}, "Frame2", 2},
-    {K::Button, "TrigWin", "Trig Win", {120, 360, 1455, 375}, "Frame4"},
-    {K::OptionButton, "Option1", "Radian", {120, 840, 1095, 195}, "Frame4", 0},
-    {K::OptionButton, "Option1", "Degrees", {120, 1080, 1095, 195}, "Frame4", 1},
-    {K::Button, "SetFunc", "Store Function", {120, 360, 1695, 372}, "Frame3"},
-    {K::Button, "SetMem", "SetMem", {120, 720, 1695, 375}, "Frame3"},
-    {K::Button, "Trace", "Trace", {120, 360, 1215, 372}, "Frame5"},
-    {K::Button, "Integrate", "Integrate", {1320, 360, 1095, 372}, "Frame5"},
-    {K::Button, "Command10", "Intercept", {2400, 360, 1215, 372}, "Frame5"},
-    {K::Button, "LocalMax", "Local Max", {120, 720, 1215, 372}, "Frame5"},
-    {K::Button, "LocalMin", "Local Min", {1320, 720, 1095, 372}, "Frame5"},
-    {K::Button, "Root", "Root", {2400, 720, 1215, 372}, "Frame5"},
+    {K::Button, Named("Standard"), "Standard Win", {120, 240, 1455, 372}, "Frame2"},
+    {K::OptionButton, Named("GraphMode"), "Normal", {120, 2160, 1215, 255}, "Frame2", 0},
+    {K::OptionButton, Named("GraphMode"), "Polar", {120, 2400, 1215, 255}, "Frame2", 1},
+    {K::OptionButton, Named("GraphMode"), "Parametric", {120, 2640, 1215, 255}, "Frame2", 2},
+    {K::Button, Named("TrigWin"), "Trig Win", {120, 360, 1455, 375}, "Frame4"},
+    {K::OptionButton, Named("Option1"), "Radian", {120, 840, 1095, 195}, "Frame4", 0},
+    {K::OptionButton, Named("Option1"), "Degrees", {120, 1080, 1095, 195}, "Frame4", 1},
+    {K::Button, Named("SetFunc"), "Store Function", {120, 360, 1695, 372}, "Frame3"},
+    {K::Button, Named("SetMem"), "SetMem", {120, 720, 1695, 375}, "Frame3"},
+    {K::Button, Named("Trace"), "Trace", {120, 360, 1215, 372}, "Frame5"},
+    {K::Button, Named("Integrate"), "Integrate", {1320, 360, 1095, 372}, "Frame5"},
+    {K::Button, Named("Command10"), "Intercept", {2400, 360, 1215, 372}, "Frame5"},
+    {K::Button, Named("LocalMax"), "Local Max", {120, 720, 1215, 372}, "Frame5"},
+    {K::Button, Named("LocalMin"), "Local Min", {1320, 720, 1095, 372}, "Frame5"},
+    {K::Button, Named("Root"), "Root", {2400, 720, 1215, 372}, "Frame5"},
 
     {.kind = K::Label,
      .name = "Label1",
@@ -42,9 +42,9 @@ constexpr ControlDesign consoleControls[] = {
      .place = {120, 240, 855, 255},
      .face = Face::Arial975,
      .toolTip = "Enter your function here"},
-    {.kind = K::ComboBox, .name = "FunctionIn", .place = {1080, 120, 3855, 360}, .face = Face::CourierNew975},
+    {.kind = K::ComboBox, .name = Named("FunctionIn"), .place = {1080, 120, 3855, 360}, .face = Face::CourierNew975},
     {.kind = K::Button,
-     .name = "GetOut",
+     .name = Named("GetOut"),
      .caption = "Quit",
      .place = {5160, 120, 855, 375},
      .toolTip = "Are you sure you want to quit?"},
@@ -54,39 +54,39 @@ constexpr ControlDesign consoleControls[] = {
      .place = {600, 600, 375, 255},
      .face = Face::Arial975,
      .toolTip = "This can be any valid expression"},
-    {.kind = K::TextBox, .name = "Xequals", .place = {1080, 600, 1455, 285}, .face = Face::CourierNew9},
+    {.kind = K::TextBox, .name = Named("Xequals"), .place = {1080, 600, 1455, 285}, .face = Face::CourierNew9},
     {.kind = K::Button,
-     .name = "Evaluate",
+     .name = Named("Evaluate"),
      .caption = "Evaluate",
      .place = {1320, 1080, 1215, 735},
      .toolTip = "Click here to go"},
     {.kind = K::Button,
-     .name = "GotoFunkList",
+     .name = Named("GotoFunkList"),
      .caption = "List",
      .place = {240, 1080, 735, 375},
      .toolTip = "Add more functions"},
-    {K::Button, "GetSet", "Settings", {240, 1440, 735, 375}},
-    {K::TextBox, "Text3", "", {3360, 960, 855, 285}},
-    {K::TextBox, "Text4", "", {3360, 1320, 855, 285}},
-    {K::TextBox, "Text5", "", {3360, 1680, 855, 285}},
-    {K::TextBox, "Text6", "", {3360, 2040, 855, 285}},
-    {K::Button, "ClearScreen", "Clear Screen", {4560, 1200, 1455, 375}},
-    {K::Button, "ClearHistory", "Clear History", {4560, 1560, 1455, 375}},
-    {K::Button, "HelpMe", "Help", {4560, 1920, 1455, 375}},
-    {.kind = K::Label, .name = "Result", .place = {120, 2040, 2415, 735}, .toolTip = "The output goes here"},
+    {K::Button, Named("GetSet"), "Settings", {240, 1440, 735, 375}},
+    {K::TextBox, Named("Text3"), "", {3360, 960, 855, 285}},
+    {K::TextBox, Named("Text4"), "", {3360, 1320, 855, 285}},
+    {K::TextBox, Named("Text5"), "", {3360, 1680, 855, 285}},
+    {K::TextBox, Named("Text6"), "", {3360, 2040, 855, 285}},
+    {K::Button, Named("ClearScreen"), "Clear Screen", {4560, 1200, 1455, 375}},
+    {K::Button, Named("ClearHistory"), "Clear History", {4560, 1560, 1455, 375}},
+    {K::Button, Named("HelpMe"), "Help", {4560, 1920, 1455, 375}},
+    {.kind = K::Label, .name = Named("Result"), .place = {120, 2040, 2415, 735}, .toolTip = "The output goes here"},
     {.kind = K::Button,
-     .name = "Saver",
+     .name = Named("Saver"),
      .caption = "Save",
      .place = {3600, 2520, 735, 375},
      .toolTip = "Save the image."},
-    {K::CheckBox, "WhichOp", "Graph?", {4560, 2520, 855, 195}},
+    {K::CheckBox, Named("WhichOp"), "Graph?", {4560, 2520, 855, 195}},
     {K::Picture, "Picture1", "", {120, 2880, 4215, 1935}},
-    {K::Button, "MLeft", "<<", {120, 4800, 492, 255}},
-    {K::Button, "Left", "<", {600, 4800, 492, 255}},
-    {K::Button, "ZOut", "Zoom Out", {1800, 4800, 855, 375}},
-    {K::Button, "Right", ">", {3360, 4800, 492, 255}},
-    {K::Button, "MRight", ">>", {3840, 4800, 492, 255}},
-    {.kind = K::Label, .name = "Status", .place = {240, 6600, 5655, 255}, .face = Face::SmallFonts675},
+    {K::Button, Named("MLeft"), "<<", {120, 4800, 492, 255}},
+    {K::Button, Named("Left"), "<", {600, 4800, 492, 255}},
+    {K::Button, Named("ZOut"), "Zoom Out", {1800, 4800, 855, 375}},
+    {K::Button, Named("Right"), ">", {3360, 4800, 492, 255}},
+    {K::Button, Named("MRight"), ">>", {3840, 4800, 492, 255}},
+    {.kind = K::Label, .name = Named("Status"), .place = {240, 6600, 5655, 255}, .face = Face::SmallFonts675},
 };
 
 constexpr ControlDesign settingsControls[] = {
@@ -94,30 +94,27 @@ constexpr ControlDesign settingsControls[] = {
     {K::Frame, "Frame1", "Parametric", {1920, 1800, 1815, 1455}},
 
     {K::Label, "Label8", "Theta Min", {120, 360, 735, 255}, "Frame6"},
-    {K::TextBox, "ThetaMin", "", {960, 360, 735, 285}, "Frame6"},
+    {K::TextBox, Named("ThetaMin"), "", {960, 360, 735, 285}, "Frame6"},
     {K::Label, "Label3", "Theta Max", {120, 720, 975, 255}, "Frame6"},
-    {K::TextBox, "ThetaMax", "", {960, 720, 735, 285}, "Frame6"},
+    {K::TextBox, Named("ThetaMax"), "", {960, 720, 735, 285}, "Frame6"},
     {K::Label, "Label9", "Theta Step", {120, 1080, 855, 255}, "Frame6"},
-    {K::TextBox, "ThetaStep", "", {960, 1080, 735, 285}, "Frame6"},
+    {K::TextBox, Named("ThetaStep"), "", {960, 1080, 735, 285}, "Frame6"},
     {K::Label, "Label2", "t Min", {240, 360, 615, 255}, "Frame1"},
-    {K::TextBox, "ParamMin", "", {960, 360, 735, 285}, "Frame1"},
+    {K::TextBox, Named("ParamMin"), "", {960, 360, 735, 285}, "Frame1"},
     {K::Label, "Label1", "t Max", {240, 720, 735, 255}, "Frame1"},
-    {K::TextBox, "ParamMax", "", {960, 720, 735, 285}, "Frame1"},
+    {K::TextBox, Named("ParamMax"), "", {960, 720, 735, 285}, "Frame1"},
     {K::Label, "Label4", "t Step", {240, 1080, 615, 255}, "Frame1"},
-    {K::TextBox, "ParamStep", "", {960, 1080, 735, 285}, "Frame1"},
+    {K::TextBox, Named("ParamStep"), "", {960, 1080, 735, 285}, "Frame1"},
 
-    {K::CheckBox, "Axes", "Show Axes?", {240, 240, 1215, 255}},
+    {K::CheckBox, Named("Axes"), "Show Axes?", {240, 240, 1215, 255}},
     {K::Label, "Label10", "X Tick", {360, 600, 615, 255}},
-    {K::TextBox, "XTickbox", "", {240, 840, 1575, 285}},
+    {K::TextBox, Named("XTickbox"), "", {240, 840, 1575, 285}},
     {K::Label, "Label11", "Y Tick", {360, 1320, 615, 255}},
-    {K::TextBox, "YTickbox", "", {240, 1560, 1575, 285}},
-    {K::Button, "SetDone", "Done", {240, 2400, 1575, 375}},
+    {K::TextBox, Named("YTickbox"), "", {240, 1560, 1575, 285}},
+    {K::Button, Named("SetDone"), "Done", {240, 2400, 1575, 375}},
 };
 
 // One row per function slot: its text, its "On" box and its colour.
-constexpr const char* slotTexts[] = {"f0", "f1", "f2", "f3", "f4", "f5", "f6", "f7", "f8", "f9"};
-constexpr const char* slotChecks[] = {"OnChk0", "OnChk1", "OnChk2", "OnChk3", "OnChk4",
-                                      "OnChk5", "OnChk6", "OnChk7", "OnChk8", "OnChk9"};
 constexpr const char* slotColors[] = {"FuncColor0", "FuncColor1", "FuncColor2", "FuncColor3", "FuncColor4",
                                       "FuncColor5", "FuncColor6", "FuncColor7", "FuncColor8", "FuncColor9"};
 
@@ -127,37 +124,37 @@ constexpr auto functionListControls = [] {
     for (int i = 0; i < FunctionSlots; ++i) {
         const int top = 120 + 360 * i;
         *row++ = {.kind = K::TextBox,
-                  .name = slotTexts[i],
+                  .name = SlotTextNames[i],
                   .place = {120, top, 7425, 330},
                   .face = Face::CourierNew975};
-        *row++ = {K::CheckBox, slotChecks[i], "On", {7680, i == 0 ? 135 : top, 615, 330}};
+        *row++ = {K::CheckBox, SlotCheckNames[i], "On", {7680, i == 0 ? 135 : top, 615, 330}};
         *row++ = {.kind = K::Swatch, .name = slotColors[i], .place = {8400, top, 615, 255}, .index = i};
     }
-    *row++ = {K::Button, "Command2", "OK", {2280, 3960, 2175, 375}};
-    *row++ = {K::Button, "Command1", "Cancel", {4560, 3960, 2295, 375}};
+    *row++ = {K::Button, Named("Command2"), "OK", {2280, 3960, 2175, 375}};
+    *row++ = {K::Button, Named("Command1"), "Cancel", {4560, 3960, 2295, 375}};
     return controls;
 }();
 
 constexpr FormDesign console{
-    .name = "Console",
+    .name = Named("Console"),
     .width = 6150,
     .height = 6915,
     .controls = consoleControls,
-    .firstFocus = "Xequals",
+    .firstFocus = Named("Xequals"),
     .defaultButton = Console::DefaultButton,
     .cancelButton = Console::CancelButton,
 };
 
 constexpr FormDesign settings{
-    .name = "Settings", .width = 3915, .height = 3585, .controls = settingsControls};
+    .name = Named("Settings"), .width = 3915, .height = 3585, .controls = settingsControls};
 
 constexpr FormDesign functionList{
-    .name = "FunctionList",
+    .name = Named("FunctionList"),
     .width = 9225,
     .height = 4530,
     .controls = functionListControls,
-    .defaultButton = "Command2",
-    .cancelButton = "Command1",
+    .defaultButton = Named("Command2"),
+    .cancelButton = Named("Command1"),
 };
 
 }  // namespace
