@@ -2,7 +2,6 @@
 // whole redraws.
 
 #include <benchmark/benchmark.h>
-
 #include <muParser.h>
 
 #include <cmath>
@@ -99,8 +98,8 @@ void sweepOnce(double step, Evaluate&& evaluate) {
 }
 
 void countEvaluations(benchmark::State& state) {
-    state.counters["ns_per_eval"] = benchmark::Counter(double(state.iterations()) * SweepSamples,
-                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_eval"] = benchmark::Counter(
+        double(state.iterations()) * SweepSamples, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 template <class Evaluate>
@@ -169,7 +168,8 @@ public:
             logSum += std::log(ns / reference->second);
             ++count;
         }
-        if (count > 0) std::printf("geometric mean of the ratios to muParser: %.2f\n", std::exp(logSum / count));
+        if (count > 0)
+            std::printf("geometric mean of the ratios to muParser: %.2f\n", std::exp(logSum / count));
     }
 
 private:
@@ -179,8 +179,10 @@ private:
 void registerSweeps() {
     for (const Formula& f : formulas) {
         benchmark::RegisterBenchmark(("BM_SweepOurs/" + std::string(f.name)).c_str(), BM_SweepOurs, f);
-        benchmark::RegisterBenchmark(("BM_SweepOursOneByOne/" + std::string(f.name)).c_str(), BM_SweepOursOneByOne, f);
-        benchmark::RegisterBenchmark(("BM_SweepMuparser/" + std::string(f.name)).c_str(), BM_SweepMuparser, f);
+        benchmark::RegisterBenchmark(("BM_SweepOursOneByOne/" + std::string(f.name)).c_str(),
+                                     BM_SweepOursOneByOne, f);
+        benchmark::RegisterBenchmark(("BM_SweepMuparser/" + std::string(f.name)).c_str(), BM_SweepMuparser,
+                                     f);
     }
 }
 

@@ -22,7 +22,8 @@ std::uint64_t mismatches = 0, checked = 0;
 
 void compare(const char* way, double v, double fast, double slow) {
     if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow)) {
-        if (++mismatches <= 20) std::printf("mismatch %s: %.17g -> %.17g, text gives %.17g\n", way, v, fast, slow);
+        if (++mismatches <= 20)
+            std::printf("mismatch %s: %.17g -> %.17g, text gives %.17g\n", way, v, fast, slow);
     }
 }
 
@@ -33,7 +34,8 @@ std::vector<double> batch;
 void checkBatch() {
     std::vector<double> rounded(batch.size());
     plotmere::RoundAllTo15Digits(batch, rounded);
-    for (std::size_t i = 0; i < batch.size(); ++i) compare("in a batch", batch[i], rounded[i], plotmere::RoundTo15DigitsByText(batch[i]));
+    for (std::size_t i = 0; i < batch.size(); ++i)
+        compare("in a batch", batch[i], rounded[i], plotmere::RoundTo15DigitsByText(batch[i]));
     batch.clear();
 }
 
@@ -55,7 +57,8 @@ void checkSweep(std::mt19937_64& random) {
 double nearHalf(std::mt19937_64& random) {
     const std::uint64_t digits = 100000000000000ull + random() % 900000000000000ull;
     // Half of them where the scaling by an exact power of ten applies.
-    const int exponent = random() % 2 ? static_cast<int>(random() % 640) - 330 : static_cast<int>(random() % 45) - 23;
+    const int exponent =
+        random() % 2 ? static_cast<int>(random() % 640) - 330 : static_cast<int>(random() % 45) - 23;
     return std::strtod((std::to_string(digits) + "5e" + std::to_string(exponent)).c_str(), nullptr);
 }
 
@@ -73,13 +76,16 @@ int main(int argc, char** argv) {
         const double p = std::strtod(("1e" + std::to_string(e)).c_str(), nullptr);
         for (double v : {p, std::nextafter(p, 0.0), std::nextafter(p, INFINITY)}) check(v);
     }
-    for (std::uint64_t n = 1000000000000005ull; n < 9007199254740992ull; n += 999999999999990ull) check(double(n));
+    for (std::uint64_t n = 1000000000000005ull; n < 9007199254740992ull; n += 999999999999990ull)
+        check(double(n));
     for (std::uint64_t i = 0; checked < count; ++i) {
         switch (i % 5) {
-            case 0: check(std::bit_cast<double>(random())); break;                // every exponent alike
-            case 1: check(nearHalf(random)); break;                               // on or next to a half
-            case 2: check(std::ldexp(double(random() >> 11), int(random() % 120) - 100)); break;  // everyday sizes
-            case 3: check(std::bit_cast<double>(random() >> 12)); break;          // subnormals
+            case 0: check(std::bit_cast<double>(random())); break;  // every exponent alike
+            case 1: check(nearHalf(random)); break;                 // on or next to a half
+            case 2:
+                check(std::ldexp(double(random() >> 11), int(random() % 120) - 100));
+                break;                                                    // everyday sizes
+            case 3: check(std::bit_cast<double>(random() >> 12)); break;  // subnormals
             default: checkSweep(random); break;
         }
     }

@@ -43,7 +43,8 @@ void checkEvalAll(Console& console, const std::string& text, double x) {
     if (!ev.evalAll(*program, xs, values)) return;
     for (size_t i = 0; i < std::size(xs); ++i) {
         const plotmere::Value v = ev.eval(*program, xs[i]);
-        if (!v || s.EvalError || std::bit_cast<std::uint64_t>(*v) != std::bit_cast<std::uint64_t>(values[i])) std::abort();
+        if (!v || s.EvalError || std::bit_cast<std::uint64_t>(*v) != std::bit_cast<std::uint64_t>(values[i]))
+            std::abort();
     }
 }
 

@@ -15,8 +15,8 @@ constexpr int Samples = 500;
 // Evaluates fstr at the 500 samples around guess (added up step by step) and
 // scores each; failed samples are left out.
 template <class Score>
-std::optional<double> search(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double guess,
-                             Score score) {
+std::optional<double> search(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr,
+                             double guess, Score score) {
     ConsoleState& s = ctx.s;
     const double step = view.sampleStep();
     double x = guess - (SamplesLeft * view.domain) / PictureWidth;

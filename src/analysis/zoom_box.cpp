@@ -38,7 +38,8 @@ void markSecondCorner(Context& ctx, Evaluator& ev, float u, float v) {
     RunningCaption running(s.Console);
     const Viewport& view = DimWin(ctx, ev);
     const float height = static_cast<float>(PictureHeight);
-    const auto u0 = static_cast<float>(s.SelectionUstart), v0 = height - static_cast<float>(s.SelectionVstart);
+    const auto u0 = static_cast<float>(s.SelectionUstart),
+               v0 = height - static_cast<float>(s.SelectionVstart);
     s.Text3.Text = FormatForInput(view.fromPictureX(std::max(u0, u)));
     s.Text4.Text = FormatForInput(view.fromPictureX(std::min(u0, u)));
     s.Text5.Text = FormatForInput(view.fromPictureY(std::min(v0, v)));

@@ -40,10 +40,8 @@ std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv) {
     if (!parser.parse(arguments)) return parser.errorText().toStdString();
 
     CommandLine line;
-    if (parser.isSet(help))
-        line.mode = CommandLine::Mode::Help;
-    else if (parser.isSet(version))
-        line.mode = CommandLine::Mode::Version;
+    if (parser.isSet(help)) line.mode = CommandLine::Mode::Help;
+    else if (parser.isSet(version)) line.mode = CommandLine::Mode::Version;
     if (line.mode != CommandLine::Mode::Window) return line;
 
     const QStringList files = parser.positionalArguments();

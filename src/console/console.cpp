@@ -113,8 +113,8 @@ void Console::SetDone_Click() {
 }
 
 void Console::HelpMe_Click() {
-    ctx_.MsgBox("For help, go to " + helpAddress_ + "\r& click on the tutorial link.\r\rVersion 7G  :  " +
-                ContactAddress);
+    ctx_.MsgBox("For help, go to " + helpAddress_ +
+                "\r& click on the tutorial link.\r\rVersion 7G  :  " + ContactAddress);
 }
 
 void Console::ClearHistory_Click() {

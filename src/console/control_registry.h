@@ -18,8 +18,8 @@ namespace plotmere {
 
 struct Control {
     enum class Kind { Form, TextBox, ComboBox, Label, Button, CheckBox, OptionGroup };
-    using State =
-        std::variant<std::monostate, Form*, TextBox*, ComboBox*, Label*, CommandButton*, CheckBox*, OptionGroup*>;
+    using State = std::variant<std::monostate, Form*, TextBox*, ComboBox*, Label*, CommandButton*, CheckBox*,
+                               OptionGroup*>;
     // Where the state lives; row picks the element of a control array.
     using Locate = State (*)(ConsoleState& s, int row);
 
@@ -44,7 +44,9 @@ namespace registry {
 // The control's state, reached from ConsoleState through Members in turn.
 template <auto... Members>
 Control::State At(ConsoleState& s, int) {
+    // clang-format off
     return &(s .* ... .* Members);
+    // clang-format on
 }
 
 template <auto Window, auto Array>
@@ -58,6 +60,7 @@ using SW = SettingsWindow;
 using FW = FunctionListWindow;
 using C = Console;
 
+// clang-format off
 inline constexpr Control namedControls[] = {
     {"Console", K::Form, At<&S::Console>},
     {"FunctionIn", K::ComboBox, At<&S::FunctionIn>},
@@ -112,6 +115,7 @@ inline constexpr Control namedControls[] = {
     {"Command2", K::Button, nullptr, &C::Command2_Click},  // OK
     {"Command1", K::Button, nullptr, &C::Command1_Click},  // Cancel
 };
+// clang-format on
 
 }  // namespace registry
 

@@ -7,7 +7,8 @@ namespace plotmere {
 bool Console::Click(std::string_view name) {
     const Control* control = FindControl(name);
     if (!control) return false;
-    if (control->click) runGuarded([this, control] { (this->*control->click)(); }, control->clickEvenWhileBusy);
+    if (control->click)
+        runGuarded([this, control] { (this->*control->click)(); }, control->clickEvenWhileBusy);
     // A button takes a click even with no command behind it; other controls only with one.
     return control->click || control->kind == Control::Kind::Button;
 }

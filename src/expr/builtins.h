@@ -6,6 +6,7 @@
 
 namespace plotmere {
 
+// clang-format off
 enum class Step : std::uint8_t {
     // prefix functions
     Atn, Asin, Acos, Abs, Neg, Sin, Cos, Tan, Log, Sqr, Int, StoredFn, Fact,
@@ -14,11 +15,13 @@ enum class Step : std::uint8_t {
     // the span in which a failure is reported as a bad "r"
     ResultGuard,
 };
+// clang-format on
 
 inline bool IsPrefix(Step step) { return step < Step::Add; }
 
 // The steps with arithmetic of their own, for tables of cases.
-#define PLOTMERE_PREFIX_STEPS(X) X(Atn) X(Asin) X(Acos) X(Abs) X(Neg) X(Sin) X(Cos) X(Tan) X(Log) X(Sqr) X(Int) X(Fact)
+#define PLOTMERE_PREFIX_STEPS(X) \
+    X(Atn) X(Asin) X(Acos) X(Abs) X(Neg) X(Sin) X(Cos) X(Tan) X(Log) X(Sqr) X(Int) X(Fact)
 #define PLOTMERE_INFIX_STEPS(X) X(Add) X(Sub) X(Mul) X(Div) X(Pow) X(Exp10) X(Equal) X(Greater) X(Less)
 
 struct Prefix {

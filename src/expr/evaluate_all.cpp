@@ -42,19 +42,19 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     case Op::S:                                                                                   \
         for (size_t i = 0; i < n; ++i) acc[i] = PrefixValue<Step::S>(acc[i], degrees, evalError); \
         break;
-#define PLOTMERE_FORM(form, S, left, right)                                                           \
-    case Op::form:                                                                                    \
-        if (Op::form == Op::S##Stack) row -= n;                                                       \
-        if constexpr (PlainInfix<Step::S>) {                                                          \
-            double zeros = 0; /* stays 0 while every result is finite */                              \
-            for (size_t i = 0; i < n; ++i) {                                                          \
-                acc[i] = PlainInfixValue<Step::S>(left, right, evalError);                            \
-                zeros += 0 * acc[i];                                                                  \
-            }                                                                                         \
-            if (zeros != 0) return false;                                                             \
-        } else {                                                                                      \
-            for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Step::S>(left, right, evalError);      \
-        }                                                                                             \
+#define PLOTMERE_FORM(form, S, left, right)                                                      \
+    case Op::form:                                                                               \
+        if (Op::form == Op::S##Stack) row -= n;                                                  \
+        if constexpr (PlainInfix<Step::S>) {                                                     \
+            double zeros = 0; /* stays 0 while every result is finite */                         \
+            for (size_t i = 0; i < n; ++i) {                                                     \
+                acc[i] = PlainInfixValue<Step::S>(left, right, evalError);                       \
+                zeros += 0 * acc[i];                                                             \
+            }                                                                                    \
+            if (zeros != 0) return false;                                                        \
+        } else {                                                                                 \
+            for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Step::S>(left, right, evalError); \
+        }                                                                                        \
         break;
 #define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, row[i], acc[i], c, x[i])
 

@@ -39,10 +39,13 @@ struct Binade {
 };
 constexpr auto binades = [] {
     std::array<Binade, 2048> table{};
-    auto power = [](int s) { return s >= 0 && s <= MaxExactPower ? exactPowersOfTen[static_cast<size_t>(s)] : 0.0; };
+    auto power = [](int s) {
+        return s >= 0 && s <= MaxExactPower ? exactPowersOfTen[static_cast<size_t>(s)] : 0.0;
+    };
     for (int biased = 1; biased < 2047; ++biased) {
         const int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
-        double limit = 1;  // 10^(k + 1), nearly: only a guess, checked after
+        // 10^(k + 1), nearly: only a guess, checked after.
+        double limit = 1;
         for (int i = 0; i < k + 1; ++i) limit *= 10;
         for (int i = 0; i > k + 1; --i) limit /= 10;
         table[static_cast<size_t>(biased)] = {limit, power(14 - k), power(13 - k)};
@@ -50,10 +53,9 @@ constexpr auto binades = [] {
     return table;
 }();
 
-// The helpers below serve doubles and lanes of them alike. Always inlined, and
-// lanes taken by reference: the wide build and the plain one disagree on how a
-// call passes them.
-#define PLOTMERE_LANEWISE template <class T> [[gnu::always_inline]] inline
+// The two helpers below serve doubles and lanes of them alike. Always inlined,
+// and lanes taken by reference: the wide build and the plain one disagree on
+// how a call passes them.
 
 // z as high + low, each with half of z's digits (Dekker's splitting).
 template <class T>
@@ -61,7 +63,8 @@ struct Halves {
     T high, low;
 };
 
-PLOTMERE_LANEWISE Halves<T> split(const T& z) {
+template <class T>
+[[gnu::always_inline]] inline Halves<T> split(const T& z) {
     const T t = 134217729.0 * z;  // 2^27 + 1
     const T high = t - (t - z);
     return {high, z - high};
@@ -74,14 +77,13 @@ struct ExactProduct {
     T hi, lo;
 };
 
-PLOTMERE_LANEWISE ExactProduct<T> exactProduct(const T& x, const T& y) {
+template <class T>
+[[gnu::always_inline]] inline ExactProduct<T> exactProduct(const T& x, const T& y) {
     const auto [xh, xl] = split(x);
     const auto [yh, yl] = split(y);
     const T hi = x * y;
     return {hi, ((xh * yh - hi) + xh * yl + xl * yh) + xl * yl};
 }
-
-#undef PLOTMERE_LANEWISE
 
 // a (positive) times 10^s rounded once, and the sign of what the rounding
 // dropped, so that the exact product is known on either side of m.
@@ -116,7 +118,8 @@ double fromScaled(double R, int s) {
 [[gnu::cold, gnu::noinline]] double roundRarely(double v, double a) {
     if (a == 0) return v;
     const auto biased = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
-    if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);  // subnormal, infinite, NaN
+    // Subnormal, infinite, NaN.
+    if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);
     int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
     for (int tries = 0; tries < 3; ++tries) {
         const int s = 14 - k;
@@ -174,7 +177,7 @@ double RoundTo15Digits(double v) {
 // ten gives the right digits where the checks pass. The rest go singly,
 // afterwards.
 [[gnu::target_clones("arch=x86-64-v3", "default")]] void RoundAllTo15Digits(std::span<const double> in,
-                                                                           std::span<double> out) {
+                                                                            std::span<double> out) {
     constexpr std::int64_t Sign = std::numeric_limits<std::int64_t>::min();
     constexpr Masks SignBits = {Sign, Sign, Sign, Sign};
     std::array<Masks, 16> fine;  // a chunk of 64 values: which ones passed

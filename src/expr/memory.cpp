@@ -14,8 +14,12 @@ constexpr int MemCountMax = 32767;
 constexpr int MemGrowth = 100;  // slots added each time the table is full
 
 const char* const StoreFormatLines[] = {
-    "Either the result box does not ", "contain a number or the command ", "is not correct.",
-    "The format of the memory store ", "command is: ",                     "#[anyword]",
+    "Either the result box does not ",
+    "contain a number or the command ",
+    "is not correct.",
+    "The format of the memory store ",
+    "command is: ",
+    "#[anyword]",
 };
 
 }  // namespace
@@ -35,7 +39,8 @@ void Memory::MemStore(std::string_view memstring) {
     ConsoleState& s = ctx_.s;
     if (name == "RESET") s.ResetMemory();
     const auto inUse = s.MemTable.begin() + s.MemCount;
-    const auto found = std::find_if(s.MemTable.begin(), inUse, [&](const MemEntry& e) { return e.name == name; });
+    const auto found =
+        std::find_if(s.MemTable.begin(), inUse, [&](const MemEntry& e) { return e.name == name; });
     if (found == inUse) return storeNew(name);
     auto value = CaptionAsSingle(s.Result.Caption);
     if (!value) return reportStoreFailure(name);

@@ -97,8 +97,8 @@ void PlotDataFile(Context& ctx, Evaluator& ev, const std::string& name) {
     for (size_t i = 2; i + 1 < v.size(); i += 2) {
         const double x0 = v[i - 2], y0 = v[i - 1], x = v[i], y = v[i + 1];
         if (inside(view, x, y)) {
-            ctx.picture.Line(ToSingle(view.toPictureX(x)), ToSingle(view.toPictureY(y)), ToSingle(view.toPictureX(x0)),
-                             ToSingle(view.toPictureY(y0)), color);
+            ctx.picture.Line(ToSingle(view.toPictureX(x)), ToSingle(view.toPictureY(y)),
+                             ToSingle(view.toPictureX(x0)), ToSingle(view.toPictureY(y0)), color);
         }
     }
     // A file that ends inside a pair, or with no pair at all, holds a missing value.

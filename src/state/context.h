@@ -19,8 +19,7 @@ struct Context {
     // The status line: the message in dark blue, the fade timer restarted,
     // pending events let through so it shows at once.
     void SetStatus(const std::string& message);
-    void MsgBox(const std::string& text, const std::string& title = AppTitle,
-                MsgIcon icon = MsgIcon::None);
+    void MsgBox(const std::string& text, const std::string& title = AppTitle, MsgIcon icon = MsgIcon::None);
     void SetTimerEnabled(Timer& timer, bool enabled);
 };
 

@@ -36,16 +36,15 @@ std::optional<TextItem> ItemReader::Next() {
     size_t comma;
     if (start < line.size() && line[start] == '"') {
         const size_t close = line.find('"', start + 1);
-        item = {std::string(line.substr(start + 1, close == line.npos ? line.npos : close - start - 1)), true};
+        item = {std::string(line.substr(start + 1, close == line.npos ? line.npos : close - start - 1)),
+                true};
         comma = close == line.npos ? line.npos : line.find(',', close);
     } else {
         comma = line.find(',', start);
         item.text = Trimmed(line.substr(start, comma == line.npos ? line.npos : comma - start), isBlank);
     }
-    if (comma == line.npos)
-        inLine_ = false;
-    else
-        pos_ = comma + 1;
+    if (comma == line.npos) inLine_ = false;
+    else pos_ = comma + 1;
     return item;
 }
 

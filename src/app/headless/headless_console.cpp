@@ -144,7 +144,8 @@ std::string HeadlessConsole::answer(std::string_view fileName) {
 
 std::string HeadlessConsole::picture(std::string_view fileName) {
     if (fileName.empty()) return "picture takes a file name";
-    if (!picture_.Save(std::string(fileName))) return "cannot write " + std::string(fileName) + "; no file was changed";
+    if (!picture_.Save(std::string(fileName)))
+        return "cannot write " + std::string(fileName) + "; no file was changed";
     return {};
 }
 

@@ -44,7 +44,6 @@ void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
     now_ = 0;
 }
 
-
 // The classic desktop colours.
 Rgb HeadlessHost::SystemColor(SystemColorId id) {
     switch (id) {

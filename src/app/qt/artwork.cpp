@@ -19,10 +19,8 @@ QPainterPath sineIn(const QRectF& box, double periods) {
     for (double px = 0; px <= box.width(); px += 1) {
         const double y = std::sin(px / box.width() * periods * 2 * std::numbers::pi);
         const QPointF p(box.left() + px, box.center().y() - y * box.height() / 2);
-        if (px == 0)
-            path.moveTo(p);
-        else
-            path.lineTo(p);
+        if (px == 0) path.moveTo(p);
+        else path.lineTo(p);
     }
     return path;
 }

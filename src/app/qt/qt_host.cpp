@@ -62,10 +62,8 @@ void QtHost::SetClipboardText(const std::string& text) {
 }
 
 void QtHost::TimerChanged(const Timer& t) {
-    if (t.Enabled)
-        timer(t.Id).start(t.Interval);
-    else
-        timer(t.Id).stop();
+    if (t.Enabled) timer(t.Id).start(t.Interval);
+    else timer(t.Id).stop();
 }
 
 void QtHost::EndProgram() {

@@ -9,6 +9,7 @@ namespace {
 
 using K = ControlKind;
 
+// clang-format off
 constexpr ControlDesign consoleControls[] = {
     {K::Frame, "Frame1", "Window", {2640, 600, 1695, 1815}},
     {K::Frame, "Frame2", "Options", {4440, 600, 1695, 3015}},
@@ -88,7 +89,9 @@ constexpr ControlDesign consoleControls[] = {
     {K::Button, Named("MRight"), ">>", {3840, 4800, 492, 255}},
     {.kind = K::Label, .name = Named("Status"), .place = {240, 6600, 5655, 255}, .face = Face::SmallFonts675},
 };
+// clang-format on
 
+// clang-format off
 constexpr ControlDesign settingsControls[] = {
     {K::Frame, "Frame6", "Polar", {1920, 240, 1815, 1455}},
     {K::Frame, "Frame1", "Parametric", {1920, 1800, 1815, 1455}},
@@ -113,6 +116,7 @@ constexpr ControlDesign settingsControls[] = {
     {K::TextBox, Named("YTickbox"), "", {240, 1560, 1575, 285}},
     {K::Button, Named("SetDone"), "Done", {240, 2400, 1575, 375}},
 };
+// clang-format on
 
 // One row per function slot: its text, its "On" box and its colour.
 constexpr const char* slotColors[] = {"FuncColor0", "FuncColor1", "FuncColor2", "FuncColor3", "FuncColor4",
