@@ -22,7 +22,8 @@ inline const std::filesystem::path& ScratchFolder() {
 }
 
 inline void WriteFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }
 
 // Removes whatever an earlier input left, so that each input starts alike.
