@@ -82,7 +82,6 @@ struct ConsoleState : RunFlags {
     OptionGroup Option1{2, 0};    // Radian, Degrees
     Timer TextReset{TimerId::TextReset, 3000};
     Timer GfxSpeed{TimerId::GfxSpeed, 150};
-    bool StartupPictureShown = true;
     SaveDialog Dialog1{"Save your Plotmere picture.", "untitled", "", "bmp", "c:\\", 0};
 
     SettingsWindow Settings;
