@@ -18,17 +18,16 @@ struct ProgramRun {
     std::string out, err;
 };
 
-// arguments as a shell reads them; input on standard input; the current
-// folder is left as it is unless folder names one.
+// arguments as a shell reads them, input on standard input, run in folder if one is named.
 inline ProgramRun RunProgram(const std::string& arguments, const std::string& input = {},
                              const std::string& folder = {}) {
     TempFolder files;
     files.write("in", input);
-    const auto file = [&](const char* name) { return "'" + (files.path() / name).string() + "'"; };
+    const std::string at = "'" + files.path().string() + "/";
     const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
                                 "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PLOTMERE_BINARY
                                 "' " +
-                                arguments + " <" + file("in") + " >" + file("out") + " 2>" + file("err");
+                                arguments + " <" + at + "in' >" + at + "out' 2>" + at + "err'";
     const int status = std::system(command.c_str());
     const auto read = [&](const char* name) {
         std::ifstream in(files.path() / name, std::ios::binary);
