@@ -1,10 +1,5 @@
-// The picture through the window: the start-up picture, the zoom box marked
-// by two presses at any view scale, and Save through the real dialog.
-
-#include <QCheckBox>
-#include <QFileDialog>
-#include <QTemporaryDir>
-#include <QTimer>
+// The picture through the window: the start-up picture, and the zoom box
+// marked by two presses at any view scale.
 
 #include "app/qt/picture_widget.h"
 #include "window_fixture.h"
@@ -46,34 +41,6 @@ TEST_F(PictureWindowTest, TwoPressesWriteTheZoomBoxAndTheTimerRedraws) {
     EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere <running>");
     QMetaObject::invokeMethod(&windows.host().timer(TimerId::GfxSpeed), "timeout");
     EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere");
-}
-
-// The real dialog, answered by a user who keeps the first file type, then
-// picks the third, for a name without an extension.
-TEST(SaveDialogTest, OffersTheThreeFormatsAndAddsTheChosenOnesExtension) {
-    QTemporaryDir folder;
-    ModalDialogs modal;
-    WindowConsole windows(modal);
-    QStringList offered;
-    int choice = 0;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (!box) return;
-        offered = box->nameFilters();
-        box->selectNameFilter(offered.value(choice));
-        emit box->filterSelected(offered.value(choice));  // as the user's choice does
-        static_cast<QDialog*>(box)->accept();             // as its Save button does
-    });
-    answer.start(20);
-    for (int filter : {0, 2}) {
-        choice = filter;
-        windows.console().state().Dialog1.FileName = folder.filePath(filter ? "drawing" : "graph").toStdString();
-        QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
-    }
-    EXPECT_EQ(offered, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
-    EXPECT_TRUE(QFile::exists(folder.filePath("graph.bmp")));
-    EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.svg"));
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The user's keys, clicks and edits reach the core through the widgets, and
-// what the core writes shows at once: texts, colours, history, boxes.
+// what the core writes shows at once; the real modal boxes can be answered.
 
 #include <QButtonGroup>
-#include <QCheckBox>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include "app/qt/image_picture.h"
 #include "window_fixture.h"
@@ -15,7 +16,18 @@ namespace {
 
 using WindowInputTest = WindowTest;
 
-TEST_F(WindowInputTest, EnterInAnyBoxEvaluatesOnceAndEscQuits) {
+TEST_F(WindowInputTest, EnterEvaluatesOnceCtrlKeysScaleAndEscQuits) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    const QString typed = functionIn()->text();
+    const std::pair<QKeyCombination, int> scaleKeys[] = {{Qt::CTRL | Qt::Key_Plus, 125},
+                                                         {Qt::CTRL | Qt::Key_Equal, 150},
+                                                         {Qt::CTRL | Qt::Key_Minus, 125},
+                                                         {Qt::CTRL | Qt::Key_0, 100}};
+    for (auto [key, percent] : scaleKeys) {
+        QTest::keyClick(functionIn(), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(windows.viewScale().percent(), percent) << QKeySequence(key).toString().toStdString();
+    }
+    EXPECT_EQ(functionIn()->text(), typed) << "the scale keys typed nothing";
     typeInto(functionIn(), "2*3+1");
     QTest::keyClick(functionIn(), Qt::Key_Return);
     EXPECT_EQ(label("Result")->text(), "8");
@@ -25,6 +37,9 @@ TEST_F(WindowInputTest, EnterInAnyBoxEvaluatesOnceAndEscQuits) {
     EXPECT_EQ(label("Result")->text(), "9");
     EXPECT_EQ(history()->count(), 2) << "Enter must not add a history entry of its own";
     EXPECT_EQ(functionIn()->text(), "x*x") << "the refilled history keeps the typed text";
+    QGuiApplication::clipboard()->clear();
+    click(label("Result"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "9");
 
     QSignalSpy ended(&windows.host(), &QtHost::programEnded);
     click("GetSet");
@@ -94,7 +109,6 @@ TEST_F(WindowInputTest, StatusTurnsFromDarkBlueToBlackAndAMessageRestartsIt) {
     QMetaObject::invokeMethod(&fade, "timeout");
     EXPECT_EQ(colour(), ToQColor(QBColor(0)));
     EXPECT_FALSE(fade.isActive());
-    EXPECT_EQ(label("Status")->text(), "Function stored as F.");
 }
 
 // The core lets events through while it shows a box; a click then must not
@@ -118,31 +132,42 @@ TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
     EXPECT_TRUE(boxes.shown[1].contains("& click on the tutorial link.\n\nVersion 7G  :  "));
 }
 
-TEST_F(WindowInputTest, ClickingTheResultCopiesIt) {
-    typeInto(functionIn(), "-2.5");
-    click("Evaluate");
-    QGuiApplication::clipboard()->setText("before");
-    click(label("Result"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "-2.5");
-}
-
-// The real modal box, answered by a user who clicks OK.
-TEST(ModalMessageBoxTest, ShowsTitleTextAndIconAndCanBeAnswered) {
+// The real boxes, answered by a user: OK on the message; on the save dialog,
+// the first file type kept, then the third chosen, for names without an extension.
+TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
+    QTemporaryDir folder;
     ModalDialogs modal;
     WindowConsole windows(modal);
-    QString shown;
+    QStringList shown;
+    int choice = 0;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        shown = box->windowTitle() + ": " + box->text() + (box->icon() == QMessageBox::Warning ? " (!)" : "");
-        box->button(QMessageBox::Ok)->click();
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->windowTitle() + ": " + box->text() +
+                         (box->icon() == QMessageBox::Warning ? " (!)" : "");
+            box->button(QMessageBox::Ok)->click();
+        } else if (auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            shown = box->nameFilters();
+            box->selectNameFilter(shown.value(choice));
+            emit box->filterSelected(shown.value(choice));  // as the user's choice does
+            static_cast<QDialog*>(box)->accept();           // as its Save button does
+        }
     });
     answer.start(20);
     auto* functionIn = windows.consoleWindow().findChild<QComboBox*>("FunctionIn")->lineEdit();
     functionIn->setText("(2");
     QTest::keyClick(functionIn, Qt::Key_Return);
-    EXPECT_EQ(shown, "Not so fast: Parentheses Error:  ) not found. (!)");
+    EXPECT_EQ(shown, QStringList({"Not so fast: Parentheses Error:  ) not found. (!)"}));
+
+    // Each its own name: the dialog's completer would offer the first one's file again.
+    for (auto [filter, name] : {std::pair{0, "graph"}, {2, "drawing"}}) {
+        choice = filter;
+        windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
+        QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
+    }
+    EXPECT_EQ(shown, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
+    EXPECT_TRUE(QFile::exists(folder.filePath("graph.bmp")));
+    EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.svg"));
 }
 
 }  // namespace
