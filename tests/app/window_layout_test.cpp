@@ -1,6 +1,6 @@
 // The windows as designed at every view scale (places, faces, captions that
 // fit, the picture pixel for pixel), their state at start, and the scale's
-// steps, keys and menu.
+// steps and menu.
 
 #include <QAbstractButton>
 #include <QButtonGroup>
