@@ -10,32 +10,26 @@
 #include <QPushButton>
 #include <QtTest>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "app/qt/window_console.h"
 
 namespace plotmere::testing {
 
-struct ShownBox {
-    QString text, title;
-    MsgIcon icon;
-};
-
 class RecordingDialogs : public Dialogs {
 public:
-    void ShowMessage(QWidget*, const QString& text, const QString& title, MsgIcon icon) override {
-        shown.push_back({text, title, icon});
-        if (whileOpen) whileOpen();
+    void ShowMessage(QWidget*, const QString& text, const QString& title, MsgIcon) override {
+        shown << title + ": " + text;
+        if (whileOpen) std::exchange(whileOpen, nullptr)();
     }
-
     bool ChooseSaveFile(QWidget*, SaveDialog& dialog) override {
-        if (saveAnswer.isEmpty()) return false;
         dialog.FileName = saveAnswer.toStdString();
-        return true;
+        return !saveAnswer.isEmpty();
     }
 
-    std::vector<ShownBox> shown;
-    std::function<void()> whileOpen;  // what the user does while the box is up
+    QStringList shown;
+    std::function<void()> whileOpen;  // what the user does while the next box is up
     QString saveAnswer;               // the file the save dialog returns; empty: cancelled
 };
 
@@ -48,22 +42,23 @@ protected:
         return control;
     }
     QLabel* label(const char* name) { return find<QLabel>(name); }
-    QLineEdit* box(const char* name) { return find<QLineEdit>(name); }
-    QPushButton* button(const char* name, QWidget* form = nullptr) { return find<QPushButton>(name, form); }
-    QLineEdit* functionIn() { return find<QComboBox>("FunctionIn")->lineEdit(); }
+    QLineEdit* box(const char* name, QWidget* form = nullptr) { return find<QLineEdit>(name, form); }
+    QComboBox* history() { return find<QComboBox>("FunctionIn"); }
+    QLineEdit* functionIn() { return history()->lineEdit(); }
 
     // Replaces the text of a box as a user does: select all, then type.
     void typeInto(QLineEdit* edit, const char* text) {
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, text);
     }
+    void click(const char* name, QWidget* form = nullptr) { click(find(name, form)); }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
-
-    QColor color(QLabel* widget) { return widget->palette().color(QPalette::WindowText); }
 
     RecordingDialogs boxes;
     WindowConsole windows{boxes};
     FormWindow& consoleWindow = windows.consoleWindow();
+    QWidget* settings = &windows.settingsWindow();
+    QWidget* list = &windows.functionListWindow();
     ConsoleState& s = windows.console().state();
 };
 

@@ -1,5 +1,4 @@
-// The window tests run without a display unless told otherwise, also when the
-// build lists them.
+// The window tests run without a display unless told otherwise, also when the build lists them.
 
 #include <gtest/gtest.h>
 

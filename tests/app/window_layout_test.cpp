@@ -1,0 +1,175 @@
+// The windows as designed at every view scale (places, faces, captions that
+// fit, the picture pixel for pixel), their state at start, and the scale's
+// steps and menu.
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cmath>
+
+#include "app/qt/artwork.h"
+#include "app/qt/image_picture.h"
+#include "app/qt/view_scale.h"
+#include "console/control_registry.h"
+#include "window_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+using WindowLayoutTest = WindowTest;
+
+// Drawn from its SVG at any size: the red root marker shows even at 16 pixels.
+TEST(WindowIconTest, DrawsAtTheSizesADesktopAsksFor) {
+    for (int size : {16, 256}) {
+        const QImage icon = WindowIcon().pixmap(QSize(size, size), 1.0).toImage();
+        const QColor marker = icon.pixelColor(size * 18 / 64, size * 38 / 64);
+        EXPECT_TRUE(icon.size() == QSize(size, size) && marker.red() > 200 && marker.green() < 100) << size;
+    }
+}
+
+QString shownBy(WindowConsole& w, const char* name) {  // as ShownText words it
+    for (QWidget* form : {&w.consoleWindow(), &w.settingsWindow(), &w.functionListWindow()}) {
+        if (form->objectName() == name) return form->windowTitle();
+        if (auto* group = form->findChild<QButtonGroup*>(name)) return QString::number(group->checkedId());
+        if (auto* check = form->findChild<QCheckBox*>(name)) return QString::number(check->isChecked());
+        if (auto* combo = form->findChild<QComboBox*>(name)) return combo->currentText();
+        if (auto* widget = form->findChild<QWidget*>(name)) return widget->property("text").toString();
+    }
+    return "(no widget)";
+}
+
+TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsStateAtStart) {
+    for (const Control& control : Controls) {
+        const std::optional<std::string> text = ShownText(control.StateIn(s));
+        if (text)
+            EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
+        else
+            EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
+    }
+    EXPECT_TRUE(find<QPushButton>("Evaluate")->isDefault());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    EXPECT_EQ(QApplication::focusWidget(), box("Xequals"));
+}
+
+// Option buttons share their group's name; the rest are found by theirs.
+QWidget* widgetOf(FormWindow& form, const ControlDesign& c) {
+    if (c.kind == ControlKind::OptionButton) return form.findChild<QButtonGroup*>(c.name)->button(c.index);
+    return form.findChild<QWidget*>(c.name);
+}
+
+// A caption wider or taller than its control would be cut off.
+void expectCaptionFits(QWidget* w, double scale) {
+    const QFontMetrics metrics = w->fontMetrics();
+    const int advance = metrics.horizontalAdvance(w->property("text").toString());
+    const std::string name = w->objectName().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name;
+        EXPECT_LE(advance, w->width()) << name;
+    } else if (qobject_cast<QAbstractButton*>(w)) {
+        const int indicator = qobject_cast<QPushButton*>(w) ? 4 : 13 + 4;  // margins, or the indicator
+        EXPECT_LE(advance + indicator * scale, w->width()) << name;
+        EXPECT_LE(metrics.height(), w->height()) << name;
+    } else if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w)) {
+        EXPECT_LE(metrics.height() + 2, w->height()) << name;
+    }
+}
+
+// The faces of the design, or their metric-compatible twins; never a fallback of another width.
+TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
+    const std::pair<FormWindow*, const FormDesign*> forms[] = {
+        {&consoleWindow, &ConsoleDesign()},
+        {&windows.settingsWindow(), &SettingsDesign()},
+        {&windows.functionListWindow(), &FunctionListDesign()}};
+    const QStringList sans{"Arial", "Liberation Sans", "Small Fonts"}, mono{"Courier New", "Liberation Mono"};
+    const std::tuple<QWidget*, double, QStringList> fonts[] = {{find("Evaluate"), 8, sans},
+                                                               {find("Label1"), 9.75, sans},
+                                                               {find("Xequals"), 9, mono},
+                                                               {find("Status"), 6.75, sans},
+                                                               {find("f9", list), 9.75, mono}};
+    for (int percent : {300, 100}) {
+        SCOPED_TRACE(percent);
+        windows.viewScale().Set(percent);
+        const double scale = percent / 100.0;
+        auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / 15)); };
+        for (auto [form, design] : forms) {
+            EXPECT_EQ(form->size(), QSize(px(design->width), px(design->height))) << design->name;
+            for (const ControlDesign& c : design->controls) {
+                QWidget* widget = widgetOf(*form, c);
+                const TwipRect& r = c.place;
+                EXPECT_EQ(widget->geometry(), QRect(px(r.left), px(r.top), px(r.width), px(r.height)))
+                    << c.name;
+                expectCaptionFits(widget, scale);
+                if (c.kind != ControlKind::Swatch) continue;
+                const QImage swatch = widget->grab().toImage();
+                EXPECT_EQ(swatch.pixelColor(swatch.rect().center()), ToQColor(QBColor(c.index))) << c.name;
+            }
+        }
+        for (const auto& [control, points, faces] : fonts) {
+            EXPECT_DOUBLE_EQ(control->font().pointSizeF(), points * scale);
+            EXPECT_TRUE(faces.contains(QFontInfo(control->font()).family()));
+        }
+        // The indicators of check boxes grow, in the three windows only.
+        QCheckBox loose;
+        for (auto [box, size] : {std::pair<QWidget*, double>{find("WhichOp"), scale}, {&loose, 1}}) {
+            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box), 13 * size);
+            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box), 4 * size);
+        }
+        QWidget* picture = find("Picture1");
+        const double ratio = picture->devicePixelRatioF();
+        const QImage& image = windows.picture().image();
+        EXPECT_EQ(image.width(), std::lround(274 * scale * ratio));
+        const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown.copy(QRect(QPoint(2, 2) * ratio, image.size())), image)
+            << "one image pixel to a device pixel";
+    }
+}
+
+TEST(ViewScaleStepsTest, StopAtTheEndsAndTheChoiceOutlivesTheRun) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath("plotmere.conf"), QSettings::IniFormat);
+    ViewScale scale;
+    scale.Remember(settings);
+    QSignalSpy changes(&scale, &ViewScale::changed);
+    scale.Previous();  // a first start is at the first step
+    for (int i = 0; i < 7; ++i) scale.Next();
+    EXPECT_EQ(scale.percent(), 400);
+    scale.Set(175);  // not a step
+    scale.Previous();
+    EXPECT_EQ(changes.size(), 7);
+
+    settings.sync();
+    QSettings again(folder.filePath("plotmere.conf"), QSettings::IniFormat);
+    ViewScale restarted;
+    restarted.Remember(again);
+    EXPECT_EQ(restarted.factor(), 3.0);
+}
+
+// Right clicks on the picture and on a window's background open the steps.
+TEST_F(WindowLayoutTest, MenuListsTheStepsWithTheCurrentOneChecked) {
+    windows.viewScale().Set(250);
+    const std::pair<QWidget*, QString> targets[] = {
+        {find("Picture1"), "100 %, 125 %, 150 %, 200 %, 250 % *, 300 %, 400 %"},
+        {settings, "100 %, 125 %, 150 %, 200 % *, 250 %, 300 %, 400 %"}};
+    for (auto [target, steps] : targets) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(target, &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_TRUE(menu);
+        QStringList listed;
+        for (QAction* step : menu->actions()) listed << step->text() + (step->isChecked() ? " *" : "");
+        EXPECT_EQ(listed.join(", "), steps);
+        menu->actions()[3]->trigger();
+        const QPointer<QMenu> shown(menu);
+        menu->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(shown) << "a closed menu is not kept";
+        EXPECT_EQ(windows.viewScale().percent(), 200);
+    }
+}
+
+}  // namespace
+}  // namespace plotmere::testing
