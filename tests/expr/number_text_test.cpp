@@ -43,11 +43,9 @@ TEST(NumberText, WholeTextsReadAsNumbers) {
     }
 }
 
+// More of them in the outcome table, as texts evaluated.
 TEST(NumberText, LeadingNumbers) {
-    const std::pair<const char*, double> rows[] = {
-        {"1.2.3", 1.2}, {".", 0}, {"..", 0}, {"007", 7}, {"0.50", 0.5}, {"2.5abc", 2.5}, {"abc", 0},
-        {"-4x", -4},    {"", 0},  {"2E3", 2000},
-    };
+    const std::pair<const char*, double> rows[] = {{"2.5abc", 2.5}, {"abc", 0}, {"-4x", -4}, {"", 0}};
     for (auto [text, v] : rows) EXPECT_EQ(LeadingNumber(text), v) << text;
     EXPECT_THROW(LeadingNumber(std::string(400, '9')), EvalFailure);
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);

@@ -51,29 +51,28 @@ protected:
     TempFolder folder;
 };
 
-// Thirty scripts, each starting the next from inside an expression.
-void writeChain(const TempFolder& folder, const std::string& around) {
+// Thirty scripts, each starting the next from inside an expression nested this deep.
+void writeChain(const TempFolder& folder, size_t depth) {
     for (int i = 0; i < 30; ++i) {
-        const std::string next = "0+\"s" + std::to_string(i + 1) + "\"";
-        folder.write("s" + std::to_string(i), "1\n" + std::string(around.size(), '(') + next +
-                                                   std::string(around.size(), ')') + "\n");
+        folder.write("s" + std::to_string(i), "1\n" + std::string(depth, '(') + "0+\"s" + std::to_string(i + 1) + "\"" +
+                                                   std::string(depth, ')') + "\n");
     }
 }
 
 TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
-    writeChain(folder, std::string(999, '('));  // each line nested as deep as allowed
-    run("\"s0\"");
-    Events seen = events();
-    EXPECT_TRUE(contains(seen, "message [Plotmere] File s0 not found."));
-    EXPECT_FALSE(contains(seen, "message [Plotmere] File s1 not found."));  // never started
-
-    writeChain(folder, "");
-    run("\"s0\"");
-    seen = events();
-    const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] file found");
+    auto scriptsStarted = [&] {  // the last message names the innermost, which could not start the next
+        run("\"s0\"");
+        const Events seen = events();
+        const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] file found");
+        EXPECT_EQ(seen.back(), "message [Plotmere] File s" + std::to_string(started - 1) + " not found.");
+        return started;
+    };
+    writeChain(folder, 999);  // as deep as allowed
+    EXPECT_EQ(scriptsStarted(), 1);
+    writeChain(folder, 0);
+    const auto started = scriptsStarted();
     EXPECT_GT(started, 10);
-    EXPECT_LT(started, 30);  // the innermost one could not start the next
-    EXPECT_EQ(seen.back(), "message [Plotmere] File s" + std::to_string(started - 1) + " not found.");
+    EXPECT_LT(started, 30);
 }
 
 // A graph whose every sample starts a script that graphs a script call at
@@ -85,8 +84,8 @@ TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
         run("0+\"s0\"");
         const Events seen = events();
         const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
-        EXPECT_GT(started, PictureWidth);  // more than a graph's worth
-        EXPECT_LT(started, 30000);  // and far fewer than a graph's worth of graphs
+        EXPECT_GT(started, PictureWidth);  // more than a graph's worth, far fewer than a graph's worth of graphs
+        EXPECT_LT(started, 30000);
         EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
     }
 }
@@ -129,18 +128,15 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
         const fs::path target = folder.path() / name;
         folder.write(name, "the old picture");
 
-        // A disk that fills after 4 KB, for this process only.
-        rlimit before{};
+        rlimit before{};  // a disk that fills after 4 KB, for this process only
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
         signal(SIGXFSZ, SIG_IGN);
-        rlimit small = before;
-        small.rlim_cur = 4096;
+        const rlimit small{4096, before.rlim_max};
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         const bool saved = picture.Save(target.string());
         setrlimit(RLIMIT_FSIZE, &before);
-
         EXPECT_FALSE(saved);
-        EXPECT_TRUE(contents(target) == "the old picture");
+        EXPECT_EQ(contents(target), "the old picture");
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
         EXPECT_TRUE(picture.Save(target.string()));  // with room, it is replaced
         EXPECT_GT(contents(target).size(), 4096u);
@@ -159,7 +155,7 @@ TEST_F(HardeningTest, AFailingRedrawAfterTheZoomBoxIsReportedOnce) {
     EXPECT_FALSE(s.GfxSpeed.Enabled);
 }
 
-TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreRefused) {
+TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreReported) {
     const fs::path fifo = folder.path() / "fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     folder.write("long", "1,2\n" + std::string(65 * 1024, '1') + ",2\n");
@@ -174,15 +170,11 @@ TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreRefused) {
         EXPECT_TRUE(contains(events(), "message [Plotmere] Problem with file: \"" + name.string() + "\""));
         EXPECT_TRUE(picture.of("Line").empty());
     }
-}
-
-TEST_F(HardeningTest, ANulByteInADataFileIsReported) {
-    folder.write("nul", std::string("0,0\n1,1\n2\0,4\n3,9\n", 16));
-    s.WhichOp.Value = 1;
+    folder.write("nul", std::string("0,0\n1,1\n2\0,4\n3,9\n", 16));  // a nul byte: reported inside
     s.Settings.Axes.Value = 0;
-    const std::string name = (folder.path() / "nul").string();
-    run("@Plot(\"" + name + "\")");
-    EXPECT_TRUE(contains(events(), "message [Plotmere] Problem inside file: \"" + name + "\""));
+    const std::string nul = (folder.path() / "nul").string();
+    run("@Plot(\"" + nul + "\")");
+    EXPECT_TRUE(contains(events(), "message [Plotmere] Problem inside file: \"" + nul + "\""));
     EXPECT_EQ(picture.of("Line").size(), 1u);  // the segment before the bad line
 }
 
@@ -190,7 +182,6 @@ TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
     for (int i = 0; i < 1005; ++i) run(std::to_string(i));
     ASSERT_EQ(s.FunctionIn.List.size(), 1000u);
     EXPECT_EQ(s.FunctionIn.List.front(), "5");
-    EXPECT_EQ(s.FunctionIn.List.back(), "1004");
 }
 
 TEST(HardeningHeadless, WaitTakesAtMostADay) {

@@ -2,6 +2,8 @@
 
 #include "plot/axes.h"
 
+#include <cmath>
+
 #include "plot/window.h"
 #include "support/console_fixture.h"
 
@@ -28,7 +30,7 @@ protected:
     std::vector<double> xTicks(const std::vector<PictureCall>& lines) {
         std::vector<double> out;
         for (const auto& l : lines) {
-            if (l.x1 == l.x2 && l.y1 - l.y2 == 50) out.push_back(s.view.XMin + l.x1 / PictureWidth * s.view.domain);
+            if (l.x1 == l.x2 && l.y1 - l.y2 == 50) out.push_back(std::round(s.view.fromPictureX(l.x1) * 1000) / 1000);
         }
         return out;
     }
@@ -37,43 +39,24 @@ protected:
 TEST_F(AxesTest, StandardWindowHasTicksFromTheOriginOutward) {
     const auto lines = draw("10", "-10", "10", "-10");
     ASSERT_EQ(lines.size(), 2u + 4 * 10);
-    EXPECT_EQ(lines[0].x1, 2055);  // the y axis, top to bottom
-    EXPECT_EQ(lines[0].y1, 0);
-    EXPECT_EQ(lines[0].y2, PictureHeight);
-    EXPECT_EQ(lines[1].y1, 925);  // the x axis, left to right
-    EXPECT_EQ(lines[1].x2, PictureWidth);
+    // The y axis top to bottom, the x axis left to right, then y ticks 50 units right of the y axis.
+    EXPECT_EQ((std::vector{lines[0].x1, lines[0].y1, lines[0].y2, lines[1].y1, lines[1].x2, lines[22].x1, lines[22].x2}),
+              (std::vector<float>{2055, 0, PictureHeight, 925, PictureWidth, 2055, 2105}));
     for (const auto& l : lines) EXPECT_EQ(l.color, (Rgb{0, 128, 0}));
-
     const auto ticks = xTicks(lines);
     ASSERT_EQ(ticks.size(), 20u);
-    EXPECT_NEAR(ticks[0], 0, 1e-3);  // the origin, drawn by both walks
-    EXPECT_NEAR(ticks[9], 9, 1e-3);
-    EXPECT_NEAR(ticks[10], 0, 1e-3);
-    EXPECT_NEAR(ticks[19], -9, 1e-3);
-    // y ticks stick out 50 units to the right of the y axis
-    EXPECT_EQ(lines[22].x1, 2055);
-    EXPECT_EQ(lines[22].x2, 2105);
+    EXPECT_EQ((std::vector{ticks[0], ticks[9], ticks[10], ticks[19]}), (std::vector{0., 9., 0., -9.}));  // the origin twice
 }
 
-TEST_F(AxesTest, WindowAwayFromTheOrigin) {
+TEST_F(AxesTest, TicksOfAWindowAwayFromTheOriginAndOfAnySpacing) {
     const auto right = xTicks(draw("15", "5", "10", "-10"));
     ASSERT_EQ(right.size(), 15u);  // 0 ... 14, of which 5 ... 14 are visible
-    EXPECT_NEAR(right.back(), 14, 1e-3);
-
-    const auto lines = draw("10", "-10", "-5", "-15");  // wholly below y = 0
-    EXPECT_LT(lines[1].y1, 0);                          // the x axis lies above the picture
-}
-
-TEST_F(AxesTest, SpacingLargerThanTheWindowLeavesOnlyTheOrigin) {
-    EXPECT_EQ(xTicks(draw("10", "-10", "10", "-10", "50")).size(), 2u);
-}
-
-TEST_F(AxesTest, AnySpacingEnds) {
-    EXPECT_EQ(draw("10", "-10", "10", "-10", "0", "0-1").size(), 2u);  // no ticks at all
+    EXPECT_EQ(right.back(), 14);
+    EXPECT_LT(draw("10", "-10", "-5", "-15")[1].y1, 0);  // wholly below y = 0: the x axis lies above the picture
+    EXPECT_EQ(xTicks(draw("10", "-10", "10", "-10", "50")).size(), 2u);  // only the origin
+    EXPECT_EQ(draw("10", "-10", "10", "-10", "0", "0-1").size(), 2u);    // no ticks at all
     EXPECT_LE(draw("10", "-10", "10", "-10", "1E-300").size(), 2u + 2 * 20000 + 20u);
-    // Far from the origin the visible ticks are still drawn.
-    const auto far = xTicks(draw("1000010", "1000000", "10", "-10"));
-    EXPECT_NEAR(far.back(), 1000009, 1e-3);
+    EXPECT_EQ(xTicks(draw("1000010", "1000000", "10", "-10")).back(), 1000009);  // far from the origin still drawn
 }
 
 }  // namespace

@@ -1,14 +1,31 @@
-// Values worked out ahead along a sweep stand only where eval would give the
-// same: sample by sample, flags and all.
+// The sweep loop's ends, and values worked out ahead along a sweep, which
+// stand only where eval would give the same: sample by sample, flags and all.
 
+#include "plot/sweep.h"
 #include "plot/sweep_values.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
 namespace {
+
+// How many x a sweep visits, stopped by its body after a thousand.
+int visited(double from, double to, double step) {
+    int n = 0;
+    Sweep(from, to, step, [&](double) { return ++n < 1000; });
+    return n;
+}
+
+TEST(Sweep, TakesBothEndsAndEndsWhateverTheStep) {
+    const std::tuple<double, double, double, int> rows[] = {
+        {0, 1, 0.25, 5}, {1, 0, -0.25, 5}, {0, 1, 0, 0}, {0, 1, -0.25, 0}, {1, 2, 1e-20, 1},  // too small to move x
+    };
+    for (auto [from, to, step, count] : rows) EXPECT_EQ(visited(from, to, step), count) << from << " by " << step;
+}
 
 // Sweeps text from -1 by 0.125 in two worlds, one evaluating each sample, the
 // other taking them from SweepValues, and clears the latch after each sample
