@@ -34,8 +34,8 @@ public:
     // Returns false for a name that takes no click (console/control_registry.h).
     bool Click(std::string_view name);
     void Tick(TimerId timer);
-    // A mouse press on the picture, in picture units. False while busy.
-    bool MouseDown(float u, float v);
+    // A mouse press on the picture, in picture units; none while busy.
+    void MouseDown(float u, float v);
     static constexpr const char* DefaultButton = "Evaluate";
     static constexpr const char* CancelButton = "GetOut";
     static constexpr size_t HistoryLimit = 1000;  // entries of FunctionIn's list

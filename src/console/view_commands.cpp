@@ -61,10 +61,8 @@ void Console::GfxSpeed_Timer() {
     s_.Console.Caption = AppTitle;  // shown running since the zoom box was marked
 }
 
-bool Console::MouseDown(float u, float v) {
-    if (busy_) return false;
+void Console::MouseDown(float u, float v) {
     runGuarded([this, u, v] { Picture1_MouseDown(ctx_, eval_, u, v); }, false);
-    return true;
 }
 
 }  // namespace plotmere

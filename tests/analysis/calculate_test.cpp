@@ -4,7 +4,6 @@
 
 #include "analysis/search.h"
 #include "expr/number_text.h"
-
 #include "support/console_fixture.h"
 
 namespace plotmere::testing {
@@ -30,12 +29,12 @@ protected:
 TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
     window("0", FormatDouble(PictureWidth));
     const std::tuple<double, const char*, const char*, const char*> rows[] = {
-        {0, "LocalMin", "x^2", "0"},          {0, "Root", "x-100", "100"},
-        {0, "Root", "x-300", "249"},          {0, "LocalMin", "x", "-250"},
-        {0, "LocalMax", "x", "249"},          {0, "LocalMax", "7", "-250"},
+        {0, "LocalMin", "x^2", "0"},           {0, "Root", "x-100", "100"},
+        {0, "Root", "x-300", "249"},           {0, "LocalMin", "x", "-250"},
+        {0, "LocalMax", "x", "249"},           {0, "LocalMax", "7", "-250"},
         {0, "LocalMin", "A((xx)-400)", "-20"}, {3000, "LocalMin", "x", "2750"},
-        {3000, "LocalMax", "x", "3249"},      {3000, "Root", " x - 3 1 0 0 ", "3100"},
-        {0, "LocalMin", "1/x", "-1"},         {0, "Root", "R(x-10)", "10"},
+        {3000, "LocalMax", "x", "3249"},       {3000, "Root", " x - 3 1 0 0 ", "3100"},
+        {0, "LocalMin", "1/x", "-1"},          {0, "Root", "R(x-10)", "10"},
     };
     for (auto [guess, button, function, found] : rows) {
         SCOPED_TRACE(std::string(button) + " " + function);
@@ -61,7 +60,8 @@ TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
     s.Result.Caption = "none";
     run("Integrate", "r");  // each sample is evaluated twice: what it shows is shown twice
     const Events shown = events();
-    EXPECT_EQ(std::count(shown.begin(), shown.end(), "message [Plotmere] r input from result window is not a number."),
+    EXPECT_EQ(std::count(shown.begin(), shown.end(),
+                         "message [Plotmere] r input from result window is not a number."),
               2 * 4111);
 
     picture.calls.clear();
@@ -77,7 +77,9 @@ TEST_F(CalculateTest, UnbalancedParenthesisIsReportedOnce) {
         SCOPED_TRACE(button);
         run(button, "(x");
         const Events seen = events();
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
+        EXPECT_EQ(
+            std::count(seen.begin(), seen.end(), "message [Not so fast] Parentheses Error:  ) not found."),
+            1);
         EXPECT_EQ(s.Console.Caption, "Plotmere");
         run("Evaluate", "1");  // clears the flag for the next button
         events();

@@ -49,10 +49,12 @@ TEST_F(ViewTest, TheZoomBoxIsDrawnAndRedrawnAfter150Ms) {
     s.WhichOp.Value = 1;
     console.MouseDown(3699, 370);  // corners in any order
     console.MouseDown(411, 1480);
-    EXPECT_EQ(bounds(), (Texts{"7.99999952316284", "-7.99999997019768", "6.00000023841858", "-5.99999994039536"}));
+    EXPECT_EQ(bounds(),
+              (Texts{"7.99999952316284", "-7.99999997019768", "6.00000023841858", "-5.99999994039536"}));
     const auto lines = picture.of("Line");
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ((std::array{lines[0].x1, lines[1].x1, lines[2].y1, lines[3].y1}), (std::array{411.f, 3699.f, 1480.f, 370.f}));
+    EXPECT_EQ((std::array{lines[0].x1, lines[1].x1, lines[2].y1, lines[3].y1}),
+              (std::array{411.f, 3699.f, 1480.f, 370.f}));
     EXPECT_EQ(lines[0].y2, 0);
     EXPECT_EQ(lines[3].x2, PictureWidth);
     EXPECT_EQ(lines[0].color, (Rgb{0, 255, 0}));

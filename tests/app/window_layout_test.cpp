@@ -45,10 +45,8 @@ QString shownBy(WindowConsole& w, const char* name) {  // as ShownText words it
 TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsStateAtStart) {
     for (const Control& control : Controls) {
         const std::optional<std::string> text = ShownText(control.StateIn(s));
-        if (text)
-            EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
-        else
-            EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
+        if (text) EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
+        else EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
     }
     EXPECT_TRUE(find<QPushButton>("Evaluate")->isDefault());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));

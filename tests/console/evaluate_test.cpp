@@ -20,8 +20,8 @@ TEST_F(EvaluateTest, ShowsTheValueAtXInItsShortForm) {
     struct Row {
         const char *function, *x, *shown;
     } rows[] = {
-        {"2x", "2 * 3", "12"}, {"2x", "", "0"}, {"", "0", "0"}, {"0-3", "0", "-3"}, {"-0", "0", "0"},
-        {"#[v]", "0", ""},  // an empty value shows as nothing
+        {"2x", "2 * 3", "12"}, {"2x", "", "0"},  {"", "0", "0"},
+        {"0-3", "0", "-3"},    {"-0", "0", "0"}, {"#[v]", "0", ""},  // an empty value shows as nothing
         {"x+5", "R-1", "1"},  // a bad x box spoils the command: the old result stays
     };
     for (auto [function, x, shown] : rows) {
@@ -40,7 +40,9 @@ TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
     try {
         const RunningCaption running(window);
         throw EvalFailure("Overflow");
-    } catch (const EvalFailure&) { EXPECT_EQ(window.Caption, "Plotmere <running>"); }
+    } catch (const EvalFailure&) {
+        EXPECT_EQ(window.Caption, "Plotmere <running>");
+    }
 }
 
 TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {

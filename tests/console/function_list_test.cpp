@@ -26,7 +26,8 @@ TEST_F(FunctionListTest, EveryRowRoundTripsThroughTheSlots) {
     w.OnChk[4].Value = 1;
     w.OnChk[7].Value = 2;
     ASSERT_TRUE(console.Click("Command2"));
-    for (size_t i = 0; i < FunctionSlots; ++i) EXPECT_EQ(s.Functions[i].on, i == 2 || i == 4 ? 1 : i == 7 || i == 9 ? 2 : 0) << i;
+    for (size_t i = 0; i < FunctionSlots; ++i)
+        EXPECT_EQ(s.Functions[i].on, i == 2 || i == 4 ? 1 : i == 7 || i == 9 ? 2 : 0) << i;
 
     open();
     EXPECT_EQ(w.f[4].Text, "2 * x");  // exactly as typed

@@ -39,7 +39,8 @@ protected:
         for (const auto& e : events()) {
             if (e.starts_with("message")) shown.push_back(e.substr(19));
         }
-        if (shown.size() >= 2 && shown[0] == "file found" && shown[1] == "file closed") shown.erase(shown.begin(), shown.begin() + 2);
+        if (shown.size() >= 2 && shown[0] == "file found" && shown[1] == "file closed")
+            shown.erase(shown.begin(), shown.begin() + 2);
         return shown;
     }
 
@@ -47,6 +48,7 @@ protected:
 };
 
 TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
+    // clang-format off
     struct Row {
         const char* command;
         Lines shown, ran;
@@ -62,6 +64,7 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
         {"\"self\"", {"0+\"SELF\"", "Script SELF is already running."}, {"0+\"SELF\""}, true},
         {"\"aa\"", {"x\"bb\"", "file found", "file closed", "x\"aa\"", "Script aa is already running."}, {"x\"aa\"", "x\"aa\""}, true},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
         s.FunctionIn.List.clear();
@@ -125,7 +128,8 @@ TEST_F(ScriptTest, FileNamesMatchInAnyLetterCaseExactFirst) {
     folder.write("Demo", "1\n1\n");
     folder.write("DEMO", "1\n2\n");
     folder.write("zap", "1\n3\n");
-    for (auto [command, result] : {std::pair{"\"Demo\"", "1"}, {"\"DEMO\"", "2"}, {"\"demo\"", "2"}, {"\"ZAP\"", "3"}}) {
+    for (auto [command, result] :
+         {std::pair{"\"Demo\"", "1"}, {"\"DEMO\"", "2"}, {"\"demo\"", "2"}, {"\"ZAP\"", "3"}}) {
         SCOPED_TRACE(command);
         run(command);
         EXPECT_EQ(s.Result.Caption, result);
@@ -133,6 +137,7 @@ TEST_F(ScriptTest, FileNamesMatchInAnyLetterCaseExactFirst) {
 }
 
 TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
+    // clang-format off
     struct Row {
         const char *name, *xText;
         Lines shown, ran;
@@ -143,6 +148,7 @@ TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
         {"quit", "3", {"?done:x>2", "x>2", ":x>2", "@"}, {}},
         {"quit", "1", {"?done:x>2", "x>2", "@", "x+1"}, {"x+1"}},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.name) + " at x = " + row.xText);
         s.FunctionIn.List.clear();

@@ -1,7 +1,6 @@
 // Comma-delimited text items, and script files read from them: how items are
 // cut, cleaned and counted.
 
-#include "console/script_lines.h"
 #include "state/text_items.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +9,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "console/script_lines.h"
 
 namespace plotmere::testing {
 namespace {
@@ -52,7 +53,8 @@ TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {
         {"2\nx^2\nsin(x)\n", Items{"x^2", "sin(x)"}},
         {"2,x,y,z", Items{"x", "y"}},
         {"2\n\" x , y \"\n\n", Items{"x , y", ""}},
-        {"5\n2.50,1E3, -0,007,\"2.50\"", Items{"2.5", "1000", "0", "7", "2.50"}},  // plain numbers in normal form
+        {"5\n2.50,1E3, -0,007,\"2.50\"",
+         Items{"2.5", "1000", "0", "7", "2.50"}},  // plain numbers in normal form
         {"2\n2.5.0,1E999", Items{"2.5.0", "1E999"}},
         {"1.5\na\nb", Items{"a", "b"}},
         {"2.5\na\nb\nc", Items{"a", "b"}},  // rounded as a 16-bit integer: halves to even

@@ -33,11 +33,12 @@ std::string repeated(const std::string& piece, size_t times) {
 TEST_F(LimitsTest, LongTextsEvaluate) {
     const size_t megabyte = 1 << 20;
     EXPECT_EQ(*eval(repeated("x+", megabyte / 2) + "1", 1), megabyte / 2 + 1);
-    for (const std::string& text : {repeated("S", megabyte) + "x", repeated("Q", megabyte), std::string(megabyte, ' '),
-                                    "$[" + std::string(megabyte, 'a') + "]"}) {
+    for (const std::string& text : {repeated("S", megabyte) + "x", repeated("Q", megabyte),
+                                    std::string(megabyte, ' '), "$[" + std::string(megabyte, 'a') + "]"}) {
         EXPECT_FALSE(fails(text));
     }
-    EXPECT_EQ(events(), std::vector<std::string>{"message [Plotmere] Variable " + std::string(megabyte, 'a') + " not found."});
+    EXPECT_EQ(events(), std::vector<std::string>{"message [Plotmere] Variable " + std::string(megabyte, 'a') +
+                                                 " not found."});
     EXPECT_TRUE(fails(std::string(megabyte, '9')));
 }
 

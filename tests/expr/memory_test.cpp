@@ -87,8 +87,10 @@ TEST_F(MemoryTest, SetMemAndStoreFunctionButtons) {
     s.FunctionIn.Text = "x ^2";
     console.Click("SetFunc");
     EXPECT_EQ(s.StoredFunction, "x ^2");  // kept as typed, spaces included
-    EXPECT_EQ(events(), (Events{"status 3.141593 stored as m.", "message [Plotmere] Value to be stored is not a number.",
-                                "message [Plotmere] Value to be stored is not a number.", "status Function stored as F."}));
+    EXPECT_EQ(
+        events(),
+        (Events{"status 3.141593 stored as m.", "message [Plotmere] Value to be stored is not a number.",
+                "message [Plotmere] Value to be stored is not a number.", "status Function stored as F."}));
     EXPECT_FLOAT_EQ(s.Mem, 3.14159265358979f);
 }
 

@@ -1,6 +1,5 @@
 // Numbers written as text and texts read as numbers.
 
-#include "expr/fifteen_digits.h"
 #include "expr/number_text.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +11,19 @@
 #include <vector>
 
 #include "expr/eval_failure.h"
+#include "expr/fifteen_digits.h"
 
 namespace plotmere {
 namespace {
 
 TEST(NumberText, DoublesShowWithFifteenSignificantDigits) {
+    // clang-format off
     const std::pair<double, const char*> rows[] = {
         {2.5, "2.5"},          {-3, "-3"},        {0.1, "0.1"},           {1e20, "1E+20"},
         {1e-5, "1E-05"},       {-0.0, "0"},       {0.1 + 0.2, "0.3"},     {1.0 / 3, "0.333333333333333"},
         {123456789012345678.0, "1.23456789012346E+17"}, {8448105, "8448105"}, {7.257415615307994e306, "7.25741561530799E+306"},
     };
+    // clang-format on
     for (auto [v, text] : rows) EXPECT_EQ(FormatDouble(v), text);
     EXPECT_EQ(FormatValue(std::nullopt), "");
     EXPECT_EQ(FormatSingle(3.14159265358979f), "3.141593");
@@ -37,7 +39,8 @@ TEST(NumberText, WholeTextsReadAsNumbers) {
         ASSERT_TRUE(ParseNumber(text).has_value());
         EXPECT_EQ(*ParseNumber(text), v);
     }
-    for (const char* bad : {"", " ", "abc", "1.2.3", "2x", "inf", "nan", "0x10", "1E", "1E+400", "--1", "."}) {
+    for (const char* bad :
+         {"", " ", "abc", "1.2.3", "2x", "inf", "nan", "0x10", "1E", "1E+400", "--1", "."}) {
         SCOPED_TRACE(bad);
         EXPECT_FALSE(ParseNumber(bad).has_value());
     }
@@ -55,9 +58,11 @@ TEST(NumberText, LeadingNumbers) {
 // batch; bench/round_check runs the same over a hundred million doubles.
 TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
     auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    // clang-format off
     std::vector<double> sample = {0.0, -0.0, 1e15, 999999999999999.5, 1000000000000005.0, 1000000000000015.0,
                                   0.1 + 0.2, 1.0 / 3, -2.0 / 3, 1e-8, 9.9999999999999995e-9, 1e37, 4.9e-324,
                                   2.2250738585072014e-308, 1.7976931348623157e308, 123456.78901234567};
+    // clang-format on
     std::mt19937_64 random(7);
     for (int i = 0; i < 20000; ++i) {
         sample.push_back(std::bit_cast<double>(random()));

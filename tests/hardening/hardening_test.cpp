@@ -54,8 +54,9 @@ protected:
 // Thirty scripts, each starting the next from inside an expression nested this deep.
 void writeChain(const TempFolder& folder, size_t depth) {
     for (int i = 0; i < 30; ++i) {
-        folder.write("s" + std::to_string(i), "1\n" + std::string(depth, '(') + "0+\"s" + std::to_string(i + 1) + "\"" +
-                                                   std::string(depth, ')') + "\n");
+        folder.write("s" + std::to_string(i), "1\n" + std::string(depth, '(') + "0+\"s" +
+                                                  std::to_string(i + 1) + "\"" + std::string(depth, ')') +
+                                                  "\n");
     }
 }
 
@@ -79,14 +80,17 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
 // each of its own samples: a graph's worth of graphs of starts, hours of work.
 TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
     folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
-    s.WhichOp.Value = 1;                    // graph mode
-    for (int command = 0; command < 2; ++command) {  // the second has the whole budget again
+    s.WhichOp.Value = 1;                  // graph mode
+    // The second command has the whole budget again.
+    for (int command = 0; command < 2; ++command) {
         run("0+\"s0\"");
         const Events seen = events();
         const auto started = std::count(seen.begin(), seen.end(), "message [Plotmere] File s1 not found.");
-        EXPECT_GT(started, PictureWidth);  // more than a graph's worth, far fewer than a graph's worth of graphs
+        // More than a graph's worth, far fewer than a graph's worth of graphs.
+        EXPECT_GT(started, PictureWidth);
         EXPECT_LT(started, 30000);
-        EXPECT_EQ(seen.back(), "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
+        EXPECT_EQ(seen.back(),
+                  "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
     }
 }
 
@@ -103,7 +107,8 @@ TEST(HardeningScripts, GraphsOfScriptsStartedFromAGraphCountEveryValue) {
     console.state().WhichOp.Value = 1;
     console.state().FunctionIn.Text = "0+\"s0\"";
     console.Click("Evaluate");
-    EXPECT_NE(out.str().find("Run-time error: Too much work in scripts started from expressions"), std::string::npos);
+    EXPECT_NE(out.str().find("Run-time error: Too much work in scripts started from expressions"),
+              std::string::npos);
 }
 
 TEST_F(HardeningTest, TooDeepANestingIsNotCaughtByTheResultGuard) {
@@ -162,8 +167,8 @@ TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreReported) 
     folder.write("huge", "");
     fs::resize_file(folder.path() / "huge", (std::uintmax_t{64} << 20) + 1);
     s.WhichOp.Value = 1;
-    for (const fs::path& name : {fifo, folder.path(), fs::path("/dev/zero"), folder.path() / "long",
-                                 folder.path() / "huge"}) {
+    for (const fs::path& name :
+         {fifo, folder.path(), fs::path("/dev/zero"), folder.path() / "long", folder.path() / "huge"}) {
         SCOPED_TRACE(name);
         picture.calls.clear();
         run("@Plot(\"" + name.string() + "\")");
@@ -185,15 +190,17 @@ TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
 }
 
 TEST(HardeningHeadless, WaitTakesAtMostADay) {
-    std::istringstream actions("wait 86400000\nwait 86400001\nwait 9223372036854775807\nwait -1\n"
-                               "check WhichOp 1\npress 100 100\npress 200 200\nwait 86400000\n");
+    std::istringstream actions(
+        "wait 86400000\nwait 86400001\nwait 9223372036854775807\nwait -1\n"
+        "check WhichOp 1\npress 100 100\npress 200 200\nwait 86400000\n");
     std::ostringstream out, err;
     RecordingPicture picture;
     HeadlessConsole console(out, err, picture);
     EXPECT_EQ(console.Run(actions), 2);
-    EXPECT_EQ(err.str(), "error: line 2: wait takes 0 to 86400000 milliseconds\n"
-                         "error: line 3: wait takes 0 to 86400000 milliseconds\n"
-                         "error: line 4: wait takes 0 to 86400000 milliseconds\n");
+    EXPECT_EQ(err.str(),
+              "error: line 2: wait takes 0 to 86400000 milliseconds\n"
+              "error: line 3: wait takes 0 to 86400000 milliseconds\n"
+              "error: line 4: wait takes 0 to 86400000 milliseconds\n");
     EXPECT_FALSE(console.console().state().GfxSpeed.Enabled);  // the redraw came due
 }
 

@@ -22,12 +22,9 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
     std::string actions, out, err;
     std::ifstream file(GetParam());
     for (std::string line; std::getline(file, line);) {
-        if (line.rfind("> ", 0) == 0)
-            actions += line.substr(2) + '\n';
-        else if (line.rfind("! ", 0) == 0)
-            err += line.substr(2) + '\n';
-        else if (!line.empty() && line[0] != '#')
-            out += line + '\n';
+        if (line.rfind("> ", 0) == 0) actions += line.substr(2) + '\n';
+        else if (line.rfind("! ", 0) == 0) err += line.substr(2) + '\n';
+        else if (!line.empty() && line[0] != '#') out += line + '\n';
     }
     std::istringstream in(actions);
     std::ostringstream shownOut, shownErr;

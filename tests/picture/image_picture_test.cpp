@@ -133,9 +133,10 @@ TEST(ImagePictureTest, SineWaveSavedFromTheHeadlessConsoleInEachFormat) {
     ImagePicture picture;
     std::ostringstream out, err;
     HeadlessConsole console(out, err, picture);
-    std::istringstream actions("check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " +
-                               file("sine.bmp") + "\npicture " + file("sine.PNG") + "\npicture " + file("sine.svg") +
-                               "\npicture " + file("sine") + "\n");
+    std::istringstream actions(
+        "check WhichOp 1\ntype FunctionIn Sx\nclick TrigWin\nclick Evaluate\npicture " + file("sine.bmp") +
+        "\npicture " + file("sine.PNG") + "\npicture " + file("sine.svg") + "\npicture " + file("sine") +
+        "\n");
     ASSERT_EQ(console.Run(actions), 0) << err.str();
 
     QImage saved(QString::fromStdString(file("sine.bmp")), "BMP");
@@ -188,7 +189,8 @@ TEST(ImagePictureTest, SvgHoldsTheStartupPictureAndAShapePerPointAndLineSinceThe
     QFile text(QString::fromStdString(svgFile.string()));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     const QByteArray body = text.readAll();
-    for (const char* colour : {"fill=\"#ffff00\"", "fill=\"#800000\"", "stroke=\"#0000ff\""}) EXPECT_TRUE(body.contains(colour)) << colour;
+    for (const char* colour : {"fill=\"#ffff00\"", "fill=\"#800000\"", "stroke=\"#0000ff\""})
+        EXPECT_TRUE(body.contains(colour)) << colour;
     // As wide on a page as the picture on the screen: 274 pixels at 96 to the inch.
     EXPECT_NEAR(svg.last.at("svg").value("width").chopped(2).toDouble() / 25.4 * 96, 274, 0.5);
 }

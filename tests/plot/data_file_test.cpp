@@ -41,7 +41,8 @@ TEST_F(DataFileTest, PairsBecomeSegmentsEndingInsideTheWindow) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ((std::vector{lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2}),
               (std::vector{2055 + 205.5f, 925 - 92.5f, 2055.f, 925.f}));  // from (1, 1) back to (0, 0)
-    EXPECT_EQ((std::vector{lines[1].x1, lines[1].y1, lines[1].y2}), (std::vector{2055 + 411.f, 925 - 370.f, 925 - 92.5f}));
+    EXPECT_EQ((std::vector{lines[1].x1, lines[1].y1, lines[1].y2}),
+              (std::vector{2055 + 411.f, 925 - 370.f, 925 - 92.5f}));
     EXPECT_EQ(picture.calls.back().color, (Rgb{0, 128, 0}));  // axes last
 
     plot("0,0,\n\n\"1\", 1\r\n");  // a trailing comma, a blank line, a quoted item
@@ -49,7 +50,7 @@ TEST_F(DataFileTest, PairsBecomeSegmentsEndingInsideTheWindow) {
     plot("0,0,10,5,1,1,12,0");  // x = 10 is on the edge, 12 outside
     ASSERT_EQ(segments().size(), 1u);
     EXPECT_EQ(segments()[0].x2, PictureWidth);  // drawn from (1, 1) back to the edge point
-    s.WhichOp.Value = 0;                         // evaluate mode too
+    s.WhichOp.Value = 0;                        // evaluate mode too
     plot("0,0\n1,1\n");
     EXPECT_EQ(segments().size(), 1u);
 }
@@ -75,13 +76,14 @@ TEST_F(DataFileTest, AMissingValueIsReportedAfterTheSegmentsBeforeIt) {
 
 TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
     EXPECT_EQ(plot("0,0\n1,1\n", "@plot(\""), Events{});  // lower-case p: nothing happens
-    s.FunctionIn.Text = "@P";  // no room for a name
+    s.FunctionIn.Text = "@P";                             // no room for a name
     console.Click("Evaluate");
     EXPECT_EQ(events(), (Events{"status Evaluating input", "message [Plotmere] Problem with file: \"\""}));
 
     s.Functions[1] = {"x", 1};
-    EXPECT_EQ(plot("", "@Plot(\"nowhere/"),
-              (Events{"status Plotting...", "message [Plotmere] Problem with file: \"nowhere/" + name + "\""}));
+    EXPECT_EQ(
+        plot("", "@Plot(\"nowhere/"),
+        (Events{"status Plotting...", "message [Plotmere] Problem with file: \"nowhere/" + name + "\""}));
     EXPECT_TRUE(s.ScriptError);
     EXPECT_TRUE(picture.of("PSet").empty());  // nor the remaining slots
 }

@@ -73,13 +73,13 @@ TEST_F(GraphTest, PolarCurveAroundTheOrigin) {
         ASSERT_NEAR(std::hypot(x, y), 2, 0.01);
         ASSERT_EQ(pts[i].color, (Rgb{0, 0, 0}));
     }
-    EXPECT_EQ(picture.calls.back().op, "Line");  // the axes come after the curve
+    EXPECT_EQ(picture.calls.back().op, "Line");                    // the axes come after the curve
     EXPECT_NEAR(graph("x", 1).back().x1, 2055 + 6.28 * 205.5, 2);  // a spiral ending near (6.28, 0)
 }
 
 TEST_F(GraphTest, ParametricPairSplitsAtTheFirstComma) {
     const auto pts = graph("(x,x*x)", 2);
-    EXPECT_NEAR(pts.size(), 50001u, 1);  // t 0 ... 10 by 0.0002, added up
+    EXPECT_NEAR(pts.size(), 50001u, 1);            // t 0 ... 10 by 0.0002, added up
     EXPECT_NEAR(pts[5000].x1, 2055 + 205.5, 0.5);  // t = 1
     EXPECT_NEAR(pts[5000].y1, 925 - 92.5, 0.5);
 

@@ -1,13 +1,13 @@
 // The sweep loop's ends, and values worked out ahead along a sweep, which
 // stand only where eval would give the same: sample by sample, flags and all.
 
-#include "plot/sweep.h"
 #include "plot/sweep_values.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "plot/sweep.h"
 #include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
@@ -22,9 +22,11 @@ int visited(double from, double to, double step) {
 
 TEST(Sweep, TakesBothEndsAndEndsWhateverTheStep) {
     const std::tuple<double, double, double, int> rows[] = {
-        {0, 1, 0.25, 5}, {1, 0, -0.25, 5}, {0, 1, 0, 0}, {0, 1, -0.25, 0}, {1, 2, 1e-20, 1},  // too small to move x
+        {0, 1, 0.25, 5},  {1, 0, -0.25, 5}, {0, 1, 0, 0},
+        {0, 1, -0.25, 0}, {1, 2, 1e-20, 1},  // too small to move x
     };
-    for (auto [from, to, step, count] : rows) EXPECT_EQ(visited(from, to, step), count) << from << " by " << step;
+    for (auto [from, to, step, count] : rows)
+        EXPECT_EQ(visited(from, to, step), count) << from << " by " << step;
 }
 
 // Sweeps text from -1 by 0.125 in two worlds, one evaluating each sample, the

@@ -29,7 +29,8 @@ TEST_F(WindowTest, ReadsTheBoxesAsExpressions) {
     s.Settings.ParamMax.Text = "1";  // below ParamMin is no error
     s.Settings.ParamMin.Text = "5";
     const Viewport& view = dimWin({"x*2", "-1 0", "2p", "-R4", "2p"});
-    EXPECT_EQ((std::array{view.XMax, view.XMin, view.YMin, view.domain, view.PRange}), (std::array{6., -10., -2., 16., -4.}));
+    EXPECT_EQ((std::array{view.XMax, view.XMin, view.YMin, view.domain, view.PRange}),
+              (std::array{6., -10., -2., 16., -4.}));
     EXPECT_DOUBLE_EQ(view.YMax, 2 * 3.141592653589793);
     EXPECT_DOUBLE_EQ(view.TRange, 2 * 3.141592653589793);
     EXPECT_FALSE(s.ScriptError || s.CriticalError);
@@ -37,14 +38,16 @@ TEST_F(WindowTest, ReadsTheBoxesAsExpressions) {
 }
 
 TEST_F(WindowTest, ReportsEachEmptyOrReversedRange) {
-    const std::string domain = "message [Plotmere] Invalid domain.", range = "message [Plotmere] Invalid range.",
+    const std::string domain = "message [Plotmere] Invalid domain.",
+                      range = "message [Plotmere] Invalid range.",
                       theta = "message [Plotmere] Invalid range for theta.";
     const std::pair<std::array<const char*, 5>, Events> rows[] = {
         {{"0.5", "0", "0.5", "0", "0.5"}, {}},
         {{"5", "5", "10", "-10", "2p"}, {domain}},
         {{"10", "-10", "3", "3", "2p"}, {range}},
         {{"-10", "10", "-10", "10", "0"}, {domain, range, theta}},
-        {{"10", "R-1", "10", "-10", "2p"}, {range, theta}},  // a box the evaluator rejects: the later ones count as 0
+        {{"10", "R-1", "10", "-10", "2p"},
+         {range, theta}},  // a box the evaluator rejects: the later ones count as 0
     };
     for (const auto& [boxes, expected] : rows) {
         SCOPED_TRACE(boxes[0] + std::string(" ") + boxes[1]);

@@ -29,7 +29,9 @@ protected:
 
     void clearFlags() { s.clearForCommand(); }
 
-    void wait(long ms) { host.Wait(ms, [this](TimerId id) { console.Tick(id); }); }
+    void wait(long ms) {
+        host.Wait(ms, [this](TimerId id) { console.Tick(id); });
+    }
 
     std::ostringstream out_;
     HeadlessHost host{out_};

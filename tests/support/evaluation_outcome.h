@@ -44,7 +44,8 @@ struct StartState {
     // Reads "caption TEXT", "stored TEXT", "mem N", "degrees 0|1", "latched 0|1".
     bool set(const std::string& line) {
         const size_t space = line.find(' ');
-        const std::string key = line.substr(0, space), value = space == line.npos ? "" : line.substr(space + 1);
+        const std::string key = line.substr(0, space),
+                          value = space == line.npos ? "" : line.substr(space + 1);
         if (key == "caption") caption = value;
         else if (key == "stored") stored = value;
         else if (key == "mem") mem = std::stof(value);
@@ -101,7 +102,8 @@ struct EvaluationWorld {
         }
         out << " flags " << s.EvalError << s.CriticalError << s.ScriptError;
         std::string memory;
-        for (int i = 0; i < s.MemCount; ++i) memory += ' ' + s.MemTable[i].name + '=' + FormatSingle(s.MemTable[i].value);
+        for (int i = 0; i < s.MemCount; ++i)
+            memory += ' ' + s.MemTable[i].name + '=' + FormatSingle(s.MemTable[i].value);
         if (memory != " a=2.5 b=-4") out << " mem" << memory;  // only when it changed
         out << host.log.str();
         host.log.str("");

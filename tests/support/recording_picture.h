@@ -18,7 +18,9 @@ struct PictureCall {
 class RecordingPicture : public Picture {
 public:
     void Cls() override { add("Cls"); }
-    void Line(float x1, float y1, float x2, float y2, Rgb color) override { add("Line", x1, y1, x2, y2, color); }
+    void Line(float x1, float y1, float x2, float y2, Rgb color) override {
+        add("Line", x1, y1, x2, y2, color);
+    }
     void PSet(float x, float y, Rgb color) override { add("PSet", x, y, x, y, color); }
     void SetBackColor(Rgb color) override { add("BackColor", 0, 0, 0, 0, color); }
     void ClearBackgroundPicture() override { add("NoBackground"); }
