@@ -24,10 +24,10 @@ struct CheckBox {
     int Value = 0;  // 0 unchecked, 1 checked, 2 grey
 };
 
-// An array of option buttons; at most one is selected.
+// An array of option buttons; one of them is selected.
 struct OptionGroup {
     int Count;
-    int Selected = 0;  // -1: none
+    int Selected = 0;
     bool Value(int index) const { return Selected == index; }
 };
 

@@ -54,14 +54,7 @@ void showLabel(QLabel* widget, const Label& label) {
 
 void showSelected(QButtonGroup* group, int selected) {
     QAbstractButton* button = group->button(selected);
-    if (group->checkedButton() == button) return;
-    if (button) {
-        button->setChecked(true);
-        return;
-    }
-    group->setExclusive(false);  // an exclusive group cannot uncheck its last button
-    group->checkedButton()->setChecked(false);
-    group->setExclusive(true);
+    if (button && !button->isChecked()) button->setChecked(true);
 }
 
 void showForm(FormWindow* window, const Form& form) {
