@@ -39,7 +39,9 @@ double Evaluator::roundedX(double X) {
 // An evaluation that meets EvalError set ends at once, empty.
 inline double Evaluator::run(const Program& p, double x, bool& empty) {
     if (depth_ == 0) callWork_ = 0;  // a new evaluation, not one inside another
-    if (inScript_ > 0) spendScriptWork(1);
+    const std::size_t messages = ctx_.messagesShown - messagesCounted_;
+    messagesCounted_ = ctx_.messagesShown;
+    if (inScript_ > 0) spendScriptWork(1 + messages * MessageWork);
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;

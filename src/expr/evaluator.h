@@ -108,12 +108,15 @@ private:
     std::size_t callWork_ = 0;
     int inStoredFunction_ = 0;
     // The work of scripts started from expressions in this command: every
-    // evaluation they run, and a large share for each start (a file is found
-    // and read). Room for a graph that starts a script at each of its samples.
+    // evaluation they run, a large share for each start (a file is found and
+    // read) and a share for each message box they show. Room for a graph that
+    // starts a script at each of its samples.
     static constexpr std::size_t MaxScriptWork = 20'000'000;
     static constexpr std::size_t ScriptStartWork = 1000;
+    static constexpr std::size_t MessageWork = 100;
     void spendScriptWork(std::size_t work);
     std::size_t scriptWork_ = 0;
+    std::size_t messagesCounted_ = 0;      // the messages shown up to the last evaluation
     int inScript_ = 0;                     // scripts started from expressions, running
     double lastX_ = 0, lastRounded_ = 0;   // x as last read, rounded
     std::vector<double> allX_, allStack_;  // evalAll's x and left operands

@@ -12,6 +12,7 @@ void Context::SetStatus(const std::string& message) {
 }
 
 void Context::MsgBox(const std::string& text, const std::string& title, MsgIcon icon) {
+    ++messagesShown;
     host.MsgBox(text, title, icon);
 }
 

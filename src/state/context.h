@@ -1,6 +1,7 @@
 #pragma once
 // What every command works with: the one state object and the platform.
 
+#include <cstddef>
 #include <string>
 
 #include "state/console_state.h"
@@ -21,6 +22,9 @@ struct Context {
     void SetStatus(const std::string& message);
     void MsgBox(const std::string& text, const std::string& title = AppTitle, MsgIcon icon = MsgIcon::None);
     void SetTimerEnabled(Timer& timer, bool enabled);
+
+    // Message boxes shown since the program started.
+    std::size_t messagesShown = 0;
 };
 
 }  // namespace plotmere

@@ -94,6 +94,19 @@ TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
     }
 }
 
+// A message box shown inside costs a share too: a graph in a graph whose every
+// inner sample shows one ends after some thousand graphs' worth, not sixteen
+// million boxes.
+TEST_F(HardeningTest, MessagesInAGraphInAGraphThroughScriptsCountAsWork) {
+    folder.write("s0", "1\nx+r\n");  // r: the Result caption is no number
+    s.WhichOp.Value = 1;
+    run("0+\"s0\"");
+    const Events seen = events();
+    EXPECT_LT(seen.size(), 300000u);
+    EXPECT_EQ(seen.back(),
+              "message [Plotmere] Run-time error: Too much work in scripts started from expressions");
+}
+
 // The same with a graph of x inside the script: its values, worked out a batch
 // at a time, count as much as one by one, and the outer graph never ends.
 TEST(HardeningScripts, GraphsOfScriptsStartedFromAGraphCountEveryValue) {
