@@ -111,7 +111,7 @@ private:
     // evaluation they run, a large share for each start (a file is found and
     // read) and a share for each message box they show. Room for a graph that
     // starts a script at each of its samples.
-    static constexpr std::size_t MaxScriptWork = 20'000'000;
+    static constexpr std::size_t MaxScriptWork = 8'000'000;
     static constexpr std::size_t ScriptStartWork = 1000;
     static constexpr std::size_t MessageWork = 100;
     void spendScriptWork(std::size_t work);
