@@ -190,7 +190,8 @@ double RoundTo15Digits(double v) {
             std::memcpy(&v, &in[i], sizeof v);
             const auto a = (Doubles)(v & ~SignBits);  // the same bits, seen as doubles
             const double scale = scaleFor(a[0]);
-            const Doubles p = Doubles{} + (scale == 0 ? 1 : scale);  // no scale suits: the checks fail
+            // Where no power suits the first, any will do: the lanes it does not suit fail the checks.
+            const Doubles p = Doubles{} + (scale == 0 ? 1 : scale);
             const Doubles m = a * p;
             const Doubles R = (m + TwoTo52) - TwoTo52;  // as nearestWhole
             const Masks half = (R - m == 0.5) | (R - m == -0.5);
