@@ -39,9 +39,7 @@ double Evaluator::roundedX(double X) {
 // An evaluation that meets EvalError set ends at once, empty.
 inline double Evaluator::run(const Program& p, double x, bool& empty) {
     if (depth_ == 0) callWork_ = 0;  // a new evaluation, not one inside another
-    const std::size_t messages = ctx_.messagesShown - messagesCounted_;
-    messagesCounted_ = ctx_.messagesShown;
-    if (inScript_ > 0) spendScriptWork(1 + messages * MessageWork);
+    if (inScript_ > 0) spendScriptWork(1 + newMessages() * MessageWork);
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
@@ -227,8 +225,15 @@ double Evaluator::storedFunction(double a, int depth) {
 void Evaluator::runScript(const std::string& command, int depth) {
     if (!runScript_) return;
     spendScriptWork(ScriptStartWork);
+    if (inScript_ == 0) messagesCounted_ = ctx_.messagesShown;  // the ones before are not its work
     const Inside inside(inScript_);
     atDepth(depth, [&] { runScript_(command); });
+}
+
+std::size_t Evaluator::newMessages() {
+    const std::size_t shown = ctx_.messagesShown - messagesCounted_;
+    messagesCounted_ = ctx_.messagesShown;
+    return shown;
 }
 
 void Evaluator::spendScriptWork(std::size_t work) {

@@ -116,7 +116,9 @@ private:
     static constexpr std::size_t MessageWork = 100;
     void spendScriptWork(std::size_t work);
     std::size_t scriptWork_ = 0;
-    std::size_t messagesCounted_ = 0;      // the messages shown up to the last evaluation
+    // The message boxes shown since the last one counted, now counted.
+    std::size_t newMessages();
+    std::size_t messagesCounted_ = 0;
     int inScript_ = 0;                     // scripts started from expressions, running
     double lastX_ = 0, lastRounded_ = 0;   // x as last read, rounded
     std::vector<double> allX_, allStack_;  // evalAll's x and left operands
