@@ -8,6 +8,7 @@
 
 #include "expr/builtins.h"
 #include "expr/eval_failure.h"
+#include "expr/power.h"
 
 namespace plotmere {
 
@@ -28,7 +29,7 @@ inline double guardedPower(double base, double exponent, bool& evalError) {
         return 0;
     }
     if (base == 0 && exponent < 0) throw EvalFailure("Division by zero");
-    return std::pow(base, exponent);
+    return Power(base, exponent);
 }
 
 }  // namespace arithmetic

@@ -1,0 +1,67 @@
+// Checks squares and cubes against std::pow, bit for bit, over bases of every
+// exponent: random bit patterns, everyday sizes, sweeps, whole numbers, the
+// edges of the range worked out without pow, and the specials.
+// Usage: power_check [COUNT] (default 100 million bases, each squared and cubed).
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <random>
+
+#include "expr/power.h"
+
+namespace {
+
+std::uint64_t mismatches = 0, checked = 0;
+// pow itself, where the compiler cannot put a * a in its place.
+double (*volatile libraryPow)(double, double) = std::pow;
+
+void check(double base) {
+    ++checked;
+    for (double exponent : {2.0, 3.0}) {
+        const double fast = plotmere::Power(base, exponent), slow = libraryPow(base, exponent);
+        if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow) && ++mismatches <= 20)
+            std::printf("mismatch: %.17g^%g -> %.17g, pow gives %.17g\n", base, exponent, fast, slow);
+    }
+}
+
+// A stretch of a sweep, as a graph adds up its x.
+void checkSweep(std::mt19937_64& random) {
+    const double step = std::ldexp(double(random() >> 11), -53 - int(random() % 40));
+    double x = std::ldexp(double(random() >> 11) - 4503599627370496.0, int(random() % 80) - 90);
+    for (int i = 0; i < 100; ++i, x += step) check(x);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::uint64_t count = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100'000'000;
+    std::mt19937_64 random(20261207);
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    for (double v : {0.0, std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
+                     std::numeric_limits<double>::max(), inf, std::numeric_limits<double>::quiet_NaN()}) {
+        check(v);
+        check(-v);
+    }
+    for (double edge : {0x1p-300, 0x1p300}) {
+        for (double v : {edge, std::nextafter(edge, 0.0), std::nextafter(edge, inf)}) {
+            check(v);
+            check(-v);
+        }
+    }
+    for (int n = -100000; n <= 100000; ++n) check(n);
+    for (std::uint64_t i = 0; checked < count; ++i) {
+        switch (i % 4) {
+            case 0: check(std::bit_cast<double>(random())); break;  // every exponent alike
+            case 1: check(std::ldexp(double(random() >> 11), int(random() % 120) - 100)); break;
+            case 2: check(std::ldexp(double(random() >> 11), -53) * 20 - 10); break;  // a graph's x
+            default: checkSweep(random); break;
+        }
+    }
+    std::printf("%llu bases checked, %llu mismatches\n", static_cast<unsigned long long>(checked),
+                static_cast<unsigned long long>(mismatches));
+    return mismatches == 0 ? 0 : 1;
+}
