@@ -195,8 +195,11 @@ double RoundTo15Digits(double v) {
             const Doubles m = a * p;
             const Doubles R = (m + TwoTo52) - TwoTo52;  // as nearestWhole
             const Masks half = (R - m == 0.5) | (R - m == -0.5);
-            const Doubles residue = exactProduct(a, p).lo;
-            const Doubles whole = (half & (residue > 0)) ? m + 0.5 : (half & (residue < 0)) ? m - 0.5 : R;
+            Doubles whole = R;
+            if (half[0] | half[1] | half[2] | half[3]) [[unlikely]] {
+                const Doubles residue = exactProduct(a, p).lo;  // which side of the half a * p lies
+                whole = (half & (residue > 0)) ? m + 0.5 : (half & (residue < 0)) ? m - 0.5 : R;
+            }
             const Masks passed = (m > Digits14) & (m < Digits15);
             fine[(i - chunk) / Lanes] = passed;
             allFine &= passed;
