@@ -43,9 +43,14 @@ inline double Evaluator::run(const Program& p, double x, bool& empty) {
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
-    const bool tracked = depth_ + p.maxLevel > MaxNestingLevels;
+    const bool tracked = depth_ + p.maxLevel > MaxNestingLevels, guarded = !p.guards.empty();
     auto execute = [&](double* stack) {
-        return tracked ? this->execute<true>(p, x, stack, empty) : this->execute<false>(p, x, stack, empty);
+        if (tracked) {
+            return guarded ? this->execute<true, true>(p, x, stack, empty)
+                           : this->execute<true, false>(p, x, stack, empty);
+        }
+        return guarded ? this->execute<false, true>(p, x, stack, empty)
+                       : this->execute<false, false>(p, x, stack, empty);
     };
     constexpr int LocalStack = 16;
     if (p.stackSize <= LocalStack) {
@@ -90,8 +95,9 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
 // The instructions in order, with the accumulator and the empty mark in
 // locals and the left operands on stack. A failure inside the span of an "r"
 // is reported there and the run goes on at the guard's marker; any other
-// leaves.
-template <bool Tracked>
+// leaves. A program with no "r" catches nothing, so that a failure deep in F
+// passes every level at once instead of being caught and thrown again at each.
+template <bool Tracked, bool Guarded>
 double Evaluator::execute(const Program& p, double x, double* stack, bool& resultEmpty) {
     ConsoleState& s = ctx_.s;
     const int base = depth_;
@@ -106,72 +112,79 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
         empty = true;
         ip = code + target;
     };
-    for (;;) {
-        try {
-            for (;;) {
-                const Instruction& in = *ip++;
-                if constexpr (Tracked) {
-                    if (in.level > room) throw NestedTooDeeply();
-                }
-                switch (in.op) {
-                    case Op::LoadX: acc = x; break;
-                    case Op::LoadConst: acc = in.value; break;
-                    case Op::LoadMem: acc = static_cast<double>(s.Mem); break;
-                    case Op::LoadResult:
-                        if (const auto shown = ParseNumber(s.Result.Caption)) {
-                            acc = *shown;
-                        } else {
-                            reportResultNotNumber();
-                            exit(in.arg);
-                        }
-                        break;
-                    case Op::LoadVariable: {
-                        const auto stored = memory_.MemLookup(p.texts[static_cast<size_t>(in.arg)]);
-                        acc = stored ? *stored : 0;
-                        empty = !stored;
-                        break;
-                    }
-                    case Op::PushLhs:
-                        stack[sp++] = acc;
-                        empty = false;
-                        break;
-                        PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
-                    case Op::StoredFn:
-                        acc = storedFunction(acc, base + in.level);
-                        empty = false;
-                        break;
-                        PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
-                    case Op::Exit: exit(in.arg); break;
-                    case Op::CheckLatch:
-                        if (s.EvalError) exit(in.arg);
-                        break;
-                    case Op::NoBracket:
-                        s.EvalError = true;
-                        exit(in.arg);
-                        break;
-                    case Op::NoCloseParen:
-                        parenthesesError("Parentheses Error:  ) not found.");
-                        s.CriticalError = true;
-                        exit(in.arg);
-                        break;
-                    case Op::RunScript:
-                    case Op::MemStore:
-                    case Op::ExtraParen: acc = sideEffect(p, in, base, acc); break;
-                    case Op::Fail: throw EvalFailure(p.texts[static_cast<size_t>(in.arg)]);
-                    case Op::NestTooDeep: throw NestedTooDeeply();
-                    case Op::End: resultEmpty = empty; return acc;
-                }
+    auto steps = [&]() __attribute__((always_inline)) {
+        for (;;) {
+            const Instruction& in = *ip++;
+            if constexpr (Tracked) {
+                if (in.level > room) throw NestedTooDeeply();
             }
-        } catch (const BeyondLimits&) {
-            throw;
-        } catch (const EvalFailure&) {
-            const ResultGuard* guard = p.guardAt(static_cast<std::int32_t>(ip - code - 1));
-            if (!guard) throw;
-            // Caught inside F, a failure lets F be called again: that work counts.
-            if (inStoredFunction_ > 0) spendCallWork(CaughtFailureWork);
-            reportResultNotNumber();
-            sp = guard->stackDepth;
-            exit(guard->marker);
+            switch (in.op) {
+                case Op::LoadX: acc = x; break;
+                case Op::LoadConst: acc = in.value; break;
+                case Op::LoadMem: acc = static_cast<double>(s.Mem); break;
+                case Op::LoadResult:
+                    if (const auto shown = ParseNumber(s.Result.Caption)) {
+                        acc = *shown;
+                    } else {
+                        reportResultNotNumber();
+                        exit(in.arg);
+                    }
+                    break;
+                case Op::LoadVariable: {
+                    const auto stored = memory_.MemLookup(p.texts[static_cast<size_t>(in.arg)]);
+                    acc = stored ? *stored : 0;
+                    empty = !stored;
+                    break;
+                }
+                case Op::PushLhs:
+                    stack[sp++] = acc;
+                    empty = false;
+                    break;
+                    PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
+                case Op::StoredFn:
+                    acc = storedFunction(acc, base + in.level);
+                    empty = false;
+                    break;
+                    PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
+                case Op::Exit: exit(in.arg); break;
+                case Op::CheckLatch:
+                    if (s.EvalError) exit(in.arg);
+                    break;
+                case Op::NoBracket:
+                    s.EvalError = true;
+                    exit(in.arg);
+                    break;
+                case Op::NoCloseParen:
+                    parenthesesError("Parentheses Error:  ) not found.");
+                    s.CriticalError = true;
+                    exit(in.arg);
+                    break;
+                case Op::RunScript:
+                case Op::MemStore:
+                case Op::ExtraParen: acc = sideEffect(p, in, base, acc); break;
+                case Op::Fail: throw EvalFailure(p.texts[static_cast<size_t>(in.arg)]);
+                case Op::NestTooDeep: throw NestedTooDeeply();
+                case Op::End: resultEmpty = empty; return acc;
+            }
+        }
+    };
+    if constexpr (!Guarded) {
+        return steps();
+    } else {
+        for (;;) {
+            try {
+                return steps();
+            } catch (const BeyondLimits&) {
+                throw;
+            } catch (const EvalFailure&) {
+                const ResultGuard* guard = p.guardAt(static_cast<std::int32_t>(ip - code - 1));
+                if (!guard) throw;
+                // Caught inside F, a failure lets F be called again: that work counts.
+                if (inStoredFunction_ > 0) spendCallWork(CaughtFailureWork);
+                reportResultNotNumber();
+                sp = guard->stackDepth;
+                exit(guard->marker);
+            }
         }
     }
 }

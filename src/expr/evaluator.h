@@ -80,8 +80,9 @@ private:
     double run(const Program& p, double x, bool& empty);
     Value run(const Program& p, double x);
     // Tracked: some instruction may lie deeper than the budget allows, so each
-    // one looks before it runs.
-    template <bool Tracked>
+    // one looks before it runs. Guarded: the program has an "r" that catches
+    // failures; without one, a failure passes through with nothing to undo.
+    template <bool Tracked, bool Guarded>
     double execute(const Program& p, double x, double* stack, bool& resultEmpty);
     [[gnu::noinline]] double sideEffect(const Program& p, const Instruction& in, int base, double acc);
     bool runAll(const Program& p, std::span<double> values);
