@@ -11,6 +11,8 @@
 #include <limits>
 #include <utility>
 
+#include "expr/exact_arithmetic.h"
+
 namespace plotmere {
 
 [[gnu::noinline]] double RoundTo15DigitsByText(double v) {
@@ -57,34 +59,6 @@ constexpr auto binades = [] {
 // and lanes taken by reference: the wide build and the plain one disagree on
 // how a call passes them.
 
-// z as high + low, each with half of z's digits (Dekker's splitting).
-template <class T>
-struct Halves {
-    T high, low;
-};
-
-template <class T>
-[[gnu::always_inline]] inline Halves<T> split(const T& z) {
-    const T t = 134217729.0 * z;  // 2^27 + 1
-    const T high = t - (t - z);
-    return {high, z - high};
-}
-
-// x * y as hi + lo exactly, hi the rounded product (no fused multiply-add
-// needed).
-template <class T>
-struct ExactProduct {
-    T hi, lo;
-};
-
-template <class T>
-[[gnu::always_inline]] inline ExactProduct<T> exactProduct(const T& x, const T& y) {
-    const auto [xh, xl] = split(x);
-    const auto [yh, yl] = split(y);
-    const T hi = x * y;
-    return {hi, ((xh * yh - hi) + xh * yl + xl * yh) + xl * yl};
-}
-
 // a (positive) times 10^s rounded once, and the sign of what the rounding
 // dropped, so that the exact product is known on either side of m.
 struct Scaled {
@@ -94,12 +68,12 @@ struct Scaled {
 Scaled scaled(double a, int s) {
     const double p = exactPowersOfTen[static_cast<size_t>(std::abs(s))];
     if (s >= 0) {
-        const auto q = exactProduct(a, p);
-        return {q.hi, q.lo};
+        const auto q = exact::product(a, p);
+        return {q.rounded, q.rest};
     }
     const double m = a / p;
-    const auto back = exactProduct(m, p);
-    return {m, (a - back.hi) - back.lo};  // a - m * p: its sign is that of a / p - m
+    const auto back = exact::product(m, p);
+    return {m, (a - back.rounded) - back.rest};  // a - m * p: its sign is that of a / p - m
 }
 
 constexpr double TwoTo52 = 4503599627370496.0;
@@ -166,7 +140,7 @@ double RoundTo15Digits(double v) {
     const double R = nearestWhole(m);
     if (!(m > Digits14 && m < Digits15)) return roundRarely(v, a);
     if (std::fabs(R - m) == 0.5) [[unlikely]] {
-        const double residue = exactProduct(a, p).lo;  // which side of the half a * p lies
+        const double residue = exact::product(a, p).rest;  // which side of the half a * p lies
         if (residue != 0) return std::copysign((residue > 0 ? m + 0.5 : m - 0.5) / p, v);
     }
     return std::copysign(R / p, v);
@@ -197,7 +171,7 @@ double RoundTo15Digits(double v) {
             const Masks half = (R - m == 0.5) | (R - m == -0.5);
             Doubles whole = R;
             if (half[0] | half[1] | half[2] | half[3]) [[unlikely]] {
-                const Doubles residue = exactProduct(a, p).lo;  // which side of the half a * p lies
+                const Doubles residue = exact::product(a, p).rest;  // which side of the half a * p lies
                 whole = (half & (residue > 0)) ? m + 0.5 : (half & (residue < 0)) ? m - 0.5 : R;
             }
             const Masks passed = (m > Digits14) & (m < Digits15);

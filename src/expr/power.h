@@ -15,37 +15,11 @@
 #include <cmath>
 #include <cstdint>
 
+#include "expr/exact_arithmetic.h"
+
 namespace plotmere::power {
 
 double OfLibrary(double base, double exponent);
-
-// An exact product as the rounded product and what rounding left out.
-struct Exact {
-    double rounded, rest;
-};
-
-// a as a high half of 26 bits and the rest, for products without rounding.
-struct Halves {
-    double high, low;
-};
-
-inline Halves split(double a) {
-    const double scaled = 134217729.0 * a;  // 2^27 + 1
-    const double high = scaled - (scaled - a);
-    return {high, a - high};
-}
-
-inline Exact product(double a, double b) {
-    const Halves x = split(a), y = split(b);
-    const double p = a * b;
-    return {p, ((x.high * y.high - p) + x.high * y.low + x.low * y.high) + x.low * y.low};
-}
-
-inline Exact sum(double a, double b) {
-    const double s = a + b;
-    const double bb = s - a;
-    return {s, (a - (s - bb)) + (b - bb)};
-}
 
 // Whether r is the correct rounding of r + rest with room to spare: at most
 // 0.45 of the gap below |r|, so that the exact power stays 0.05 ulp off every
@@ -65,7 +39,7 @@ inline bool inExactRange(double a) {
 
 inline double square(double a) {
     if (inExactRange(a)) {
-        const Exact s = product(a, a);
+        const auto s = exact::product(a, a);
         if (clearlyRounded(s.rounded, s.rest)) return s.rounded;
     }
     return OfLibrary(a, 2);
@@ -73,11 +47,11 @@ inline double square(double a) {
 
 inline double cube(double a) {
     if (inExactRange(a)) {
-        const Exact s = product(a, a);
-        const Exact c = product(s.rounded, a);
+        const auto s = exact::product(a, a);
+        const auto c = exact::product(s.rounded, a);
         // s.rest * a lies far below c's last bit: rounding it and its sum
         // with c.rest is off by some 2^-52 of an ulp.
-        const Exact r = sum(c.rounded, c.rest + s.rest * a);
+        const auto r = exact::sum(c.rounded, c.rest + s.rest * a);
         if (clearlyRounded(r.rounded, r.rest)) return r.rounded;
     }
     return OfLibrary(a, 3);
