@@ -1,6 +1,7 @@
-// Checks squares and cubes against std::pow, bit for bit, over bases of every
-// exponent: random bit patterns, everyday sizes, sweeps, whole numbers, the
-// edges of the range worked out without pow, and the specials.
+// Checks squares and cubes against std::pow, bit for bit, singly and many at a
+// time, over bases of every exponent: random bit patterns, everyday sizes,
+// sweeps, whole numbers, the edges of the range worked out without pow, and
+// the specials.
 // Usage: power_check [COUNT] (default 100 million bases, each squared and cubed).
 
 #include <bit>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <limits>
 #include <random>
+#include <vector>
 
 #include "expr/power.h"
 
@@ -19,13 +21,30 @@ std::uint64_t mismatches = 0, checked = 0;
 // pow itself, where the compiler cannot put a * a in its place.
 double (*volatile libraryPow)(double, double) = std::pow;
 
+void compare(double base, double exponent, double fast, double slow) {
+    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow) && ++mismatches <= 20)
+        std::printf("mismatch: %.17g^%g -> %.17g, pow gives %.17g\n", base, exponent, fast, slow);
+}
+
+// Singly at once, and many at a time in batches of an odd length.
+std::vector<double> batch;
+
+void checkBatch() {
+    for (double exponent : {2.0, 3.0}) {
+        std::vector<double> powers = batch;
+        plotmere::power::PowersInPlace(powers, exponent);
+        for (std::size_t i = 0; i < batch.size(); ++i)
+            compare(batch[i], exponent, powers[i], libraryPow(batch[i], exponent));
+    }
+    batch.clear();
+}
+
 void check(double base) {
     ++checked;
-    for (double exponent : {2.0, 3.0}) {
-        const double fast = plotmere::Power(base, exponent), slow = libraryPow(base, exponent);
-        if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow) && ++mismatches <= 20)
-            std::printf("mismatch: %.17g^%g -> %.17g, pow gives %.17g\n", base, exponent, fast, slow);
-    }
+    for (double exponent : {2.0, 3.0})
+        compare(base, exponent, plotmere::Power(base, exponent), libraryPow(base, exponent));
+    batch.push_back(base);
+    if (batch.size() == 1001) checkBatch();
 }
 
 // A stretch of a sweep, as a graph adds up its x.
@@ -61,6 +80,7 @@ int main(int argc, char** argv) {
             default: checkSweep(random); break;
         }
     }
+    checkBatch();
     std::printf("%llu bases checked, %llu mismatches\n", static_cast<unsigned long long>(checked),
                 static_cast<unsigned long long>(mismatches));
     return mismatches == 0 ? 0 : 1;

@@ -8,6 +8,7 @@
 #include "expr/arithmetic.h"
 #include "expr/evaluator.h"
 #include "expr/fifteen_digits.h"
+#include "expr/power.h"
 
 namespace plotmere {
 
@@ -42,19 +43,23 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     case Op::S:                                                                                   \
         for (size_t i = 0; i < n; ++i) acc[i] = PrefixValue<Step::S>(acc[i], degrees, evalError); \
         break;
-#define PLOTMERE_FORM(form, S, left, right)                                                      \
-    case Op::form:                                                                               \
-        if (Op::form == Op::S##Stack) row -= n;                                                  \
-        if constexpr (PlainInfix<Step::S>) {                                                     \
-            double zeros = 0; /* stays 0 while every result is finite */                         \
-            for (size_t i = 0; i < n; ++i) {                                                     \
-                acc[i] = PlainInfixValue<Step::S>(left, right, evalError);                       \
-                zeros += 0 * acc[i];                                                             \
-            }                                                                                    \
-            if (zeros != 0) return false;                                                        \
-        } else {                                                                                 \
-            for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Step::S>(left, right, evalError); \
-        }                                                                                        \
+#define PLOTMERE_FORM(form, S, left, right)                                                              \
+    case Op::form:                                                                                       \
+        if (Op::form == Op::S##Stack) row -= n;                                                          \
+        if constexpr (PlainInfix<Step::S>) {                                                             \
+            double zeros = 0; /* stays 0 while every result is finite */                                 \
+            for (size_t i = 0; i < n; ++i) {                                                             \
+                acc[i] = PlainInfixValue<Step::S>(left, right, evalError);                               \
+                zeros += 0 * acc[i];                                                                     \
+            }                                                                                            \
+            if (zeros != 0) return false;                                                                \
+        } else if (Step::S == Step::Pow && (Op::form == Op::PowRhsConst || Op::form == Op::PowXConst) && \
+                   (c == 2 || c == 3)) {                                                                 \
+            if (Op::form == Op::PowXConst) std::copy_n(x, n, acc.begin());                               \
+            if (!power::PowersInPlace(acc, c)) return false;                                             \
+        } else {                                                                                         \
+            for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Step::S>(left, right, evalError);         \
+        }                                                                                                \
         break;
 #define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, row[i], acc[i], c, x[i])
 

@@ -1,7 +1,53 @@
 #include "expr/power.h"
 
+#include <algorithm>
+#include <array>
+
 namespace plotmere::power {
 
 double OfLibrary(double base, double exponent) { return std::pow(base, exponent); }
+
+namespace {
+
+// The power of each value where it is clearly rounded, and which ones are
+// not, in one pass the compiler can run on several values at once.
+template <int Exponent>
+[[gnu::always_inline]] inline void clearPowers(std::span<double> values, std::span<double> bases,
+                                               std::span<std::int64_t> unsure) {
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const double a = values[i];
+        const auto s = exact::product(a, a);
+        exact::Sum<double> r = s;
+        if constexpr (Exponent == 3) {
+            const auto c = exact::product(s.rounded, a);
+            r = exact::sum(c.rounded, c.rest + s.rest * a);
+        }
+        bases[i] = a;
+        unsure[i] = !(inExactRange(a) & clearlyRounded(r.rounded, r.rest));
+        values[i] = r.rounded;
+    }
+}
+
+}  // namespace
+
+[[gnu::target_clones("arch=x86-64-v3", "default")]] bool PowersInPlace(std::span<double> values,
+                                                                       double exponent) {
+    constexpr std::size_t Chunk = 64;
+    std::array<double, Chunk> bases;
+    std::array<std::int64_t, Chunk> unsure;
+    bool finite = true;
+    for (std::size_t start = 0; start < values.size(); start += Chunk) {
+        const auto chunk = values.subspan(start, std::min(Chunk, values.size() - start));
+        if (exponent == 2) clearPowers<2>(chunk, bases, unsure);
+        else clearPowers<3>(chunk, bases, unsure);
+        for (std::size_t i = 0; i < chunk.size(); ++i) {
+            if (unsure[i]) {
+                chunk[i] = OfLibrary(bases[i], exponent);
+                finite &= std::isfinite(chunk[i]);
+            }
+        }
+    }
+    return finite;
+}
 
 }  // namespace plotmere::power

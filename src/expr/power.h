@@ -14,12 +14,17 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <span>
 
 #include "expr/exact_arithmetic.h"
 
 namespace plotmere::power {
 
 double OfLibrary(double base, double exponent);
+
+// Power(value, exponent) in place for each value, the exponent 2 or 3, many
+// at a time; whether every power is finite.
+bool PowersInPlace(std::span<double> values, double exponent);
 
 // Whether r is the correct rounding of r + rest with room to spare: at most
 // 0.45 of the gap below |r|, so that the exact power stays 0.05 ulp off every
@@ -34,7 +39,7 @@ inline bool clearlyRounded(double r, double rest) {
 // normal doubles; NaN is not one.
 inline bool inExactRange(double a) {
     const double magnitude = std::fabs(a);
-    return magnitude >= 0x1p-300 && magnitude <= 0x1p300;
+    return (magnitude >= 0x1p-300) & (magnitude <= 0x1p300);  // no branch: it runs on many values at once
 }
 
 inline double square(double a) {
