@@ -43,10 +43,11 @@ TEST_F(WindowInputTest, EnterEvaluatesOnceCtrlKeysScaleAndEscQuits) {
     QTest::keyClick(functionIn(), Qt::Key_Escape);
     EXPECT_EQ(ended.count(), 1);
     EXPECT_FALSE(consoleWindow.isVisible() || settings->isVisible());
+    EXPECT_FALSE(windows.host().timer(TimerId::TextReset).isActive()) << "no fade after the end";
 }
 
 // The Functions window opens beside the Console; Enter there is OK and Esc is
-// Cancel, neither reaching the Console.
+// Cancel, neither reaching the Console; closing the Console ends both.
 TEST_F(WindowInputTest, FunctionListTakesItsOwnEnterAndEsc) {
     QSignalSpy ended(&windows.host(), &QtHost::programEnded);
     click("GotoFunkList");
@@ -63,6 +64,11 @@ TEST_F(WindowInputTest, FunctionListTakesItsOwnEnterAndEsc) {
     EXPECT_TRUE(consoleWindow.isVisible() && !list->isVisible());
     EXPECT_EQ(ended.count(), 0) << "Esc in the list must not quit";
     EXPECT_EQ(s.Functions[3].text, "x^2");
+
+    click("GotoFunkList");
+    consoleWindow.close();  // as the window's own close button does: the list goes with it
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(list->isVisible());
 }
 
 TEST_F(WindowInputTest, EditsAndChoicesGoIntoTheStateAndTheCursorStays) {

@@ -59,6 +59,7 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
         {"--help", 0, usage, ""},
         {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
         {"--headless --scale=16", 0, help, ""},
+        {"--headless --scale=1", 0, help, ""},
         {"--bogus", 2, "", "plotmere: Unknown option 'bogus'\\." + wrong},
         {"--scripts", 2, "", "plotmere: Missing value after '--scripts'\\." + wrong},
         {"--scale 2", 2, "", headlessOnly + wrong},
