@@ -40,12 +40,17 @@ QString shownBy(WindowConsole& w, const char* name) {  // as ShownText words it
     return "(no widget)";
 }
 
-TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsStateAtStart) {
-    for (const Control& control : Controls) {
-        const std::optional<std::string> text = ShownText(control.StateIn(s));
-        if (text) EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
-        else EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
-    }
+// At start and after each command every control shows what the state holds.
+TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsState) {
+    const auto expectStateShown = [this] {
+        for (const Control& control : Controls) {
+            const std::optional<std::string> text = ShownText(control.StateIn(s));
+            if (text)
+                EXPECT_EQ(shownBy(windows, control.name), QString::fromStdString(*text)) << control.name;
+            else EXPECT_NE(shownBy(windows, control.name), "(no widget)") << control.name;
+        }
+    };
+    expectStateShown();
     EXPECT_TRUE(find<QPushButton>("Evaluate")->isDefault());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
     EXPECT_EQ(QApplication::focusWidget(), box("Xequals"));
@@ -55,6 +60,8 @@ TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsStateAtStart) {
     EXPECT_NE(windows.picture().image(), white);
     click("Evaluate");
     EXPECT_EQ(windows.picture().image(), white);
+    click("WhichOp");  // renames Evaluate
+    expectStateShown();
 }
 
 // Places and sizes are the design's twips times the scale; the faces are the
