@@ -11,7 +11,6 @@
 #include <QtTest>
 #include <functional>
 #include <utility>
-#include <vector>
 
 #include "app/qt/window_console.h"
 

@@ -25,10 +25,10 @@ struct ProgramRun {
 };
 
 // Runs from the folder that holds examples/, so that their relative names hold.
-ProgramRun RunProgram(const std::string& arguments, const std::string& input = {}) {
+ProgramRun RunProgram(const std::string& arguments, const std::string& input) {
     TempFolder files;
     files.write("in", input);
-    const std::string at = "'" + files.path().string() + "/";
+    const std::string at = " '" + files.path().string() + "/";
     const std::string command = "cd '" + fs::path(EXAMPLES_DIR).parent_path().string() +
                                 "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PLOTMERE_BINARY
                                 "' " +
@@ -45,38 +45,36 @@ ProgramRun RunProgram(const std::string& arguments, const std::string& input = {
 TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
     const std::string usage =
         "Usage: plotmere \\[--help \\| --version\\]\n       plotmere --headless[\\s\\S]*";
-    const std::string wrong = "\n\nUsage: plotmere[\\s\\S]*";
+    const std::string wrong = "\n\nUsage: plotmere[\\s\\S]*",
+                      headlessOnly = "plotmere: --scale, --scripts and FILE go with --headless";
+    // Help names the manual beside the program of the build, not the installed one.
+    const std::string help = "message \\[Plotmere\\] For help, go to file://" +
+                             fs::path(PLOTMERE_BINARY).parent_path().string() +
+                             "/doc/manual\\.html\\\\r[\\s\\S]*";
     const struct {
         const char* arguments;
         int status;
-        std::string out, err;  // patterns for the first 80 characters
+        std::string out, err;  // patterns of the whole output
     } rows[] = {
         {"--help", 0, usage, ""},
-        {"--headless --help", 0, usage, ""},
         {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
+        {"--headless --scale=16", 0, help, ""},
+        {"--headless --scale=1", 0, help, ""},
         {"--bogus", 2, "", "plotmere: Unknown option 'bogus'\\." + wrong},
-        {"--headless --bogus", 2, "", "plotmere: Unknown option 'bogus'\\." + wrong},
         {"--scripts", 2, "", "plotmere: Missing value after '--scripts'\\." + wrong},
-        {"--scale 2", 2, "", "plotmere: --scale, --scripts and FILE go with --headless" + wrong},
-        {"actions", 2, "", "plotmere: --scale, --scripts and FILE go with --headless" + wrong},
+        {"--scale 2", 2, "", headlessOnly + wrong},
+        {"actions", 2, "", headlessOnly + wrong},
         {"--headless a b", 2, "", "plotmere: one FILE at most" + wrong},
         {"--headless --scale=17", 2, "", "plotmere: --scale takes a number from 1 to 16" + wrong},
         {"--headless --scale x", 2, "", "plotmere: --scale takes a number from 1 to 16" + wrong},
         {"--headless /no/such/actions", 2, "", "plotmere: cannot read /no/such/actions\n"},
     };
     for (const auto& row : rows) {
-        const ProgramRun run = RunProgram(row.arguments, "click Evaluate\n");
+        const ProgramRun run = RunProgram(row.arguments, "click HelpMe\n");
         EXPECT_EQ(run.status, row.status) << row.arguments;
-        EXPECT_TRUE(std::regex_match(run.out.substr(0, 80), std::regex(row.out))) << row.arguments << run.out;
-        EXPECT_TRUE(std::regex_match(run.err.substr(0, 80), std::regex(row.err))) << row.arguments << run.err;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(row.out))) << row.arguments << run.out;
+        EXPECT_TRUE(std::regex_match(run.err, std::regex(row.err))) << row.arguments << run.err;
     }
-}
-
-TEST(ProgramTest, HelpPointsToTheManualOfTheBuild) {
-    const ProgramRun run = RunProgram("--headless --scale=16", "click HelpMe\n");
-    const fs::path manual = fs::path(PLOTMERE_BINARY).parent_path() / "doc/manual.html";
-    EXPECT_EQ(run.out.rfind("message [Plotmere] For help, go to file://" + manual.string() + "\\r", 0), 0u);
-    EXPECT_TRUE(fs::is_regular_file(manual));
 }
 
 // Every file of examples/ is an action file or is named in one; none ends in an error.
@@ -88,7 +86,7 @@ TEST(ProgramTest, EachExampleRunsWithoutAnError) {
     for (const auto& entry : fs::directory_iterator(EXAMPLES_DIR)) {
         if (entry.path().extension() != ".actions") continue;
         const std::string name = "examples/" + entry.path().filename().string();
-        const ProgramRun run = RunProgram("--headless --scripts examples " + name);
+        const ProgramRun run = RunProgram("--headless --scripts examples " + name, "");
         EXPECT_TRUE(run.status == 0 && run.err.empty()) << name << run.err;
         std::istringstream out(run.out);
         for (std::string line; std::getline(out, line);)
@@ -96,7 +94,6 @@ TEST(ProgramTest, EachExampleRunsWithoutAnError) {
         std::ifstream actions(entry.path());
         allActions += name + std::string(std::istreambuf_iterator<char>(actions), {});
     }
-    ASSERT_NE(allActions, "");
     for (const auto& entry : fs::directory_iterator(EXAMPLES_DIR)) {
         const std::string name = entry.path().filename().string();
         EXPECT_TRUE(allActions.find("\"" + name + "\"") != std::string::npos ||

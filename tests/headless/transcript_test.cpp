@@ -36,8 +36,7 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
 }
 
 std::vector<fs::path> transcriptFiles() {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(TRANSCRIPT_DIR)) files.push_back(entry.path());
+    std::vector<fs::path> files(fs::directory_iterator(TRANSCRIPT_DIR), {});
     std::sort(files.begin(), files.end());
     return files;
 }
