@@ -17,14 +17,12 @@ protected:
 };
 
 TEST_F(EvaluateTest, ShowsTheValueAtXInItsShortForm) {
-    struct Row {
-        const char *function, *x, *shown;
-    } rows[] = {
-        {"2x", "2 * 3", "12"}, {"2x", "", "0"},  {"", "0", "0"},
-        {"0-3", "0", "-3"},    {"-0", "0", "0"}, {"#[v]", "0", ""},  // an empty value shows as nothing
-        {"x+5", "R-1", "1"},  // a bad x box spoils the command: the old result stays
-    };
-    for (auto [function, x, shown] : rows) {
+    s.Functions[3] = {"99", 1};  // evaluate mode runs slot 0 only
+                                 // clang-format off
+    for (auto [function, x, shown] : {std::tuple{"2x", "2 * 3", "12"}, {"2x", "", "0"}, {" 2 * x", "3", "6"},
+                                      {"#[v]", "0", ""},    // an empty value shows as nothing
+                                      {"x+5", "R-1", "1"}}) {  // a bad x box spoils the command
+        // clang-format on
         s.Result.Caption = "1";
         evaluate(function, x);
         EXPECT_EQ(s.Result.Caption, shown) << function << " at " << x;
@@ -32,6 +30,8 @@ TEST_F(EvaluateTest, ShowsTheValueAtXInItsShortForm) {
     EXPECT_EQ(s.Status.Caption, "Error.");
     evaluate("x+1", "1");  // the next command starts with clear flags
     EXPECT_EQ(s.Result.Caption, "2");
+    EXPECT_EQ(s.Functions[0].text, "x+1");
+    EXPECT_EQ(s.Functions[0].on, 1);
 }
 
 // A failure is reported with the window still shown running; its handler then restores it.
@@ -43,14 +43,6 @@ TEST(RunningCaptionTest, LeavesTheCaptionOfAFailureToItsHandler) {
     } catch (const EvalFailure&) {
         EXPECT_EQ(window.Caption, "Plotmere <running>");
     }
-}
-
-TEST_F(EvaluateTest, SlotZeroTakesTheTypedTextAndIsRunWithoutSpaces) {
-    s.Functions[3] = {"99", 1};
-    evaluate(" 2 * x", "3");
-    EXPECT_EQ(s.Result.Caption, "6");  // evaluate mode runs slot 0 only
-    EXPECT_EQ(s.Functions[0].text, "2*x");
-    EXPECT_EQ(s.Functions[0].on, 1);
 }
 
 TEST_F(EvaluateTest, StatusTurnsBlackThreeSecondsAfterTheLastMessage) {

@@ -13,9 +13,7 @@ TEST_F(SaveTest, WritesTheChosenFileOrReportsThatNothingChanged) {
     console.Click("Saver");
     ASSERT_EQ(picture.of("Save").size(), 1u);
     EXPECT_EQ(picture.of("Save")[0].path, "graph1.bmp");
-    EXPECT_EQ(s.Dialog1.FileName, "graph1.bmp");
     events();
-
     picture.saveSucceeds = false;
     host.AnswerNextSave("/no/such/folder/g.bmp");
     console.Click("Saver");

@@ -25,7 +25,6 @@ protected:
 
 std::string repeated(const std::string& piece, size_t times) {
     std::string out;
-    out.reserve(piece.size() * times);
     for (size_t i = 0; i < times; ++i) out += piece;
     return out;
 }

@@ -82,12 +82,9 @@ TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
 }
 
 TEST(NumberText, SixteenBitConversionRoundsHalvesToEven) {
-    EXPECT_EQ(ToInt16(2.5), 2);
-    EXPECT_EQ(ToInt16(3.5), 4);
-    EXPECT_EQ(ToInt16(-32768.4), -32768);
-    EXPECT_EQ(ToInt16(32767.4), 32767);
-    EXPECT_THROW(ToInt16(32767.5), EvalFailure);
-    EXPECT_THROW(ToInt16(-40000), EvalFailure);
+    for (auto [v, n] : {std::pair{2.5, 2}, {3.5, 4}, {-32768.4, -32768}, {32767.4, 32767}})
+        EXPECT_EQ(ToInt16(v), n);
+    for (double v : {32767.5, -40000.0}) EXPECT_THROW(ToInt16(v), EvalFailure);
 }
 
 }  // namespace

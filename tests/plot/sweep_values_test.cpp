@@ -33,7 +33,7 @@ TEST(Sweep, TakesBothEndsAndEndsWhateverTheStep) {
 // other taking them from SweepValues, and clears the latch after each sample
 // as the graph does.
 void expectSameSweep(const std::string& text) {
-    EvaluationWorld<Evaluator> single, ahead;
+    EvaluationWorld single, ahead;
     const auto program = single.evaluator.compile(text), aheadProgram = ahead.evaluator.compile(text);
     SweepValues values(ahead.ctx, ahead.evaluator, *aheadProgram, 30, 0.125);
     for (double x = -1; x <= 30; x += 0.125) {
@@ -51,7 +51,7 @@ TEST(SweepValues, GiveEachSampleAsEvalDoes) {
 }
 
 TEST(SweepValues, FollowTheStateEvalStartsFrom) {
-    EvaluationWorld<Evaluator> world;
+    EvaluationWorld world;
     Evaluator& ev = world.evaluator;
     const auto program = ev.compile("Sx");
     SweepValues values(world.ctx, ev, *program, 10, 0.5);
@@ -65,7 +65,7 @@ TEST(SweepValues, FollowTheStateEvalStartsFrom) {
 
 // Inside another evaluation, as a script started from an expression graphs.
 TEST(SweepValues, NestInsideAnEvaluationAsEvalDoes) {
-    EvaluationWorld<Evaluator> world;
+    EvaluationWorld world;
     Evaluator& ev = world.evaluator;
     const auto program = ev.compile(std::string(500, '(') + "x" + std::string(500, ')'));
     {

@@ -1,20 +1,19 @@
 #pragma once
 // One evaluation and everything it did, as one line of text: the value (or
-// empty, or the failure), the flags, the memory, and every call to the host in
-// order. The same start state can be set up again from a few settings.
+// empty, or the failure), the flags, the memory, and every call to the host.
 
 #include <charconv>
 #include <sstream>
 #include <string>
 
 #include "expr/eval_failure.h"
+#include "expr/evaluator.h"
 #include "expr/number_text.h"
 #include "state/context.h"
 #include "state/null_picture.h"
 
 namespace plotmere::testing {
 
-// Logs every call, one entry each.
 class LoggingHost : public Host {
 public:
     void MsgBox(const std::string& text, const std::string& title, MsgIcon icon) override {
@@ -75,10 +74,8 @@ inline std::string exactly(double v) {
     return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
-// A world of its own for an evaluator of either kind. A script started from an
-// expression is logged and, as a script's Evaluate does, clears the flags and
-// shows a new result.
-template <class Eval>
+// An evaluator in a world of its own. A script started from an expression is
+// logged and, as a script's Evaluate does, clears the flags and shows a new result.
 struct EvaluationWorld {
     EvaluationWorld() {
         evaluator.SetScriptRunner([this](const std::string& command) {
@@ -114,7 +111,7 @@ struct EvaluationWorld {
     LoggingHost host;
     NullPicture picture;
     Context ctx{s, host, picture};
-    Eval evaluator{ctx};
+    Evaluator evaluator{ctx};
 };
 
 }  // namespace plotmere::testing
