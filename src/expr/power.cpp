@@ -16,15 +16,10 @@ template <int Exponent>
                                                std::span<std::int64_t> unsure) {
     for (std::size_t i = 0; i < values.size(); ++i) {
         const double a = values[i];
-        const auto s = exact::product(a, a);
-        exact::Sum<double> r = s;
-        if constexpr (Exponent == 3) {
-            const auto c = exact::product(s.rounded, a);
-            r = exact::sum(c.rounded, c.rest + s.rest * a);
-        }
+        const auto power = exactPower<Exponent>(a);
         bases[i] = a;
-        unsure[i] = !(inExactRange(a) & clearlyRounded(r.rounded, r.rest));
-        values[i] = r.rounded;
+        unsure[i] = !sureOf(a, power);
+        values[i] = power.rounded;
     }
 }
 

@@ -42,24 +42,30 @@ inline bool inExactRange(double a) {
     return (magnitude >= 0x1p-300) & (magnitude <= 0x1p300);  // no branch: it runs on many values at once
 }
 
-inline double square(double a) {
-    if (inExactRange(a)) {
-        const auto s = exact::product(a, a);
-        if (clearlyRounded(s.rounded, s.rest)) return s.rounded;
+// a^Exponent, 2 or 3, as its rounding and the rest. For a cube the rest is
+// off by some 2^-52 of an ulp: s.rest * a lies far below c's last bit, and only
+// its rounding and that of its sum with c.rest are lost.
+template <int Exponent>
+[[gnu::always_inline]] inline exact::Sum<double> exactPower(double a) {
+    const auto s = exact::product(a, a);
+    if constexpr (Exponent == 2) {
+        return s;
+    } else {
+        static_assert(Exponent == 3);
+        const auto c = exact::product(s.rounded, a);
+        return exact::sum(c.rounded, c.rest + s.rest * a);
     }
-    return OfLibrary(a, 2);
 }
 
-inline double cube(double a) {
-    if (inExactRange(a)) {
-        const auto s = exact::product(a, a);
-        const auto c = exact::product(s.rounded, a);
-        // s.rest * a lies far below c's last bit: rounding it and its sum
-        // with c.rest is off by some 2^-52 of an ulp.
-        const auto r = exact::sum(c.rounded, c.rest + s.rest * a);
-        if (clearlyRounded(r.rounded, r.rest)) return r.rounded;
-    }
-    return OfLibrary(a, 3);
+// Whether power, a^Exponent worked out as above, is what pow gives.
+[[gnu::always_inline]] inline bool sureOf(double a, const exact::Sum<double>& power) {
+    return inExactRange(a) & clearlyRounded(power.rounded, power.rest);
+}
+
+template <int Exponent>
+inline double wholePower(double a) {
+    const auto power = exactPower<Exponent>(a);
+    return sureOf(a, power) ? power.rounded : OfLibrary(a, Exponent);
 }
 
 }  // namespace plotmere::power
@@ -68,8 +74,8 @@ namespace plotmere {
 
 // std::pow(base, exponent), bit for bit.
 inline double Power(double base, double exponent) {
-    if (exponent == 2) return power::square(base);
-    if (exponent == 3) return power::cube(base);
+    if (exponent == 2) return power::wholePower<2>(base);
+    if (exponent == 3) return power::wholePower<3>(base);
     return power::OfLibrary(base, exponent);
 }
 
