@@ -87,6 +87,10 @@ TEST_F(WindowInputTest, EditsAndChoicesGoIntoTheStateAndTheCursorStays) {
     EXPECT_EQ(s.Settings.Axes.Value, 0);
     click("SetDone", settings);
     EXPECT_FALSE(settings->isVisible());
+    click("GetSet");
+    settings->close();  // by its own close button: the next click leaves it closed
+    click("TrigWin");
+    EXPECT_FALSE(settings->isVisible());
 }
 
 TEST_F(WindowInputTest, StatusTurnsFromDarkBlueToBlackWhenItsTimerFires) {
@@ -139,8 +143,9 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAtAnyScale) {
     for (auto [name, expected] : bounds) EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
 }
 
-// The real boxes, answered by a user: OK on the message; on the save dialog,
-// the first file type kept, then the third chosen, for names without an extension.
+// The real boxes, answered by a user: OK on the message; the save dialog
+// cancelled, then the first file type kept, then the third chosen for names
+// without an extension, replacing a file after asking.
 TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     QTemporaryDir folder;
     ModalDialogs modal;
@@ -152,12 +157,14 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             shown << box->windowTitle() + ": " + box->text() +
                          (box->icon() == QMessageBox::Warning ? " (!)" : "");
-            box->button(QMessageBox::Ok)->click();
+            QAbstractButton* ok = box->button(QMessageBox::Ok);
+            (ok ? ok : box->button(QMessageBox::Yes))->click();  // Yes: replace the file
         } else if (auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             shown = box->nameFilters();
+            if (choice < 0) return box->reject();
             box->selectNameFilter(shown.value(choice));
-            emit box->filterSelected(shown.value(choice));  // as the user's choice does
-            static_cast<QDialog*>(box)->accept();           // as its Save button does
+            emit box->filterSelected(shown.value(choice));                   // as the user's choice does
+            QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);  // as its Save button does
         }
     });
     answer.start(20);
@@ -167,13 +174,15 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     EXPECT_EQ(shown, QStringList({"Not so fast: Parentheses Error:  ) not found. (!)"}));
 
     // Each its own name: the dialog's completer would offer the first one's file again.
-    for (auto [filter, name] : {std::pair{0, "graph"}, {2, "drawing"}}) {
+    QFile(folder.filePath("drawing.svg")).open(QIODevice::WriteOnly);
+    for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "drawing"}}) {
         choice = filter;
         windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
         QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
     }
-    EXPECT_EQ(shown, QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
-    EXPECT_TRUE(QFile::exists(folder.filePath("graph.bmp")));
+    EXPECT_EQ(shown.mid(0, 3), QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
+    EXPECT_TRUE(shown.value(3).contains("drawing.svg already exists")) << shown.value(3).toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"drawing.svg", "graph.bmp"}));
     EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.svg"));
 }
 

@@ -47,7 +47,7 @@ TEST_F(DataFileTest, PairsBecomeSegmentsEndingInsideTheWindow) {
 
     plot("0,0,\n\n\"1\", 1\r\n");  // a trailing comma, a blank line, a quoted item
     EXPECT_EQ(segments().size(), 1u);
-    plot("0,0,10,5,1,1,12,0");  // x = 10 is on the edge, 12 outside
+    plot("0,0,10,5,1,1,2,-10,-10,2,2,10,12,0");  // points on each edge, then x = 12 outside
     ASSERT_EQ(segments().size(), 1u);
     EXPECT_EQ(segments()[0].x2, PictureWidth);  // drawn from (1, 1) back to the edge point
     s.WhichOp.Value = 0;                        // evaluate mode too
