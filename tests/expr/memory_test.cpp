@@ -66,14 +66,6 @@ TEST_F(MemoryTest, TablesGrowAfterTheHundredAndFirstNameAndResetShrinksThem) {
     EXPECT_EQ(s.MemLimit(), 200);
 }
 
-TEST_F(MemoryTest, NoStoredMessageWhileAScriptStarts) {
-    s.Result.Caption = "1";
-    s.ScriptMode = true;
-    eval("#[quiet]");
-    EXPECT_TRUE(events().empty());
-    EXPECT_EQ(s.MemCount, 1);
-}
-
 TEST_F(MemoryTest, SetMemAndStoreFunctionButtons) {
     for (const char* shown : {"3.14159265358979", "1E+300", ""}) {
         s.Result.Caption = shown;

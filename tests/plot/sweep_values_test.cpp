@@ -50,19 +50,6 @@ TEST(SweepValues, GiveEachSampleAsEvalDoes) {
     expectSameSweep("$[a]x");     // not pure: never ahead
 }
 
-TEST(SweepValues, FollowTheStateEvalStartsFrom) {
-    EvaluationWorld world;
-    Evaluator& ev = world.evaluator;
-    const auto program = ev.compile("Sx");
-    SweepValues values(world.ctx, ev, *program, 10, 0.5);
-    EXPECT_EQ(values.at(1), ev.eval(*program, 1));
-    EXPECT_EQ(values.at(7), ev.eval(*program, 7));  // not the sample that was next
-    world.s.Option1.Selected = 1;                   // degrees, changed between two samples
-    EXPECT_EQ(values.at(7.5), ev.eval(*program, 7.5));
-    world.s.EvalError = true;
-    EXPECT_EQ(values.at(8), Value());
-}
-
 // Inside another evaluation, as a script started from an expression graphs.
 TEST(SweepValues, NestInsideAnEvaluationAsEvalDoes) {
     EvaluationWorld world;
