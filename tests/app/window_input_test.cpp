@@ -174,7 +174,7 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     EXPECT_EQ(shown, QStringList({"Not so fast: Parentheses Error:  ) not found. (!)"}));
 
     // Each its own name: the dialog's completer would offer the first one's file again.
-    QFile(folder.filePath("drawing.svg")).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(folder.filePath("drawing.svg")).open(QIODevice::WriteOnly));  // to be replaced
     for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "drawing"}}) {
         choice = filter;
         windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
