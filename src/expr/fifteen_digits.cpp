@@ -55,10 +55,6 @@ constexpr auto binades = [] {
     return table;
 }();
 
-// The two helpers below serve doubles and lanes of them alike. Always inlined,
-// and lanes taken by reference: the wide build and the plain one disagree on
-// how a call passes them.
-
 // a (positive) times 10^s rounded once, and the sign of what the rounding
 // dropped, so that the exact product is known on either side of m.
 struct Scaled {

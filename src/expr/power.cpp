@@ -35,7 +35,7 @@ template <int Exponent>
         const auto chunk = values.subspan(start, std::min(Chunk, values.size() - start));
         if (exponent == 2) clearPowers<2>(chunk, bases, unsure);
         else clearPowers<3>(chunk, bases, unsure);
-        for (std::size_t i = 0; i < chunk.size(); ++i) {
+        for (std::size_t i = 0; i < chunk.size(); ++i) {  // a sure power, of a base within 2^±300, is finite
             if (unsure[i]) {
                 chunk[i] = OfLibrary(bases[i], exponent);
                 finite &= std::isfinite(chunk[i]);
