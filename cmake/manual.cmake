@@ -1,6 +1,6 @@
 # Writes the user manual: the README as one HTML page.
 # Usage: cmake -DMARKDOWN=markdown_py -DREADME=README.md -DHTML=manual.html -P manual.cmake
-execute_process(COMMAND ${MARKDOWN} -x tables -o html ${README}
+execute_process(COMMAND ${MARKDOWN} -x tables -x toc -o html ${README}
   OUTPUT_VARIABLE body RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${MARKDOWN} could not read ${README}")

@@ -14,7 +14,10 @@ console runs it from text, without a window.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The faces of the window's design, or their metric-compatible twins.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# The faces of the window's design, or their metric-compatible twins: without
+# them the title and the status line do not fit their places.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation)
 set(CPACK_STRIP_FILES ON)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/package_time.cmake.in package_time.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/package_time.cmake)
 include(CPack)
