@@ -2,8 +2,9 @@
 # What a new user meets: in a minimal Debian 12 root, the README's test command
 # and package command from a clone of this checkout; then the package installed
 # into a second, pristine root and run there without a display. The base root
-# is kept in CACHE (default /var/cache/plotmere-ci) between runs; roots are
-# unpacked from it afresh each time, so a run never sees another's leftovers.
+# is kept in CACHE (default /var/cache/plotmere-ci) between runs, for a month
+# at most; roots are unpacked from it afresh each time, so that a run never
+# sees another's leftovers.
 # Needs root (debootstrap, chroot, bind mounts). Usage: scripts/clean-check.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,7 @@ cache=${CACHE:-/var/cache/plotmere-ci}
 base=$cache/bookworm-minbase.tar
 scripts/install-packages.sh debootstrap git
 
+find "$base" -mtime +30 -delete 2>/dev/null || true
 if [ ! -f "$base" ]; then
   mirror=$(apt-get indextargets --format '$(RELEASE) $(REPO_URI)' 'Created-By: Packages' |
     awk '$1 == "bookworm" { print $2; exit }')
