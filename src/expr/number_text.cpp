@@ -36,8 +36,8 @@ std::string FormatToStep(double v, double step) {
     // The unit 10^-decimals is the coarsest power of ten not above the step.
     const double decimals = std::ceil(-std::log10(step));
     const double digits = std::floor(std::log10(std::fabs(v))) + 1 + decimals;
-    if (!(digits < 15)) return FormatForInput(v);
-    if (digits >= 1) return typeable(printed(v, static_cast<int>(digits)));
+    // Never more digits than any other number shows.
+    if (digits >= 1) return typeable(printed(v, static_cast<int>(std::min(digits, 15.0))));
     // Smaller than the unit: it rounds to none or to one.
     const double unit = std::pow(10.0, -decimals);
     return FormatForInput(std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v));

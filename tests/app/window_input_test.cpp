@@ -145,18 +145,31 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
 
     auto* readout = find<QLabel>("readout", picture);
     // Sent directly: QTest moves the screen's cursor, which the doubled screen cannot reach there.
-    const QPointF over = inner + QPoint(100, 50) * 2.5;
-    QMouseEvent move(QEvent::MouseMove, over, picture->mapToGlobal(over), Qt::NoButton, {}, {});
-    QApplication::sendEvent(picture, &move);
+    auto moveTo = [picture](QPointF at) {
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, {}, {});
+        QApplication::sendEvent(picture, &move);
+    };
+    const QPointF corner = inner + QPointF(260, 114) * 2.5;
+    moveTo(corner);
     EXPECT_EQ(readout->text().toStdString(),
-              windows.console().PointerReadout(100 * 15, 50 * 15, picture->scale()).value_or("none"));
+              windows.console().PointerReadout(260 * 15, 114 * 15, picture->scale()).value_or("none"));
+    const QPoint pointer = picture->mapToGlobal(corner).toPoint(),
+                 readoutEnd = readout->geometry().bottomRight();
+    EXPECT_TRUE(readoutEnd.x() < pointer.x() && readoutEnd.y() < pointer.y());  // turned back from the edges
     bool shownWhileRunning = true;
     boxes.whileOpen = [&] { shownWhileRunning = readout->isVisible(); };
     typeInto(functionIn(), "$[abc]");
     QTest::keyClick(functionIn(), Qt::Key_Return);
     EXPECT_FALSE(shownWhileRunning);
     EXPECT_TRUE(readout->isVisible());
-    QTest::mousePress(picture, Qt::LeftButton, {}, over.toPoint());
+    moveTo(QPointF(1, 1));  // on the frame
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(picture, &leave);
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner);
+    QTest::mousePress(picture, Qt::LeftButton, {}, corner.toPoint());
     EXPECT_FALSE(readout->isVisible());
 }
 

@@ -9,10 +9,11 @@
 namespace plotmere {
 
 PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent)
-    : QFrame(parent), picture_(picture), readout_(new QLabel(this)) {
+    : QFrame(parent), picture_(picture), readout_(new QLabel(this, Qt::ToolTip)) {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setMouseTracking(true);
-    // Over the picture on the screen only, never drawn into it.
+    // A window of its own, as a tool tip is: never drawn into the picture, and
+    // whole even where it reaches past the picture's edge.
     readout_->setObjectName("readout");
     readout_->setAttribute(Qt::WA_TransparentForMouseEvents);
     readout_->setPalette(QToolTip::palette());
@@ -21,7 +22,6 @@ PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent)
     readout_->setAutoFillBackground(true);
     readout_->setFrameStyle(QFrame::Box | QFrame::Plain);
     readout_->setMargin(2);
-    readout_->hide();
 }
 
 void PictureWidget::SetViewScale(double scale) {
@@ -77,6 +77,7 @@ std::optional<QPointF> PictureWidget::pointer() const { return hover_ ? unitsAt(
 
 void PictureWidget::ShowReadout(const QString& text) {
     if (text.isEmpty() || !hover_) return readout_->hide();
+    readout_->setFont(font());  // a window does not take its parent's font, nor its view scale
     readout_->setText(text);
     readout_->adjustSize();
     readout_->move(besidePointer(readout_->size()));
@@ -92,7 +93,7 @@ QPoint PictureWidget::besidePointer(QSize size) const {
     int x = at.x() + gap, y = at.y() + gap;
     if (x + size.width() > inner.right()) x = at.x() - gap - size.width();
     if (y + size.height() > inner.bottom()) y = at.y() - gap - size.height();
-    return {std::max(x, inner.left()), std::max(y, inner.top())};
+    return mapToGlobal(QPoint(std::max(x, inner.left()), std::max(y, inner.top())));
 }
 
 }  // namespace plotmere
