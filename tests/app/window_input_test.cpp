@@ -126,7 +126,7 @@ TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
 }
 
 // Picture units are 15 to a widget pixel at 100 %; the box marks the same units at any scale, and the
-// readout beside the pointer reads them, but not while a command runs nor after a press.
+// readout beside the pointer reads them, but not while a command runs nor while a button is down.
 TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsItAtAnyScale) {
     for (const char* name : {"Text3", "Text5"}) typeInto(box(name), "10");
     for (const char* name : {"Text4", "Text6"}) typeInto(box(name), "-10");
@@ -145,8 +145,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
 
     auto* readout = find<QLabel>("readout", picture);
     // Sent directly: QTest moves the screen's cursor, which the doubled screen cannot reach there.
-    auto moveTo = [picture](QPointF at) {
-        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, {}, {});
+    auto moveTo = [picture](QPointF at, Qt::MouseButtons held = {}) {
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, held, {});
         QApplication::sendEvent(picture, &move);
     };
     const QPointF corner = inner + QPointF(260, 114) * 2.5;
@@ -170,6 +170,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     EXPECT_FALSE(readout->isVisible());
     moveTo(corner);
     QTest::mousePress(picture, Qt::LeftButton, {}, corner.toPoint());
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner - QPointF(5, 5), Qt::LeftButton);
     EXPECT_FALSE(readout->isVisible());
 }
 

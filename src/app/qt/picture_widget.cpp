@@ -57,7 +57,7 @@ void PictureWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (event->buttons() == Qt::NoButton && unitsAt(event->position())) hover_ = event->position();
+    if (event->buttons() == Qt::NoButton) hover_ = event->position();
     else hover_.reset();
     emit pointerMoved();
     QFrame::mouseMoveEvent(event);
