@@ -15,7 +15,7 @@ namespace {
 
 int runHeadless(const plotmere::CommandLine& line, const std::string& helpAddress) {
     plotmere::ImagePicture picture(line.scale);
-    plotmere::HeadlessConsole console(std::cout, std::cerr, picture);
+    plotmere::HeadlessConsole console(std::cout, std::cerr, picture, line.scale);
     console.console().SetHelpAddress(helpAddress);
     if (!line.scripts.empty()) console.console().scripts().SetFolder(line.scripts);
     if (line.file.empty()) return console.Run(std::cin);

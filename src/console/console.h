@@ -36,6 +36,9 @@ public:
     void Tick(TimerId timer);
     // A mouse press on the picture, in picture units; none while busy.
     void MouseDown(float u, float v);
+    // The readout beside the pointer at (u, v) on a picture of scale device
+    // pixels to a pixel (analysis/pointer_readout.h); none while busy.
+    std::optional<std::string> PointerReadout(float u, float v, double scale) const;
     static constexpr const char* DefaultButton = "Evaluate";
     static constexpr const char* CancelButton = "GetOut";
     static constexpr size_t HistoryLimit = 1000;  // entries of FunctionIn's list

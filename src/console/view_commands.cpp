@@ -1,7 +1,9 @@
 // Commands that change what the picture shows: Zoom Out, the guess-line
-// arrows, Clear Screen, the zoom box and its delayed redraw.
+// arrows, Clear Screen, the zoom box and its delayed redraw; the readout of
+// the pointer.
 
 #include "analysis/guess_line.h"
+#include "analysis/pointer_readout.h"
 #include "analysis/zoom_box.h"
 #include "console/console.h"
 #include "expr/number_text.h"
@@ -63,6 +65,12 @@ void Console::GfxSpeed_Timer() {
 
 void Console::MouseDown(float u, float v) {
     runGuarded([this, u, v] { Picture1_MouseDown(ctx_, eval_, u, v); }, false);
+}
+
+// While a command runs, the window may be half read.
+std::optional<std::string> Console::PointerReadout(float u, float v, double scale) const {
+    if (busy_) return std::nullopt;
+    return plotmere::PointerReadout(s_, u, v, scale);
 }
 
 }  // namespace plotmere

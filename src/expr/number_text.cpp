@@ -11,27 +11,41 @@ namespace plotmere {
 
 void ThrowOverflow() { throw EvalFailure("Overflow"); }
 
-std::string FormatDouble(double v) {
+namespace {
+
+std::string printed(double v, int digits) {
     if (v == 0) return "0";  // also negative zero
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.15G", v);
+    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
     return buf;
 }
 
-std::string FormatForInput(double v) {
-    std::string text = FormatDouble(v);
+// The language would read the "+" of 2E+15 as part of the exponent's text.
+std::string typeable(std::string text) {
     if (const size_t plus = text.find("E+"); plus != std::string::npos) text.erase(plus + 1, 1);
     return text;
 }
 
+}  // namespace
+
+std::string FormatDouble(double v) { return printed(v, 15); }
+
+std::string FormatForInput(double v) { return typeable(printed(v, 15)); }
+
+std::string FormatToStep(double v, double step) {
+    // The unit 10^-decimals is the coarsest power of ten not above the step.
+    const double decimals = std::ceil(-std::log10(step));
+    const double digits = std::floor(std::log10(std::fabs(v))) + 1 + decimals;
+    // Never more digits than any other number shows.
+    if (digits >= 1) return typeable(printed(v, static_cast<int>(std::min(digits, 15.0))));
+    // Smaller than the unit: it rounds to none or to one.
+    const double unit = std::pow(10.0, -decimals);
+    return FormatForInput(std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v));
+}
+
 std::string FormatValue(const Value& v) { return v ? FormatDouble(*v) : std::string(); }
 
-std::string FormatSingle(float v) {
-    if (v == 0) return "0";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.7G", static_cast<double>(v));
-    return buf;
-}
+std::string FormatSingle(float v) { return printed(v, 7); }
 
 namespace {
 

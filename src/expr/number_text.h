@@ -14,6 +14,9 @@ std::string FormatDouble(double v);
 // The same for a box that is read back as an expression: without the "+" of a
 // positive exponent (2E15), which the language would read as 2E+1.
 std::string FormatForInput(double v);
+// The same with the fewest significant digits that still tell apart two
+// values step apart (step > 0), as a readout shows a coordinate.
+std::string FormatToStep(double v, double step);
 // Empty shows as nothing.
 std::string FormatValue(const Value& v);
 // "%.7G" of a single-precision value (3.141593).

@@ -1,7 +1,9 @@
-// Zoom Out, the guess-line arrows, Clear Screen and the zoom box, beyond what
-// the tools transcript shows.
+// Zoom Out, the guess-line arrows, Clear Screen, the zoom box and the pointer's
+// readout, beyond what the tools transcript shows.
 
 #include <array>
+#include <cmath>
+#include <cstdio>
 
 #include "support/console_fixture.h"
 
@@ -67,6 +69,57 @@ TEST_F(ViewTest, TheZoomBoxIsDrawnAndRedrawnAfter150Ms) {
     events();
     wait(150);
     EXPECT_EQ(events(), (Texts{"message [Plotmere] Invalid domain.", "message [Plotmere] Invalid range."}));
+}
+
+// Half the last place a number's text shows: how far it may lie from the value
+// it was rounded from.
+double halfLastPlace(const std::string& number) {
+    const size_t point = number.find('.');
+    return 0.5 * std::pow(10.0, point == std::string::npos ? 0.0 : -double(number.size() - point - 1));
+}
+
+// The readout's text, a rounding of the bounds the zoom box writes for a
+// second press at the same point.
+TEST_F(ViewTest, ThePointerReadsWhatAPressThereMarks) {
+    struct Row {
+        const char* name;
+        std::array<const char*, 4> window;  // XMin, XMax, YMin, YMax
+        int graphMode, angleUnit;
+        double scale;
+        float u, v;
+        const char* text;
+    };
+    constexpr std::array<const char*, 4> standard{"-10", "10", "-10", "10"};
+    // clang-format off
+    const Row rows[] = {
+        {"100 %, y has coarser pixels", standard, 0, 0, 1, 1000, 500, "x = -5.13  y = 4.6"},
+        {"250 %", standard, 0, 0, 2.5, 1000, 500, "x = -5.13  y = 4.59"},
+        {"zoomed", {"1", "1.001", "2", "2.0005"}, 0, 0, 1, 1000, 500, "x = 1.000243  y = 2.000365"},
+        {"zoomed past fifteen digits", {"1", "1.0000000000001", "-10", "10"}, 0, 0, 1, 1000, 500,
+         "x = 1.00000000000002  y = 4.6"},
+        {"polar, y rounds up to a unit", standard, 1, 0, 1, 1000, 918.525f, "x = -5.13  y = 0.1  r = 5.13  θ = 3.13"},
+        {"polar in degrees, y rounds down to 0", standard, 1, 1, 1, 3000, 928.7f,
+         "x = 4.6  y = 0  r = 4.6  θ = 359.5"},
+        {"polar in degrees, almost a turn", standard, 1, 1, 1, 3082.5f, 925.24f, "x = 5  y = 0  r = 5  θ = 0"},
+        {"polar on the x axis, one digit", standard, 1, 0, 1, 2065.275f, 925, "x = 0.05  y = 0  r = 0.05  θ = 0"},
+    };
+    // clang-format on
+    EXPECT_EQ(console.PointerReadout(1000, 500, 1), std::nullopt);  // no window read yet
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::tie(s.Text4.Text, s.Text3.Text, s.Text6.Text, s.Text5.Text) =
+            std::tuple(row.window[0], row.window[1], row.window[2], row.window[3]);
+        s.GraphMode.Selected = row.graphMode;
+        s.Option1.Selected = row.angleUnit;
+        console.MouseDown(0, PictureHeight);  // XMin and YMin stay
+        console.MouseDown(row.u, row.v);
+        const std::string text = console.PointerReadout(row.u, row.v, row.scale).value_or("none");
+        EXPECT_EQ(text, row.text);
+        char x[32] = "", y[32] = "";
+        std::sscanf(text.c_str(), "x = %31s y = %31s", x, y);
+        EXPECT_NEAR(std::stod(x), std::stod(s.Text3.Text), halfLastPlace(x));
+        EXPECT_NEAR(std::stod(y), std::stod(s.Text5.Text), halfLastPlace(y));
+    }
 }
 
 }  // namespace

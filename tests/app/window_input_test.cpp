@@ -125,22 +125,54 @@ TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
     EXPECT_TRUE(boxes.shown[1].contains("& click on the tutorial link.\n\nVersion 7G  :  "));
 }
 
-// Picture units are 15 to a widget pixel at 100 %; the box marks the same units at any scale.
-TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAtAnyScale) {
+// Picture units are 15 to a widget pixel at 100 %; the box marks the same units at any scale, and the
+// readout beside the pointer reads them, but not while a command runs nor while a button is down.
+TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsItAtAnyScale) {
     for (const char* name : {"Text3", "Text5"}) typeInto(box(name), "10");
     for (const char* name : {"Text4", "Text6"}) typeInto(box(name), "-10");
     click("WhichOp");
     windows.viewScale().Set(250);
     auto* picture = find<PictureWidget>("Picture1");
     const QPoint inner = picture->contentsRect().topLeft();
-    QTest::mousePress(picture, Qt::RightButton, {}, inner + QPoint(206, 78) * 2.5);
-    QTest::mousePress(picture, Qt::LeftButton, {}, inner + QPoint(70, 32) * 2.5);
+    QTest::mouseClick(picture, Qt::RightButton, {}, inner + QPoint(206, 78) * 2.5);
+    QTest::mouseClick(picture, Qt::LeftButton, {}, inner + QPoint(70, 32) * 2.5);
 
     auto x = [](int pixel) { return -10 + 20 * (pixel * 15.0) / PictureWidth; };
     auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * 15.0) / PictureHeight; };
     const std::pair<const char*, double> bounds[] = {
         {"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}};
     for (auto [name, expected] : bounds) EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
+
+    auto* readout = find<QLabel>("readout", picture);
+    // Sent directly: QTest moves the screen's cursor, which the doubled screen cannot reach there.
+    auto moveTo = [picture](QPointF at, Qt::MouseButtons held = {}) {
+        QMouseEvent move(QEvent::MouseMove, at, picture->mapToGlobal(at), Qt::NoButton, held, {});
+        QApplication::sendEvent(picture, &move);
+    };
+    const QPointF corner = inner + QPointF(260, 114) * 2.5;
+    moveTo(corner);
+    EXPECT_EQ(readout->text().toStdString(),
+              windows.console().PointerReadout(260 * 15, 114 * 15, picture->scale()).value_or("none"));
+    const QPoint pointer = picture->mapToGlobal(corner).toPoint(),
+                 readoutEnd = readout->geometry().bottomRight();
+    EXPECT_TRUE(readoutEnd.x() < pointer.x() && readoutEnd.y() < pointer.y());  // turned back from the edges
+    bool shownWhileRunning = true;
+    boxes.whileOpen = [&] { shownWhileRunning = readout->isVisible(); };
+    typeInto(functionIn(), "$[abc]");
+    QTest::keyClick(functionIn(), Qt::Key_Return);
+    EXPECT_FALSE(shownWhileRunning);
+    EXPECT_TRUE(readout->isVisible());
+    moveTo(QPointF(1, 1));  // on the frame
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(picture, &leave);
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner);
+    QTest::mousePress(picture, Qt::LeftButton, {}, corner.toPoint());
+    EXPECT_FALSE(readout->isVisible());
+    moveTo(corner - QPointF(5, 5), Qt::LeftButton);
+    EXPECT_FALSE(readout->isVisible());
 }
 
 // The real boxes, answered by a user: OK on the message; the save dialog

@@ -33,6 +33,14 @@ std::string joined(const std::vector<std::string>& items) {
     return out;
 }
 
+// "U V", a point in picture units.
+std::optional<std::pair<float, float>> pictureCoordinates(std::string_view text) {
+    auto [u, v] = firstWord(text);
+    auto x = ParseNumber(u), y = ParseNumber(v);
+    if (!x || !y || !oneWord(v)) return std::nullopt;
+    return std::pair{static_cast<float>(*x), static_cast<float>(*y)};
+}
+
 // What can be typed into: a text box, or the edit text of the combo box.
 std::string* editText(ConsoleState& s, std::string_view name) {
     if (TextBox* box = FindState<TextBox>(s, name)) return &box->Text;
@@ -42,8 +50,8 @@ std::string* editText(ConsoleState& s, std::string_view name) {
 
 }  // namespace
 
-HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture)
-    : out_(out), err_(err), picture_(picture), host_(out), console_(host_, picture) {}
+HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture, double scale)
+    : out_(out), err_(err), picture_(picture), scale_(scale), host_(out), console_(host_, picture) {}
 
 int HeadlessConsole::Run(std::istream& in) {
     int status = 0;
@@ -129,10 +137,9 @@ std::string HeadlessConsole::wait(std::string_view ms) {
 }
 
 std::string HeadlessConsole::press(std::string_view rest) {
-    auto [u, v] = firstWord(rest);
-    auto x = ParseNumber(u), y = ParseNumber(v);
-    if (!x || !y || !oneWord(v)) return "press takes two picture coordinates";
-    console_.MouseDown(static_cast<float>(*x), static_cast<float>(*y));
+    const auto at = pictureCoordinates(rest);
+    if (!at) return "press takes two picture coordinates";
+    console_.MouseDown(at->first, at->second);
     return {};
 }
 
@@ -150,6 +157,7 @@ std::string HeadlessConsole::picture(std::string_view fileName) {
 }
 
 std::string HeadlessConsole::show(std::string_view control) {
+    if (auto [name, at] = firstWord(control); name == "pointer") return showPointer(at);
     if (!oneWord(control)) return "show takes one control name";
     ConsoleState& s = console_.state();
     std::optional<std::string> text;
@@ -158,6 +166,14 @@ std::string HeadlessConsole::show(std::string_view control) {
     else if (const Control* c = FindControl(control)) text = ShownText(c->StateIn(s));
     if (!text) return "nothing to show named '" + std::string(control) + "'";
     out_ << control << ": " << *text << '\n' << std::flush;
+    return {};
+}
+
+std::string HeadlessConsole::showPointer(std::string_view rest) {
+    const auto at = pictureCoordinates(rest);
+    if (!at) return "show pointer takes two picture coordinates";
+    out_ << "pointer: " << console_.PointerReadout(at->first, at->second, scale_).value_or("") << '\n'
+         << std::flush;
     return {};
 }
 

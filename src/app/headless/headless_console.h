@@ -14,7 +14,8 @@ namespace plotmere {
 
 class HeadlessConsole {
 public:
-    HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture);
+    // scale: device pixels to a pixel of the picture, which the pointer's readout shows digits for.
+    HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture, double scale = 1);
 
     // Runs every action of in; returns the exit status: 0, or 2 when a line
     // could not be read.
@@ -33,6 +34,7 @@ private:
     std::string key(std::string_view name);
     std::string wait(std::string_view ms);
     std::string show(std::string_view control);
+    std::string showPointer(std::string_view rest);
     std::string answer(std::string_view fileName);
     std::string press(std::string_view rest);
     std::string picture(std::string_view fileName);
@@ -40,6 +42,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     Picture& picture_;
+    double scale_;
     HeadlessHost host_;
     Console console_;
 };

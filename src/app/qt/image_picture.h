@@ -16,7 +16,7 @@ inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 class ImagePicture : public Picture {
 public:
-    static constexpr double UnitsPerPixel = 15;
+    static constexpr double UnitsPerPixel = plotmere::UnitsPerPixel;
 
     // scale: device pixels per pixel of the nominal 274 x 123 picture.
     explicit ImagePicture(double scale = 1.0);

@@ -80,6 +80,7 @@ void StateBinding::bind(FormWindow& form) {
             console_.MouseDown(u, v);
             Sync();
         });
+        connect(picture, &PictureWidget::pointerMoved, this, [this, picture] { showReadout(picture); });
     }
     for (auto* label : form.findChildren<QLabel*>()) {
         label->installEventFilter(this);
@@ -160,10 +161,21 @@ void StateBinding::Sync() {
     }
     for (auto [group, options] : groups_) showSelected(group, options->Selected);
     for (auto [button, state] : captions_) showText(button, state->Caption);
-    for (QWidget* picture : pictures_) picture->update();
+    for (PictureWidget* picture : pictures_) {
+        picture->update();
+        showReadout(picture);  // a command may have changed the window under the pointer
+    }
     // Windows last, so that one coming into view shows its new texts at once.
     for (auto [window, form] : forms_) showForm(window, *form);
     syncing_ = false;
+}
+
+void StateBinding::showReadout(PictureWidget* picture) {
+    const std::optional<QPointF> at = picture->pointer();
+    const auto text = at ? console_.PointerReadout(static_cast<float>(at->x()), static_cast<float>(at->y()),
+                                                   picture->scale())
+                         : std::nullopt;
+    picture->ShowReadout(q(text.value_or("")));
 }
 
 bool StateBinding::eventFilter(QObject* watched, QEvent* event) {

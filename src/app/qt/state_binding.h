@@ -22,6 +22,7 @@ class QPushButton;
 namespace plotmere {
 
 class FormWindow;
+class PictureWidget;
 
 class StateBinding : public QObject {
     Q_OBJECT
@@ -43,6 +44,7 @@ private:
     void bindBoxes(FormWindow& form);
     void bindButtons(FormWindow& form);
     void deliver(const QString& control);
+    void showReadout(PictureWidget* picture);
 
     Console& console_;
     ConsoleState& s_;
@@ -54,7 +56,7 @@ private:
     std::vector<std::pair<QCheckBox*, CheckBox*>> checks_;
     std::vector<std::pair<QButtonGroup*, OptionGroup*>> groups_;
     std::vector<std::pair<QPushButton*, CommandButton*>> captions_;
-    std::vector<QWidget*> pictures_;
+    std::vector<PictureWidget*> pictures_;
 };
 
 }  // namespace plotmere

@@ -1,0 +1,43 @@
+#include "analysis/pointer_readout.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "expr/arithmetic.h"
+#include "expr/number_text.h"
+
+namespace plotmere {
+
+namespace {
+
+// Neighbours one pixel apart along the radius differ in r by the finer of the
+// two pixel steps, and in θ by that step seen from the origin.
+std::string polarPart(double x, double y, double step, bool degrees) {
+    using arithmetic::fromRadians, arithmetic::pi;
+    const double turn = fromRadians(2 * pi, degrees);
+    const double r = std::hypot(x, y);
+    double theta = fromRadians(std::atan2(y, x), degrees);
+    if (theta < 0) theta += turn;
+    // At the origin every angle is as good as another.
+    const double thetaStep = std::min(fromRadians(step / r, degrees), turn);
+    std::string thetaText = FormatToStep(theta, thetaStep);
+    if (*ParseNumber(thetaText) >= turn) thetaText = "0";  // rounded up to a full turn
+    return "  r = " + FormatToStep(r, step) + "  θ = " + thetaText;
+}
+
+}  // namespace
+
+std::optional<std::string> PointerReadout(const ConsoleState& s, float u, float v, double scale) {
+    const Viewport& view = s.view;
+    const double unitsPerPixel = UnitsPerPixel / scale;
+    const double stepX = view.domain / PictureWidth * unitsPerPixel;
+    const double stepY = view.range / PictureHeight * unitsPerPixel;
+    // Also none for a window too wide or too narrow for its pixels to be told apart.
+    if (!(std::isnormal(stepX) && stepX > 0 && std::isnormal(stepY) && stepY > 0)) return std::nullopt;
+    const double x = view.fromPictureX(u), y = view.fromPictureY(v);
+    std::string text = "x = " + FormatToStep(x, stepX) + "  y = " + FormatToStep(y, stepY);
+    if (s.GraphMode.Selected == 1) text += polarPart(x, y, std::min(stepX, stepY), s.InDegrees());
+    return text;
+}
+
+}  // namespace plotmere
