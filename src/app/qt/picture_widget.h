@@ -2,18 +2,19 @@
 // The picture box Picture1: a sunken border around the picture's image, drawn
 // one image pixel to one device pixel so that it stays sharp at any scale.
 
-#include <QFrame>
+#include <QWidget>
 
 #include "app/qt/image_picture.h"
 
 namespace plotmere {
 
-class PictureWidget : public QFrame {
+class PictureWidget : public QWidget {
     Q_OBJECT
 public:
     PictureWidget(ImagePicture& picture, QWidget* parent);
 
-    // The window's view scale (1 is 100 %): the picture is drawn again that much larger.
+    // The window's view scale (1 is 100 %): the picture is drawn again that
+    // much larger, and its border grows with it.
     void SetViewScale(double scale);
 
 signals:

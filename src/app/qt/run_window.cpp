@@ -37,7 +37,7 @@ int RunWindow(int& argc, char** argv, const std::string& helpAddress) {
     for (const QString& message : heldMessages) std::fprintf(stderr, "%s\n", qPrintable(message));
     heldMessages.clear();
 
-    QApplication::setStyle(NewWindowStyle());
+    QApplication::setStyle(new WindowStyle);
     QApplication::setWindowIcon(WindowIcon());
     QGuiApplication::setDesktopFileName("org.plotmere.Plotmere");  // the desktop entry, its icon and name
     ModalDialogs boxes;

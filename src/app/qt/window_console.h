@@ -8,6 +8,7 @@
 #include "app/qt/qt_host.h"
 #include "app/qt/state_binding.h"
 #include "app/qt/view_scale.h"
+#include "app/qt/window_placement.h"
 #include "console/console.h"
 
 namespace plotmere {
@@ -24,6 +25,7 @@ public:
     FormWindow& settingsWindow() { return settingsWindow_; }
     FormWindow& functionListWindow() { return functionListWindow_; }
     ViewScale& viewScale() { return viewScale_; }
+    WindowPlacement& placement() { return placement_; }
 
 private:
     ImagePicture picture_;
@@ -34,6 +36,9 @@ private:
     FormWindow functionListWindow_;
     StateBinding binding_;
     ViewScale viewScale_;
+    WindowPlacement placement_;
+
+    void applyScale(double factor);
 };
 
 }  // namespace plotmere
