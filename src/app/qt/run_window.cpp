@@ -41,10 +41,9 @@ int RunWindow(int& argc, char** argv, const std::string& helpAddress) {
     QApplication::setWindowIcon(WindowIcon());
     QGuiApplication::setDesktopFileName("org.plotmere.Plotmere");  // the desktop entry, its icon and name
     ModalDialogs boxes;
-    WindowConsole windows(boxes);
-    windows.console().SetHelpAddress(helpAddress);
     QSettings settings("plotmere", "plotmere");
-    windows.viewScale().Remember(settings);
+    WindowConsole windows(boxes, &settings);
+    windows.console().SetHelpAddress(helpAddress);
     QObject::connect(&windows.host(), &QtHost::programEnded, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

@@ -8,7 +8,7 @@
 
 namespace plotmere {
 
-WindowConsole::WindowConsole(Dialogs& boxes)
+WindowConsole::WindowConsole(Dialogs& boxes, QSettings* settings)
     : picture_(qGuiApp->devicePixelRatio()),
       host_(boxes),
       console_(host_, picture_),
@@ -30,6 +30,8 @@ WindowConsole::WindowConsole(Dialogs& boxes)
     QObject::connect(&viewScale_, &ViewScale::changed, &consoleWindow_,
                      [this](double factor) { applyScale(factor); });
     QObject::connect(&viewScale_, &ViewScale::refused, &host_, &QtHost::Beep);
+    placement_.Fit();
+    if (settings) viewScale_.Remember(*settings);
     binding_.Sync();
 }
 

@@ -11,12 +11,15 @@
 #include "app/qt/window_placement.h"
 #include "console/console.h"
 
+class QSettings;
+
 namespace plotmere {
 
 class WindowConsole {
 public:
-    // Shows the Console window in its start-up state.
-    explicit WindowConsole(Dialogs& boxes);
+    // Shows the Console window in its start-up state, at the view scale kept
+    // in settings when there are any, so that it comes up at its size.
+    explicit WindowConsole(Dialogs& boxes, QSettings* settings = nullptr);
 
     Console& console() { return console_; }
     QtHost& host() { return host_; }
