@@ -32,8 +32,15 @@ public:
     QString saveAnswer;               // the file the save dialog returns; empty: cancelled
 };
 
+// A screen area that holds the Console window at every step.
+constexpr QRect roomyScreen{0, 0, 3840, 2160};
+
 class WindowTest : public ::testing::Test {
 protected:
+    WindowTest() {
+        windows.placement().SetArea([](const QWidget&) { return roomyScreen; });
+    }
+
     template <class Control = QWidget>
     Control* find(const char* name, QWidget* form = nullptr) {
         auto* control = (form ? form : &consoleWindow)->findChild<Control*>(name);

@@ -19,6 +19,12 @@ using WindowInputTest = WindowTest;
 
 TEST_F(WindowInputTest, EnterEvaluatesOnceCtrlKeysScaleAndEscQuits) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    auto* evaluate = find<QPushButton>("Evaluate");
+    for (int i = 0; i < 60 && !evaluate->hasFocus(); ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    const QImage focused = evaluate->grab().toImage();
+    QTest::keyClick(evaluate, Qt::Key_Tab);
+    EXPECT_NE(evaluate->grab().toImage(), focused) << "the focus shows apart from the default frame";
     typeInto(functionIn(), "x*x");
     const std::pair<QKeyCombination, int> scaleKeys[] = {{Qt::CTRL | Qt::Key_Plus, 125},
                                                          {Qt::CTRL | Qt::Key_Equal, 150},
@@ -132,6 +138,7 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     for (const char* name : {"Text4", "Text6"}) typeInto(box(name), "-10");
     click("WhichOp");
     windows.viewScale().Set(250);
+    EXPECT_EQ(box("Text3")->toolTip(), "") << "a number the box shows whole";
     auto* picture = find<PictureWidget>("Picture1");
     const QPoint inner = picture->contentsRect().topLeft();
     QTest::mouseClick(picture, Qt::RightButton, {}, inner + QPoint(206, 78) * 2.5);
@@ -141,7 +148,10 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * 15.0) / PictureHeight; };
     const std::pair<const char*, double> bounds[] = {
         {"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}};
-    for (auto [name, expected] : bounds) EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
+    for (auto [name, expected] : bounds) {
+        EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
+        EXPECT_EQ(box(name)->toolTip(), box(name)->text()) << "cut off, it shows whole as the tip";
+    }
 
     auto* readout = find<QLabel>("readout", picture);
     // Sent directly: QTest moves the screen's cursor, which the doubled screen cannot reach there.

@@ -5,12 +5,16 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolTip>
+#include <array>
 #include <cmath>
 
 #include "app/qt/artwork.h"
 #include "app/qt/image_picture.h"
+#include "app/qt/scale_controls.h"
 #include "app/qt/view_scale.h"
 #include "console/control_registry.h"
 #include "window_fixture.h"
@@ -77,7 +81,13 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
                                                                {find("Xequals"), 9, mono},
                                                                {find("Status"), 6.75, sans},
                                                                {find("f9", list), 9.75, mono}};
-    for (int percent : {300, 100}) {
+    // What the program shows beside its windows follows the scale too.
+    const auto shownFonts = [] {
+        return std::array{QMenu().font().pointSizeF(), QMessageBox().font().pointSizeF(),
+                          QToolTip::font().pointSizeF()};
+    };
+    const auto fullSize = shownFonts();
+    for (int percent : {400, 100}) {
         SCOPED_TRACE(percent);
         windows.viewScale().Set(percent);
         const double scale = percent / 100.0;
@@ -99,20 +109,72 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
             EXPECT_DOUBLE_EQ(control->font().pointSizeF(), points * scale);
             EXPECT_TRUE(faces.contains(QFontInfo(control->font()).family()));
         }
-        // The indicators of check boxes grow, in the three windows only.
+        for (std::size_t i = 0; i < fullSize.size(); ++i)
+            EXPECT_DOUBLE_EQ(shownFonts()[i], fullSize[i] * scale);
         QCheckBox loose;
-        for (auto [box, size] : {std::pair<QWidget*, double>{find("WhichOp"), scale}, {&loose, 1}}) {
-            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, box), 13 * size);
-            EXPECT_EQ(box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box), 4 * size);
-        }
+        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose), 13 * scale);
+        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &loose), 4 * scale);
         QWidget* picture = find("Picture1");
         const double ratio = picture->devicePixelRatioF();
         const QImage& image = windows.picture().image();
         EXPECT_EQ(image.width(), std::lround(274 * scale * ratio));
+        const QImage startup = StartupPicture(scale * ratio).convertToFormat(QImage::Format_RGB32);
+        const QRect shared = startup.rect() & image.rect();  // it is wider than the drawing area
+        EXPECT_EQ(image.copy(shared), startup.copy(shared)) << "drawn anew, not stretched";
         const QImage shown = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        EXPECT_EQ(shown.copy(QRect(QPoint(2, 2) * ratio, image.size())), image)
+        EXPECT_EQ(shown.copy(QRect(picture->contentsRect().topLeft() * ratio, image.size())), image)
             << "one image pixel to a device pixel";
     }
+}
+
+// The box at any scale is the 100 % box magnified: right of the x axis, up to
+// the border, lies the 100 % margin of 3 pixels times the scale.
+TEST_F(WindowLayoutTest, ThePictureBoxKeepsItsMarginsAtEveryScale) {
+    click("WhichOp");
+    click("Evaluate");
+    QWidget* picture = find("Picture1");
+    const double ratio = picture->devicePixelRatioF();
+    for (int percent : {100, 250, 400}) {
+        windows.viewScale().Set(percent);
+        const QImage shown = picture->grab().toImage();
+        const QRect inner = picture->contentsRect();
+        const int column = static_cast<int>((inner.left() + 5) * ratio);
+        const int right = static_cast<int>((inner.right() + 1) * ratio) - 1;
+        const QColor back = shown.pixelColor(column, static_cast<int>(inner.top() * ratio));
+        int axis = static_cast<int>(inner.top() * ratio), end = right;
+        while (shown.pixelColor(column, axis) == back) ++axis;
+        while (shown.pixelColor(end, axis) == back) --end;
+        EXPECT_NEAR(right - end, 3 * percent / 100.0 * ratio, ratio) << percent;
+    }
+}
+
+// On a 1920 x 1080 screen the steps stop at 200 %; at every step the windows
+// stay whole on it, Settings and Functions clear of each other, and the
+// Console goes back where it was when the scale does.
+TEST_F(WindowLayoutTest, WindowsStayOnAScreenOfTheirSize) {
+    const QRect screen(0, 0, 1920, 1080);
+    windows.placement().SetArea([&](const QWidget&) { return screen; });
+    ViewScale& scale = windows.viewScale();
+    QSignalSpy refused(&scale, &ViewScale::refused);
+    scale.Set(400);
+    scale.Next();
+    EXPECT_EQ(scale.percent(), 200);
+    EXPECT_EQ(refused.size(), 1);
+    EXPECT_EQ(std::unique_ptr<QMenu>(ScaleMenu(scale, nullptr))->actions().size(), 4);
+
+    scale.Reset();
+    consoleWindow.move(1400, 300);
+    click("GetSet");
+    click("GotoFunkList");
+    for (int percent : {125, 150, 200}) {
+        scale.Set(percent);
+        for (QWidget* window : {static_cast<QWidget*>(&consoleWindow), settings, list})
+            EXPECT_TRUE(screen.contains(window->frameGeometry()))
+                << percent << window->objectName().toStdString();
+        EXPECT_FALSE(settings->frameGeometry().intersects(list->frameGeometry())) << percent;
+    }
+    scale.Reset();
+    EXPECT_EQ(consoleWindow.frameGeometry().topLeft(), QPoint(1400, 300));
 }
 
 TEST(ViewScaleStepsTest, StopAtTheEndsAndTheChoiceOutlivesTheRun) {
@@ -130,17 +192,19 @@ TEST(ViewScaleStepsTest, StopAtTheEndsAndTheChoiceOutlivesTheRun) {
     EXPECT_EQ(restarted.factor(), 3.0);
 }
 
-// Right clicks on the picture and on a window's background open the steps.
+// Right clicks on a window's background open the steps; on the picture, none.
 TEST_F(WindowLayoutTest, MenuListsTheStepsWithTheCurrentOneChecked) {
     windows.viewScale().Set(250);
     const std::pair<QWidget*, QString> targets[] = {
-        {find("Picture1"), "100 %, 125 %, 150 %, 200 %, 250 % *, 300 %, 400 %"},
+        {find("Picture1"), ""},
+        {&consoleWindow, "100 %, 125 %, 150 %, 200 %, 250 % *, 300 %, 400 %"},
         {settings, "100 %, 125 %, 150 %, 200 % *, 250 %, 300 %, 400 %"}};
     for (auto [target, steps] : targets) {
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), target->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(target, &event);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_TRUE(menu);
+        ASSERT_EQ(menu != nullptr, !steps.isEmpty()) << steps.toStdString();
+        if (!menu) continue;
         QStringList listed;
         for (QAction* step : menu->actions()) listed << step->text() + (step->isChecked() ? " *" : "");
         EXPECT_EQ(listed.join(", "), steps);

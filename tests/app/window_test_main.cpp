@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(plotmere::NewWindowStyle());
+    QApplication::setStyle(new plotmere::WindowStyle);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <cmath>
 
 #include "app/qt/image_picture.h"
@@ -81,6 +82,25 @@ QWidget* makeControl(const ControlDesign& c, QWidget* parent, ImagePicture* pict
     return nullptr;
 }
 
+// Room for the cursor before the first character and after the last.
+constexpr int textMarginTwips = 30;
+
+// The line a box is typed into: the box itself, or a combo box's.
+QLineEdit* typedLine(QWidget* control) {
+    auto* combo = qobject_cast<QComboBox*>(control);
+    return combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(control);
+}
+
+// A box too narrow for its text shows the whole text as its tool tip, and
+// only then. Qt keeps 2 pixels beside the text within the frame and margins.
+void tipWhenCut(QLineEdit* edit) {
+    const QMargins margins = edit->textMargins();
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const int room = edit->width() - 2 * (frame + 2) - margins.left() - margins.right();
+    const bool cut = edit->fontMetrics().horizontalAdvance(edit->text()) > room;
+    edit->setToolTip(cut ? edit->text() : QString());
+}
+
 }  // namespace
 
 int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
@@ -100,6 +120,8 @@ void FormWindow::build(ImagePicture* picture) {
         control->setObjectName(c.name);
         controls_.push_back(control);
         if (c.toolTip) control->setToolTip(c.toolTip);
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            connect(edit, &QLineEdit::textChanged, edit, [edit] { tipWhenCut(edit); });
         if (c.kind != ControlKind::OptionButton) continue;
         auto* group = findChild<QButtonGroup*>(c.name, Qt::FindDirectChildrenOnly);
         if (!group) {
@@ -110,15 +132,21 @@ void FormWindow::build(ImagePicture* picture) {
     }
 }
 
+QSize FormWindow::SizeAt(double scale) const {
+    return QSize(Pixels(design_.width, scale), Pixels(design_.height, scale));
+}
+
 void FormWindow::SetScale(double scale) {
-    scale_ = scale;
     setFont(fontOf(Face::Default, scale));
-    setFixedSize(Pixels(design_.width, scale), Pixels(design_.height, scale));
+    setFixedSize(SizeAt(scale));
+    const int margin = Pixels(textMarginTwips, scale);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const ControlDesign& c = design_.controls[i];
         controls_[i]->setGeometry(pixels(c.place, scale));
         if (c.face != Face::Default) controls_[i]->setFont(fontOf(c.face, scale));
         if (auto* picture = qobject_cast<PictureWidget*>(controls_[i])) picture->SetViewScale(scale);
+        if (QLineEdit* line = typedLine(controls_[i])) line->setTextMargins(margin, 0, margin, 0);
+        if (auto* edit = qobject_cast<QLineEdit*>(controls_[i])) tipWhenCut(edit);
     }
 }
 
@@ -135,14 +163,6 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void FormWindow::showEvent(QShowEvent* event) {
-    if (beside_ && !event->spontaneous()) {
-        move(beside_->frameGeometry().topRight() + QPoint(Pixels(120, scale_), 0));
-        beside_ = nullptr;
-    }
-    QWidget::showEvent(event);
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

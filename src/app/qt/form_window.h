@@ -21,12 +21,10 @@ public:
     // picture: what a Picture control of the design shows.
     FormWindow(const FormDesign& design, ImagePicture* picture);
 
-    // The first time it is shown, the window comes up to the right of other.
-    void PlaceBeside(const QWidget* other) { beside_ = other; }
-
     // Every place, size and font of the design times scale (1 is 100 %).
     void SetScale(double scale);
-    double scale() const { return scale_; }
+    // The inner area at a scale.
+    QSize SizeAt(double scale) const;
 
 signals:
     // The user closed the window (through the window manager).
@@ -35,15 +33,12 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void build(ImagePicture* picture);
 
     const FormDesign& design_;
     std::vector<QWidget*> controls_;  // one for each row of the design
-    double scale_ = 1;
-    const QWidget* beside_ = nullptr;
 };
 
 }  // namespace plotmere

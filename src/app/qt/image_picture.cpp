@@ -93,6 +93,11 @@ void ImagePicture::SetBackgroundPicture(const QImage& picture) {
     Cls();
 }
 
+void ImagePicture::ReplaceBackgroundPicture(const QImage& picture) {
+    if (!background_.isNull()) background_ = picture;
+    if (!underlay_.isNull()) underlay_ = picture;
+}
+
 void ImagePicture::SetScale(double ratio, double view) {
     if (ratio == ratio_ && view == view_) return;
     image_ = render(ratio * view);

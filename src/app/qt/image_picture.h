@@ -30,6 +30,9 @@ public:
     // The start-up picture, drawn under everything until it is removed; its
     // device pixel ratio says how many of its pixels make one pixel.
     void SetBackgroundPicture(const QImage& picture);
+    // The same start-up picture at another resolution, where it is shown or
+    // still to come; nothing is cleared.
+    void ReplaceBackgroundPicture(const QImage& picture);
     // Draws again at a device pixel ratio times a view scale: from the list of
     // what was drawn, so that it stays sharp; files keep the ratio alone.
     void SetScale(double ratio, double view = 1);

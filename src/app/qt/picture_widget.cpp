@@ -5,12 +5,41 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
+
+#include "app/qt/artwork.h"
 
 namespace plotmere {
 
+namespace {
+
+constexpr double borderPixels = 2;  // at 100 %: two lines of one pixel
+
+// One line of the border: along the top and left in one colour, along the
+// bottom and right in another.
+void drawRing(QPainter& painter, const QRect& r, int width, const QColor& topLeft,
+              const QColor& bottomRight) {
+    painter.fillRect(QRect(r.left(), r.bottom() + 1 - width, r.width(), width), bottomRight);
+    painter.fillRect(QRect(r.right() + 1 - width, r.top(), width, r.height()), bottomRight);
+    painter.fillRect(QRect(r.left(), r.top(), r.width() - width, width), topLeft);
+    painter.fillRect(QRect(r.left(), r.top(), width, r.height() - width), topLeft);
+}
+
+// The classic sunken panel, its two lines as wide as the scale makes them.
+void drawSunkenBorder(QPainter& painter, const QRect& r, const QPalette& palette, int border) {
+    const int outer = border / 2;
+    drawRing(painter, r, outer, palette.dark().color(), palette.light().color());
+    drawRing(painter, r.adjusted(outer, outer, -outer, -outer), border - outer, palette.shadow().color(),
+             palette.midlight().color());
+}
+
+}  // namespace
+
 PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent)
-    : QFrame(parent), picture_(picture), readout_(new QLabel(this, Qt::ToolTip)) {
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    : QWidget(parent), picture_(picture), readout_(new QLabel(this, Qt::ToolTip)) {
+    // A right press marks a corner, as every press does; it opens no menu.
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    SetViewScale(1);
     setMouseTracking(true);
     // A window of its own, as a tool tip is: never drawn into the picture, and
     // whole even where it reaches past the picture's edge.
@@ -26,16 +55,23 @@ PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent)
 
 void PictureWidget::SetViewScale(double scale) {
     viewScale_ = scale;
+    const int border = static_cast<int>(std::floor(borderPixels * scale));
+    setContentsMargins(border, border, border, border);
     followScale();
 }
 
-void PictureWidget::followScale() { picture_.SetScale(devicePixelRatioF(), viewScale_); }
+// The start-up picture is drawn anew at each resolution, as sharp as the graph.
+void PictureWidget::followScale() {
+    const double scale = devicePixelRatioF() * viewScale_;
+    if (scale != picture_.scale()) picture_.ReplaceBackgroundPicture(StartupPicture(scale));
+    picture_.SetScale(devicePixelRatioF(), viewScale_);
+}
 
-void PictureWidget::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+void PictureWidget::paintEvent(QPaintEvent*) {
     // The screen may have changed since the last paint; the image follows it.
     followScale();
     QPainter painter(this);
+    drawSunkenBorder(painter, rect(), palette(), contentsMargins().left());
     const QRect inner = contentsRect();
     painter.setClipRect(inner);
     painter.fillRect(inner, picture_.backColor());
@@ -52,7 +88,7 @@ std::optional<QPointF> PictureWidget::unitsAt(QPointF position) const {
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
     forgetPointer();
     const std::optional<QPointF> at = unitsAt(event->position());
-    if (!at) return QFrame::mousePressEvent(event);
+    if (!at) return QWidget::mousePressEvent(event);
     emit pressed(static_cast<float>(at->x()), static_cast<float>(at->y()));
 }
 
@@ -60,12 +96,12 @@ void PictureWidget::mouseMoveEvent(QMouseEvent* event) {
     if (event->buttons() == Qt::NoButton) hover_ = event->position();
     else hover_.reset();
     emit pointerMoved();
-    QFrame::mouseMoveEvent(event);
+    QWidget::mouseMoveEvent(event);
 }
 
 void PictureWidget::leaveEvent(QEvent* event) {
     forgetPointer();
-    QFrame::leaveEvent(event);
+    QWidget::leaveEvent(event);
 }
 
 void PictureWidget::forgetPointer() {

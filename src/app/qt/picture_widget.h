@@ -3,7 +3,7 @@
 // one image pixel to one device pixel so that it stays sharp at any scale,
 // and the readout of the coordinates beside the pointer over it.
 
-#include <QFrame>
+#include <QWidget>
 #include <optional>
 
 #include "app/qt/image_picture.h"
@@ -12,12 +12,13 @@ class QLabel;
 
 namespace plotmere {
 
-class PictureWidget : public QFrame {
+class PictureWidget : public QWidget {
     Q_OBJECT
 public:
     PictureWidget(ImagePicture& picture, QWidget* parent);
 
-    // The window's view scale (1 is 100 %): the picture is drawn again that much larger.
+    // The window's view scale (1 is 100 %): the picture is drawn again that
+    // much larger, and its border grows with it.
     void SetViewScale(double scale);
     // Device pixels to a pixel of the picture at 100 %.
     double scale() const { return picture_.scale(); }

@@ -37,14 +37,13 @@ int RunWindow(int& argc, char** argv, const std::string& helpAddress) {
     for (const QString& message : heldMessages) std::fprintf(stderr, "%s\n", qPrintable(message));
     heldMessages.clear();
 
-    QApplication::setStyle(NewWindowStyle());
+    QApplication::setStyle(new WindowStyle);
     QApplication::setWindowIcon(WindowIcon());
     QGuiApplication::setDesktopFileName("org.plotmere.Plotmere");  // the desktop entry, its icon and name
     ModalDialogs boxes;
-    WindowConsole windows(boxes);
-    windows.console().SetHelpAddress(helpAddress);
     QSettings settings("plotmere", "plotmere");
-    windows.viewScale().Remember(settings);
+    WindowConsole windows(boxes, &settings);
+    windows.console().SetHelpAddress(helpAddress);
     QObject::connect(&windows.host(), &QtHost::programEnded, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }

@@ -36,6 +36,7 @@ void AddScaleControls(QWidget& window, ViewScale& scale) {
 QMenu* ScaleMenu(ViewScale& scale, QWidget* parent) {
     auto* menu = new QMenu(parent);
     for (int percent : ViewScale::Steps) {
+        if (percent > scale.largest()) break;
         QAction* step = menu->addAction(QString("%1 %").arg(percent));
         step->setCheckable(true);
         step->setChecked(percent == scale.percent());

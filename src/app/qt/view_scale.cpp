@@ -12,19 +12,26 @@ constexpr auto key = "view/scale";
 }  // namespace
 
 void ViewScale::Set(int percent) {
-    if (percent == percent_ || std::find(Steps.begin(), Steps.end(), percent) == Steps.end()) return;
+    if (std::find(Steps.begin(), Steps.end(), percent) == Steps.end()) return;
+    percent = std::min(percent, largest_);
+    if (percent == percent_) return;
     percent_ = percent;
     emit changed(factor());
 }
 
 void ViewScale::Next() {
-    const auto next = std::upper_bound(Steps.begin(), Steps.end(), percent_);
-    if (next != Steps.end()) Set(*next);
+    if (percent_ == largest_) return emit refused();
+    Set(*std::upper_bound(Steps.begin(), Steps.end(), percent_));
 }
 
 void ViewScale::Previous() {
     const auto at = std::lower_bound(Steps.begin(), Steps.end(), percent_);
     if (at != Steps.begin()) Set(*(at - 1));
+}
+
+void ViewScale::SetLargest(int percent) {
+    largest_ = percent;
+    Set(std::min(percent_, largest_));
 }
 
 void ViewScale::Remember(QSettings& settings) {

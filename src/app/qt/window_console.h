@@ -8,14 +8,18 @@
 #include "app/qt/qt_host.h"
 #include "app/qt/state_binding.h"
 #include "app/qt/view_scale.h"
+#include "app/qt/window_placement.h"
 #include "console/console.h"
+
+class QSettings;
 
 namespace plotmere {
 
 class WindowConsole {
 public:
-    // Shows the Console window in its start-up state.
-    explicit WindowConsole(Dialogs& boxes);
+    // Shows the Console window in its start-up state, at the view scale kept
+    // in settings when there are any, so that it comes up at its size.
+    explicit WindowConsole(Dialogs& boxes, QSettings* settings = nullptr);
 
     Console& console() { return console_; }
     QtHost& host() { return host_; }
@@ -24,6 +28,7 @@ public:
     FormWindow& settingsWindow() { return settingsWindow_; }
     FormWindow& functionListWindow() { return functionListWindow_; }
     ViewScale& viewScale() { return viewScale_; }
+    WindowPlacement& placement() { return placement_; }
 
 private:
     ImagePicture picture_;
@@ -34,6 +39,9 @@ private:
     FormWindow functionListWindow_;
     StateBinding binding_;
     ViewScale viewScale_;
+    WindowPlacement placement_;
+
+    void applyScale(double factor);
 };
 
 }  // namespace plotmere

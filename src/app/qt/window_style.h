@@ -1,13 +1,40 @@
 #pragma once
-// The look of the windows on every desktop: the Fusion style with the classic
-// 13-pixel check and option indicators (at a view scale of 100 %), so that the
-// designed 13-pixel-high check boxes and option buttons show them whole.
+// The look of everything the program shows: the Fusion style with the classic
+// 13-pixel check and option indicators, at the view scale. Sizes, margins and
+// icons are the style's own times the scale; frames, panels, arrows,
+// indicators and focus marks are drawn as at 100 % and magnified, so that
+// their lines grow with the text.
 
-class QStyle;
+#include <QFont>
+#include <QProxyStyle>
 
 namespace plotmere {
 
-// A new style for QApplication::setStyle, which takes ownership.
-QStyle* NewWindowStyle();
+class WindowStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    WindowStyle();
+
+    // The style's scale and the application's font (1 is 100 %).
+    void SetScale(double scale);
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+
+private:
+    template <class Option>
+    bool drawMagnified(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const;
+
+    double scale_ = 1;
+    mutable bool magnifying_ = false;  // the base style measures as at 100 % meanwhile
+    QFont font_;                       // the application's font at 100 %
+};
+
+// Sets the scale of the application's style, when it is a WindowStyle.
+void SetApplicationScale(double scale);
 
 }  // namespace plotmere
