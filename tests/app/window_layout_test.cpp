@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <array>
 #include <cmath>
+#include <map>
 
 #include "app/qt/artwork.h"
 #include "app/qt/image_picture.h"
@@ -87,6 +89,15 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
                           QToolTip::font().pointSizeF()};
     };
     const auto fullSize = shownFonts();
+    const auto arrowWidth = [this] {
+        QStyleOptionComboBox box;
+        box.initFrom(find("FunctionIn"));
+        box.editable = true;
+        return QApplication::style()
+            ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxArrow, find("FunctionIn"))
+            .width();
+    };
+    std::map<int, int> arrows;
     for (int percent : {400, 100}) {
         SCOPED_TRACE(percent);
         windows.viewScale().Set(percent);
@@ -111,6 +122,7 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         }
         for (std::size_t i = 0; i < fullSize.size(); ++i)
             EXPECT_DOUBLE_EQ(shownFonts()[i], fullSize[i] * scale);
+        arrows[percent] = arrowWidth();
         QCheckBox loose;
         EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose), 13 * scale);
         EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &loose), 4 * scale);
@@ -125,6 +137,7 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         EXPECT_EQ(shown.copy(QRect(picture->contentsRect().topLeft() * ratio, image.size())), image)
             << "one image pixel to a device pixel";
     }
+    EXPECT_NEAR(arrows[400], 4 * arrows[100], 2) << "the function box's arrow grows too";
 }
 
 // The box at any scale is the 100 % box magnified: right of the x axis, up to

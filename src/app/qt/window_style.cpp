@@ -63,23 +63,30 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
     return magnifying_ || pixels <= 0 ? pixels : static_cast<int>(std::lround(pixels * scale_));
 }
 
+// The option's rect shrunk by the scale, as the base style sees it at 100 %.
+template <class Option>
+Option WindowStyle::atFullSize(const Option& option, const QWidget* widget) const {
+    Option small = option;
+    small.rect = QRect(QPoint(0, 0), (QSizeF(option.rect.size()) / scale_).toSize());
+    if (widget) small.fontMetrics = QFontMetrics(scaled(widget->font(), 1 / scale_));
+    return small;
+}
+
 // The base style draws into the rect shrunk by the scale, on a painter that
 // magnifies it back; an option of another kind is drawn as it is.
-template <class Option>
-bool WindowStyle::drawMagnified(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                const QWidget* widget) const {
+template <class Option, class Draw>
+bool WindowStyle::drawMagnified(const QStyleOption* option, QPainter* painter, const QWidget* widget,
+                                Draw draw) const {
     const auto* typed = qstyleoption_cast<const Option*>(option);
     if (!typed) return false;
-    Option small = *typed;
-    small.rect = QRect(QPoint(0, 0), (QSizeF(option->rect.size()) / scale_).toSize());
-    if (widget) small.fontMetrics = QFontMetrics(scaled(widget->font(), 1 / scale_));
+    const Option small = atFullSize(*typed, widget);
     if (small.rect.isEmpty()) return false;
     painter->save();
     painter->translate(option->rect.topLeft());
     painter->scale(static_cast<double>(option->rect.width()) / small.rect.width(),
                    static_cast<double>(option->rect.height()) / small.rect.height());
     magnifying_ = true;
-    QProxyStyle::drawPrimitive(element, &small, painter, widget);
+    draw(&small);
     magnifying_ = false;
     painter->restore();
     return true;
@@ -87,14 +94,47 @@ bool WindowStyle::drawMagnified(PrimitiveElement element, const QStyleOption* op
 
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const {
+    const auto base = [&](const QStyleOption* small) {
+        QProxyStyle::drawPrimitive(element, small, painter, widget);
+    };
     const bool magnified = scale_ != 1 && !magnifying_ && drawnWithLines(element) &&
-                           (drawMagnified<QStyleOptionButton>(element, option, painter, widget) ||
-                            drawMagnified<QStyleOptionFrame>(element, option, painter, widget) ||
-                            drawMagnified<QStyleOptionFocusRect>(element, option, painter, widget) ||
-                            drawMagnified<QStyleOptionToolButton>(element, option, painter, widget) ||
+                           (drawMagnified<QStyleOptionButton>(option, painter, widget, base) ||
+                            drawMagnified<QStyleOptionFrame>(option, painter, widget, base) ||
+                            drawMagnified<QStyleOptionFocusRect>(option, painter, widget, base) ||
+                            drawMagnified<QStyleOptionToolButton>(option, painter, widget, base) ||
                             (option->type == QStyleOption::SO_Default &&
-                             drawMagnified<QStyleOption>(element, option, painter, widget)));
+                             drawMagnified<QStyleOption>(option, painter, widget, base)));
     if (!magnified) QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+// The base style sizes a combo box's arrow in fixed pixels: the box is laid
+// out and drawn as at 100 %, then magnified, its text field included.
+void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                     QPainter* painter, const QWidget* widget) const {
+    const auto base = [&](const QStyleOptionComplex* small) {
+        QProxyStyle::drawComplexControl(control, small, painter, widget);
+    };
+    const bool magnified = control == CC_ComboBox && scale_ != 1 && !magnifying_ &&
+                           drawMagnified<QStyleOptionComboBox>(option, painter, widget, base);
+    if (!magnified) QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                                  const QWidget* widget) const {
+    const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control != CC_ComboBox || !box || scale_ == 1 || magnifying_) {
+        return QProxyStyle::subControlRect(control, option, part, widget);
+    }
+    const QStyleOptionComboBox small = atFullSize(*box, widget);
+    if (small.rect.isEmpty()) return QProxyStyle::subControlRect(control, option, part, widget);
+    magnifying_ = true;
+    const QRectF r = QProxyStyle::subControlRect(control, &small, part, widget);
+    magnifying_ = false;
+    const double sx = static_cast<double>(option->rect.width()) / small.rect.width();
+    const double sy = static_cast<double>(option->rect.height()) / small.rect.height();
+    return QRectF(r.left() * sx, r.top() * sy, r.width() * sx, r.height() * sy)
+        .toRect()
+        .translated(option->rect.topLeft());
 }
 
 // A button with the keyboard focus shows a mark inside its frame, apart from

@@ -23,11 +23,16 @@ public:
                        const QWidget* widget) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override;
 
 private:
     template <class Option>
-    bool drawMagnified(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget) const;
+    Option atFullSize(const Option& option, const QWidget* widget) const;
+    template <class Option, class Draw>
+    bool drawMagnified(const QStyleOption* option, QPainter* painter, const QWidget* widget, Draw draw) const;
 
     double scale_ = 1;
     mutable bool magnifying_ = false;  // the base style measures as at 100 % meanwhile
