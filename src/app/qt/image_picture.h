@@ -37,6 +37,8 @@ public:
     double scale() const { return ratio_ * view_; }
     const QImage& image() const { return image_; }
     QColor backColor() const { return back_; }
+    // What was drawn since the last clear, as every format replays it.
+    const Drawing& drawing() const { return drawing_; }
     SaveResult Save(const std::string& path) override;
 
 private:

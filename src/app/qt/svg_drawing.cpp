@@ -58,23 +58,21 @@ private:
 
 std::string colorText(QColor color) { return color.name(QColor::HexRgb).toStdString(); }
 
-// Each run as one path of relative steps, in tenths of a pixel (whole pixels
-// but where a line was clipped). A dot row is a stroke as wide as a dot along
-// its middle; a line a stroke with square ends, as on the bitmap.
+// Each run as one path of relative steps, in tenths of a pixel: past the first
+// step of a run only whole pixels, but where a line was clipped. A dot row is
+// a stroke as wide as a dot along its middle; a line a stroke with square
+// ends, as on the bitmap.
 class SvgRuns : public RunWriter {
 public:
     SvgRuns(Output& out, int dot) : out_(out), half_(dot * 5LL) {}
 
     void BeginRun(DrawnShape::Kind kind, Rgb color) override {
-        const bool line = kind == DrawnShape::Kind::Line;
         out_ << "<path stroke=\"" << colorText(QColor(color.r, color.g, color.b))
-             << (line ? "\" stroke-linecap=\"square" : "") << "\" transform=\"translate(";
-        out_.tenths(line ? half_ : 0).tenths(half_) << ")\" d=\"";
-        offset_ = line ? half_ : 0;
+             << (kind == DrawnShape::Kind::Line ? "\" stroke-linecap=\"square" : "") << "\" d=\"";
         penX_ = penY_ = 0;
     }
     void AddSpan(const DotSpan& span) override {
-        step('m', span.x * 10LL, span.y * 10LL);
+        step('m', span.x * 10LL, span.y * 10LL + half_);
         step('h', (span.x + span.width) * 10LL, penY_);
     }
     void AddSegment(const Segment& segment) override {
@@ -84,7 +82,7 @@ public:
     void EndRun() override { out_ << "\"/>\n"; }
 
 private:
-    long long tenths(double v) const { return std::llround(v * 10) - offset_; }
+    static long long tenths(double v) { return std::llround(v * 10); }
 
     // A move or a line to (x, y); a line along an axis in its short form.
     void step(char command, long long x, long long y) {
@@ -97,7 +95,7 @@ private:
     }
 
     Output& out_;
-    long long half_, offset_ = 0, penX_ = 0, penY_ = 0;
+    long long half_, penX_ = 0, penY_ = 0;
 };
 
 std::string pngBase64(const QImage& image) {
