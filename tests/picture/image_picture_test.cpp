@@ -109,7 +109,7 @@ QByteArray contents(const std::string& file) {
 // of it has exactly, so that smoothed edges count for neither side.
 bool sameWithinOnePixel(const QImage& bitmap, const QImage& drawn) {
     const int k = drawn.width() / bitmap.width();
-    if (drawn.size() != bitmap.size() * k) return false;
+    if (k < 1 || drawn.size() != bitmap.size() * k) return false;
     const QRgb back = bitmap.pixel(bitmap.width() - 1, 0);
     std::set<QRgb> colours;
     for (int y = 0; y < bitmap.height(); ++y)
@@ -147,12 +147,16 @@ QImage renderedSvg(const QByteArray& svg) {
 }
 
 // The page drawn again, a pixel at 96 dpi, from the operators the writer
-// uses: colours, line width, rectangles, moves and lines, fill and stroke.
-QImage renderedPdf(const QByteArray& pdf) {
+// uses: colours, line width, rectangles, moves and lines, fill and stroke; as
+// large as the picture, which the page must hold with less than a point to
+// spare (else no image).
+QImage renderedPdf(const QByteArray& pdf, QSize picture) {
     const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(pdf);
     const double toPixels = 96.0 / 72, pageHeight = box.captured(2).toDouble();
-    QImage image(static_cast<int>(box.captured(1).toDouble() * toPixels),
-                 static_cast<int>(pageHeight * toPixels), QImage::Format_RGB32);
+    const QSizeF spare = QSizeF(box.captured(1).toDouble(), pageHeight) * toPixels - QSizeF(picture);
+    if (spare.width() < 0 || spare.width() >= toPixels || spare.height() < 0 || spare.height() >= toPixels)
+        return {};
+    QImage image(picture, QImage::Format_RGB32);
     const qsizetype from = pdf.indexOf("stream\n") + 7;
     QByteArray packed = pdf.mid(from, pdf.indexOf("endstream", from) - from);
     packed.prepend(QByteArray::fromHex("00100000"));  // the size qUncompress expects first
@@ -195,15 +199,18 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
 
     picture.ClearBackgroundPicture();
     picture.PSet(100, 200, QBColor(12));
-    picture.SetBackColor({255, 255, 0});  // clears
-    for (float x = 15; x < 300; x += 7) picture.PSet(x, 30 + x / 4, QBColor(4));
-    picture.PSet(PictureWidth, 10, QBColor(4));  // outside: not drawn, not kept
-    picture.Line(0, 0, 4095, 1835, QBColor(9));
-    picture.Line(2055, 0, 2055, PictureHeight, QBColor(9));
-    picture.Line(10, std::nanf(""), 10, 10, QBColor(9));
-    picture.PSet(3000, 900, QBColor(4));
-    picture.Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
-    picture.Line(3000, 300, 3000, 300, QBColor(1));
+    ImagePicture atTwice(2);  // dots and lines two pixels wide
+    for (ImagePicture* p : {&picture, &atTwice}) {
+        p->SetBackColor({255, 255, 0});  // clears
+        for (float x = 15; x < 300; x += 7) p->PSet(x, 30 + x / 4, QBColor(4));
+        p->PSet(PictureWidth, 10, QBColor(4));  // outside: not drawn, not kept
+        p->Line(0, 0, 4095, 1835, QBColor(9));
+        p->Line(2055, 0, 2055, PictureHeight, QBColor(9));
+        p->Line(10, std::nanf(""), 10, 10, QBColor(9));
+        p->PSet(3000, 900, QBColor(4));
+        p->Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
+        p->Line(3000, 300, 3000, 300, QBColor(1));
+    }
     const int runs = 4;
 
     const std::pair<const char*, const char*> bitmaps[] = {{"p.bmp", "BMP"}, {"p.PNG", "PNG"}, {"p", "BMP"}};
@@ -215,12 +222,14 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     }
     ASSERT_EQ(picture.Save(path("p.jpeg")), SaveResult::Saved);
     EXPECT_EQ(QImage(QString::fromStdString(path("p.jpeg")), "JPEG").size(), picture.image().size());
-    ASSERT_EQ(picture.Save(path("p.svg")), SaveResult::Saved);
+    for (ImagePicture* p : {&atTwice, &picture}) {
+        ASSERT_EQ(p->Save(path("p.svg")), SaveResult::Saved);
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedSvg(contents(path("p.svg")))));
+        ASSERT_EQ(p->Save(path("p.pdf")), SaveResult::Saved);
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(contents(path("p.pdf")), p->image().size())));
+    }
     const QByteArray svg = contents(path("p.svg"));
     EXPECT_EQ(svg.count("<path"), runs);
-    EXPECT_TRUE(sameWithinOnePixel(picture.image(), renderedSvg(svg)));
-    ASSERT_EQ(picture.Save(path("p.pdf")), SaveResult::Saved);
-    EXPECT_TRUE(sameWithinOnePixel(picture.image(), renderedPdf(contents(path("p.pdf")))));
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
         picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));

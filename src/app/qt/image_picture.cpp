@@ -1,5 +1,6 @@
 #include "app/qt/image_picture.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
@@ -54,6 +55,12 @@ FileFormat formatOf(const QString& name) {
     if (suffix == "svg") return {nullptr, -1, WriteSvg};
     if (suffix == "pdf") return {nullptr, -1, WritePdf};
     return {};
+}
+
+// Encoded in memory first, as Qt's JPEG encoder leaks when its device fails.
+bool writeImage(QIODevice& file, const QImage& image, const FileFormat& format) {
+    QBuffer encoded;
+    return image.save(&encoded, format.image, format.quality) && file.write(encoded.data()) == encoded.size();
 }
 
 // Why the file could not be opened for writing, as far as its folder tells.
@@ -137,7 +144,7 @@ QImage ImagePicture::render(double scale) const {
 
 // Written beside the target and renamed over it only when whole, so that a
 // full disk leaves the old file as it was and no part of a new one.
-// Unbuffered: a disk that fills shows at the write that meets it. Files have
+// Unbuffered: a disk that fills shows as a write that falls short. Files have
 // the size of 100 %.
 SaveResult ImagePicture::Save(const std::string& path) {
     const QString name = QString::fromStdString(path);
@@ -145,9 +152,8 @@ SaveResult ImagePicture::Save(const std::string& path) {
     if (format.vector && !drawing_.Complete()) return SaveResult::TooManyShapes;
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return whyNotOpened(name);
-    const bool written =
-        format.vector ? format.vector(file, drawing_, PixelGrid(ratio_), back_, underlay_)
-                      : (view_ == 1 ? image_ : render(ratio_)).save(&file, format.image, format.quality);
+    const bool written = format.vector ? format.vector(file, drawing_, PixelGrid(ratio_), back_, underlay_)
+                                       : writeImage(file, view_ == 1 ? image_ : render(ratio_), format);
     return written && file.commit() ? SaveResult::Saved : SaveResult::DiskFull;
 }
 

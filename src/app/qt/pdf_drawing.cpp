@@ -77,7 +77,7 @@ private:
 }  // namespace
 
 // A pixel of the picture is a pixel of a 96 dpi page; the page takes whole
-// points, so it may be up to a pixel wider or higher, in the background colour.
+// points, so it may be up to a point wider or higher, in the background colour.
 bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QColor back,
               const QImage& startup) {
     constexpr double pointsPerPixel = 72.0 / 96;
