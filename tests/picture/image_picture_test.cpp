@@ -203,15 +203,17 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     for (ImagePicture* p : {&picture, &atTwice}) {
         p->SetBackColor({255, 255, 0});  // clears
         for (float x = 15; x < 300; x += 7) p->PSet(x, 30 + x / 4, QBColor(4));
-        p->PSet(PictureWidth, 10, QBColor(4));  // outside: not drawn, not kept
+        p->PSet(PictureWidth, 10, QBColor(4));    // outside: not drawn, not kept
+        p->Line(300, 600, 900, 700, QBColor(4));  // the colour alone or the kind alone starts a run
         p->Line(0, 0, 4095, 1835, QBColor(9));
         p->Line(2055, 0, 2055, PictureHeight, QBColor(9));
         p->Line(10, std::nanf(""), 10, 10, QBColor(9));
         p->PSet(3000, 900, QBColor(4));
         p->Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
+        p->Line(1000, 1000, 1100, -3e38f, QBColor(1));
         p->Line(3000, 300, 3000, 300, QBColor(1));
     }
-    const int runs = 4;
+    const int runs = 5;
 
     const std::pair<const char*, const char*> bitmaps[] = {{"p.bmp", "BMP"}, {"p.PNG", "PNG"}, {"p", "BMP"}};
     for (auto [name, format] : bitmaps) {  // any other name: a bitmap
@@ -230,6 +232,14 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     }
     const QByteArray svg = contents(path("p.svg"));
     EXPECT_EQ(svg.count("<path"), runs);
+    ImagePicture few;  // dots once, touching ones joined; steps from the last
+    for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
+    few.PSet(15, 60, QBColor(4));  // two rows below
+    few.Line(0, 0, 45, 0, QBColor(9));
+    ASSERT_EQ(few.Save(path("few.svg")), SaveResult::Saved);
+    EXPECT_TRUE(contents(path("few.svg"))
+                    .contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-4 2h1\"/>\n"
+                              "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
         picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));

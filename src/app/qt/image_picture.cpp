@@ -31,10 +31,7 @@ void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
 void drawLine(QPainter& painter, const DrawnShape& line, const PixelGrid& grid) {
     const QPointF from = grid.lineEnd(line.x1, line.y1), to = grid.lineEnd(line.x2, line.y2);
     if (from == to) return painter.fillRect(dot(line.x1, line.y1, grid), ToQColor(line.color));
-    QPen pen(ToQColor(line.color));
-    pen.setWidth(grid.dot());
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
+    painter.setPen(QPen(ToQColor(line.color), grid.dot(), Qt::SolidLine, Qt::SquareCap));
     painter.drawLine(from, to);
 }
 

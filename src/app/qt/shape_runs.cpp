@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -44,18 +45,18 @@ public:
 private:
     void drainRow(int row, int dot, RunWriter& writer) {
         std::uint64_t* words = &bits_[static_cast<std::size_t>(row) * words_];
-        int start = 0, end = -1;
+        int start = 0, end = 0;  // a span ends a dot past its start: none yet while end is 0
         for (int w = first_; w <= last_; ++w) {
             for (; words[w] != 0; words[w] &= words[w] - 1) {
                 const int col = w * 64 + std::countr_zero(words[w]);
                 if (col > end) {
-                    if (end >= 0) writer.AddSpan({start, row, end - start});
+                    if (end > 0) writer.AddSpan({start, row, end - start});
                     start = col;
                 }
                 end = col + dot;
             }
         }
-        if (end >= 0) writer.AddSpan({start, row, end - start});
+        if (end > 0) writer.AddSpan({start, row, end - start});
     }
 
     int width_, height_, words_;

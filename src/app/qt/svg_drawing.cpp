@@ -100,7 +100,6 @@ private:
 
 std::string pngBase64(const QImage& image) {
     QBuffer png;
-    png.open(QIODevice::WriteOnly);
     image.save(&png, "PNG");
     return png.data().toBase64().toStdString();
 }
