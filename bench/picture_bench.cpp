@@ -176,7 +176,7 @@ public:
         for (const auto& [picture, ours] : ours_) {
             const auto reference = reference_.find(picture);
             if (reference == reference_.end()) continue;
-            std::printf("%-28s size %.3f, time %.3f of the reference\n", picture.c_str(),
+            std::printf("%-28s size %.4f, time %.4f of the reference\n", picture.c_str(),
                         ours.first / reference->second.first, ours.second / reference->second.second);
         }
     }
