@@ -1,5 +1,6 @@
 // Program start: the window, or with --headless the calculator driven from text.
 
+#include <QGuiApplication>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -8,13 +9,25 @@
 #include "app/command_line.h"
 #include "app/headless/headless_console.h"
 #include "app/manual_address.h"
+#include "app/qt/artwork.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/run_window.h"
 
 namespace {
 
-int runHeadless(const plotmere::CommandLine& line, const std::string& helpAddress) {
+// Qt's notes on its own working are no events of the console.
+void onlySevereMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) qt_message_output(type, context, message);
+}
+
+// The start-up picture has text, and text takes an application; one that
+// shows nothing, so that no display is needed.
+int runHeadless(int& argc, char** argv, const plotmere::CommandLine& line, const std::string& helpAddress) {
+    qInstallMessageHandler(onlySevereMessages);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QGuiApplication app(argc, argv);
     plotmere::ImagePicture picture(line.scale);
+    picture.SetBackgroundPicture(plotmere::StartupPicture(picture.scale()));
     plotmere::HeadlessConsole console(std::cout, std::cerr, picture, line.scale);
     console.console().SetHelpAddress(helpAddress);
     if (!line.scripts.empty()) console.console().scripts().SetFolder(line.scripts);
@@ -40,7 +53,7 @@ int main(int argc, char** argv) {
     switch (line.mode) {
         case CommandLine::Mode::Help: std::cout << plotmere::Usage; return 0;
         case CommandLine::Mode::Version: std::cout << plotmere::VersionText(); return 0;
-        case CommandLine::Mode::Headless: return runHeadless(line, plotmere::ManualAddress());
+        case CommandLine::Mode::Headless: return runHeadless(argc, argv, line, plotmere::ManualAddress());
         case CommandLine::Mode::Window: break;
     }
     return plotmere::RunWindow(argc, argv, plotmere::ManualAddress());

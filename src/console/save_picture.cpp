@@ -23,8 +23,10 @@ void Console::Saver_Click() {
         return;
     }
     // A file that cannot be written changes nothing but the message.
-    if (!ctx_.picture.Save(dialog.FileName)) {
-        ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + ". No file was changed.");
+    if (const SaveResult result = ctx_.picture.Save(dialog.FileName); result != SaveResult::Saved) {
+        const std::string reason = SaveFailureReason(result);
+        ctx_.MsgBox("The picture could not be saved as " + dialog.FileName + "." +
+                    (reason.empty() ? "" : " " + reason + ".") + " No file was changed.");
         return;
     }
     ctx_.SetStatus(dialog.FileName);

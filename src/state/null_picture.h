@@ -13,7 +13,7 @@ public:
     void PSet(float, float, Rgb) override {}
     void SetBackColor(Rgb) override {}
     void ClearBackgroundPicture() override {}
-    bool Save(const std::string&) override { return false; }
+    SaveResult Save(const std::string&) override { return SaveResult::Failed; }
 };
 
 }  // namespace plotmere

@@ -16,4 +16,14 @@ Rgb QBColor(int index) {
     return palette[static_cast<unsigned>(index) % palette.size()];
 }
 
+std::string SaveFailureReason(SaveResult result) {
+    switch (result) {
+        case SaveResult::PermissionDenied: return "Permission denied";
+        case SaveResult::NoSuchFolder: return "No such folder";
+        case SaveResult::DiskFull: return "The disk is full";
+        case SaveResult::TooManyShapes: return "Too many shapes for SVG or PDF; save a PNG instead";
+        default: return {};
+    }
+}
+
 }  // namespace plotmere

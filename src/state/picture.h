@@ -36,6 +36,13 @@ inline float ToSingle(double v) {
     return static_cast<float>(std::clamp(v, -max, max));
 }
 
+// How a save ended; every way but Saved leaves any old file as it was.
+enum class SaveResult { Saved, Failed, PermissionDenied, NoSuchFolder, DiskFull, TooManyShapes };
+
+// Why a save failed, in the user's words; empty when it did not, or when no
+// reason is known.
+std::string SaveFailureReason(SaveResult result);
+
 class Picture {
 public:
     virtual ~Picture() = default;
@@ -48,9 +55,8 @@ public:
     // Removes the start-up picture shown under the drawing.
     virtual void ClearBackgroundPicture() = 0;
     // Writes the picture as drawn to a file in the format its extension names:
-    // PNG for .png, SVG for .svg, a Windows bitmap for any other. Whole or not
-    // at all; false (and any old file unchanged) when it cannot.
-    virtual bool Save(const std::string& path) = 0;
+    // PNG, JPEG, SVG or PDF, a Windows bitmap for any other. Whole or not at all.
+    virtual SaveResult Save(const std::string& path) = 0;
 };
 
 }  // namespace plotmere

@@ -186,8 +186,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
 }
 
 // The real boxes, answered by a user: OK on the message; the save dialog
-// cancelled, then the first file type kept, then the third chosen for names
-// without an extension, replacing a file after asking.
+// cancelled, then the first file type kept, then others chosen for names
+// without an extension, one replacing a file after asking.
 TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     QTemporaryDir folder;
     ModalDialogs modal;
@@ -216,16 +216,19 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     EXPECT_EQ(shown, QStringList({"Not so fast: Parentheses Error:  ) not found. (!)"}));
 
     // Each its own name: the dialog's completer would offer the first one's file again.
-    ASSERT_TRUE(QFile(folder.filePath("drawing.svg")).open(QIODevice::WriteOnly));  // to be replaced
-    for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "drawing"}}) {
+    ASSERT_TRUE(QFile(folder.filePath("drawing.pdf")).open(QIODevice::WriteOnly));  // to be replaced
+    for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "photo"}, {4, "drawing"}}) {
         choice = filter;
         windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
         QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
     }
-    EXPECT_EQ(shown.mid(0, 3), QStringList({"Picture (*.bmp)", "PNG image (*.png)", "SVG drawing (*.svg)"}));
-    EXPECT_TRUE(shown.value(3).contains("drawing.svg already exists")) << shown.value(3).toStdString();
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"drawing.svg", "graph.bmp"}));
-    EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.svg"));
+    EXPECT_EQ(shown.mid(0, 5),
+              QStringList({"Picture (*.bmp)", "PNG image (*.png)", "JPEG image (*.jpg *.jpeg)",
+                           "SVG drawing (*.svg)", "PDF document (*.pdf)"}));
+    EXPECT_TRUE(shown.value(5).contains("drawing.pdf already exists")) << shown.value(5).toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
+              QStringList({"drawing.pdf", "graph.bmp", "photo.jpg"}));
+    EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.pdf"));
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
     std::minstd_rand random;
     for (int i = 0; i < 5000; ++i)  // enough for every format to fill 4 KB
         picture.PSet(std::fmod(random(), PictureWidth), std::fmod(random(), PictureHeight), QBColor(i % 16));
-    for (const char* name : {"graph.bmp", "graph.png", "graph.svg"}) {
+    for (const char* name : {"graph.bmp", "graph.png", "graph.jpg", "graph.svg", "graph.pdf"}) {
         SCOPED_TRACE(name);
         TempFolder folder;
         const fs::path target = folder.path() / name;
@@ -125,12 +125,12 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
         signal(SIGXFSZ, SIG_IGN);
         const rlimit small{4096, before.rlim_max};
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const bool saved = picture.Save(target.string());
+        const SaveResult saved = picture.Save(target.string());
         setrlimit(RLIMIT_FSIZE, &before);
-        EXPECT_FALSE(saved);
+        EXPECT_EQ(saved, SaveResult::DiskFull);
         EXPECT_EQ(contents(target), "the old picture");
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
-        EXPECT_TRUE(picture.Save(target.string()));  // with room, it is replaced
+        EXPECT_EQ(picture.Save(target.string()), SaveResult::Saved);  // with room, it is replaced
         EXPECT_GT(contents(target).size(), 4096u);
     }
 }

@@ -77,6 +77,22 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
     }
 }
 
+// Until the first command the picture holds the start-up picture, as the
+// window's does; a save that fails says why.
+TEST(ProgramTest, SavesTheStartupPictureUntilTheFirstCommandAndSaysWhyASaveFails) {
+    TempFolder folder;
+    const std::string at = folder.path().string() + "/";
+    const ProgramRun run = RunProgram("--headless", "picture " + at + "start.bmp\nkey Enter\npicture " + at +
+                                                        "x.bmp\npicture " + at + "no/x.bmp\n");
+    EXPECT_EQ(run.err,
+              "error: line 4: cannot write " + at + "no/x.bmp (No such folder); no file was changed\n");
+    const auto read = [&](const char* name) {
+        std::ifstream in(folder.path() / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    EXPECT_NE(read("start.bmp"), read("x.bmp"));
+}
+
 // Every file of examples/ is an action file or is named in one; none ends in an error.
 TEST(ProgramTest, EachExampleRunsWithoutAnError) {
     const std::regex failure(

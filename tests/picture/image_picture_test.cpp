@@ -1,12 +1,21 @@
 // The picture as an image: where and in which colour things land, at 100 %
-// and at a larger scale, and the files written from it: BMP, PNG and SVG.
+// and at a larger scale, and the files written from it: BMP, PNG, JPEG, SVG
+// and PDF, and why one could not be written.
 
 #include "app/qt/image_picture.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <map>
+#include <set>
 
 #include "support/temp_folder.h"
 
@@ -83,57 +92,175 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     EXPECT_EQ(picture.image().cacheKey(), drawn) << "the same scale is not drawn again";
 
     const auto file = (folder.path() / "scaled.png").string();
-    ASSERT_TRUE(picture.Save(file));
+    ASSERT_EQ(picture.Save(file), SaveResult::Saved);
     EXPECT_EQ(QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32), atFirst);
     picture.SetScale(1, 1);
     EXPECT_EQ(picture.image(), atFirst);
 }
 
-// The bitmaps read back as the image; the SVG holds the shapes since the last
-// clear, a pixel of the picture for a point, lines through the points' middles;
-// an SVG of too many shapes is not written.
+QByteArray contents(const std::string& file) {
+    QFile in(QString::fromStdString(file));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// Whether every drawn pixel of the bitmap has its colour within a pixel of it
+// on the image drawn again (k times larger), and the other way round. A square
+// of k x k pixels of the image counts as the colour of the bitmap's that most
+// of it has exactly, so that smoothed edges count for neither side.
+bool sameWithinOnePixel(const QImage& bitmap, const QImage& drawn) {
+    const int k = drawn.width() / bitmap.width();
+    if (k < 1 || drawn.size() != bitmap.size() * k) return false;
+    const QRgb back = bitmap.pixel(bitmap.width() - 1, 0);
+    std::set<QRgb> colours;
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) colours.insert(bitmap.pixel(x, y));
+    QImage seen(bitmap.size(), QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) {
+            std::map<QRgb, int> count{{back, 0}};
+            for (int i = 0; i < k * k; ++i)
+                if (const QRgb c = drawn.pixel(x * k + i % k, y * k + i / k); colours.contains(c)) ++count[c];
+            seen.setPixel(x, y,
+                          std::ranges::max_element(count, {}, &std::pair<const QRgb, int>::second)->first);
+        }
+    const auto near = [](const QImage& image, int x, int y, QRgb c) {
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                if (image.valid(x + dx, y + dy) && image.pixel(x + dx, y + dy) == c) return true;
+        return false;
+    };
+    for (int y = 0; y < bitmap.height(); ++y)
+        for (int x = 0; x < bitmap.width(); ++x) {
+            if (bitmap.pixel(x, y) != back && !near(seen, x, y, bitmap.pixel(x, y))) return false;
+            if (seen.pixel(x, y) != back && !near(bitmap, x, y, seen.pixel(x, y))) return false;
+        }
+    return true;
+}
+
+// Four times larger, so that the shapes' insides come out in their own colours.
+QImage renderedSvg(const QByteArray& svg) {
+    QSvgRenderer renderer(svg);
+    QImage image(renderer.defaultSize() * 4, QImage::Format_RGB32);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The page drawn again, a pixel at 96 dpi, from the operators the writer
+// uses: colours, line width, rectangles, moves and lines, fill and stroke; as
+// large as the picture, which the page must hold with less than a point to
+// spare (else no image).
+QImage renderedPdf(const QByteArray& pdf, QSize picture) {
+    const auto box = QRegularExpression(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])").match(pdf);
+    const double toPixels = 96.0 / 72, pageHeight = box.captured(2).toDouble();
+    const QSizeF spare = QSizeF(box.captured(1).toDouble(), pageHeight) * toPixels - QSizeF(picture);
+    if (spare.width() < 0 || spare.width() >= toPixels || spare.height() < 0 || spare.height() >= toPixels)
+        return {};
+    QImage image(picture, QImage::Format_RGB32);
+    const qsizetype from = pdf.indexOf("stream\n") + 7;
+    QByteArray packed = pdf.mid(from, pdf.indexOf("endstream", from) - from);
+    packed.prepend(QByteArray::fromHex("00100000"));  // the size qUncompress expects first
+    QPainter painter(&image);
+    const QTransform toImage(toPixels, 0, 0, -toPixels, 0, pageHeight * toPixels);
+    QPainterPath path;
+    std::vector<double> n;
+    QColor fill, stroke;
+    double width = 1;
+    for (const QByteArray& token : qUncompress(packed).simplified().split(' ')) {
+        bool isNumber = false;
+        if (const double v = token.toDouble(&isNumber); isNumber) {
+            n.push_back(v);
+            continue;
+        }
+        if (token == "cm") painter.setTransform(QTransform(n[0], n[1], n[2], n[3], n[4], n[5]) * toImage);
+        if (token == "scn" || token == "SCN")
+            (token == "scn" ? fill : stroke) = QColor::fromRgbF(n[0], n[1], n[2]);
+        if (token == "w") width = n[0];
+        if (token == "re") path.addRect(n[0], n[1], n[2], n[3]);
+        if (token == "m") path.moveTo(n[0], n[1]);
+        if (token == "l") path.lineTo(n[0], n[1]);
+        if (token == "f") painter.fillPath(std::exchange(path, {}), fill);
+        if (token == "S")
+            painter.strokePath(std::exchange(path, {}), QPen(stroke, width, Qt::SolidLine, Qt::SquareCap));
+        n.clear();
+    }
+    return image;
+}
+
+// Points, dots in a row, lines, a far end, a zero length: every format shows
+// them where the bitmap does; the SVG as one path a run of one kind and colour.
 TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     TempFolder folder;
     const auto path = [&](const char* name) { return (folder.path() / name).string(); };
-    const auto text = [&](const char* name) {
-        QFile file(QString::fromStdString(path(name)));
-        return file.open(QIODevice::ReadOnly) ? QString(file.readAll()) : QString();
-    };
     ImagePicture picture;
     picture.SetBackgroundPicture(startupPicture(292, 122));
-    ASSERT_TRUE(picture.Save(path("start.svg")));
-    EXPECT_TRUE(text("start.svg").contains(R"(<image x="0" y="0" width="4380" height="1830")"));
+    ASSERT_EQ(picture.Save(path("start.svg")), SaveResult::Saved);
+    EXPECT_TRUE(contents(path("start.svg")).contains(R"(<image width="292" height="122")"));
 
     picture.ClearBackgroundPicture();
     picture.PSet(100, 200, QBColor(12));
-    picture.SetBackColor({255, 255, 0});  // clears
-    picture.PSet(15, 30, QBColor(4));
-    picture.PSet(PictureWidth, 10, QBColor(4));  // outside: not drawn, not kept
-    picture.Line(0, 0, 4095, 1835, QBColor(9));
-    picture.Line(10, std::nanf(""), 10, 10, QBColor(9));
+    ImagePicture atTwice(2);  // dots and lines two pixels wide
+    for (ImagePicture* p : {&picture, &atTwice}) {
+        p->SetBackColor({255, 255, 0});  // clears
+        for (float x = 15; x < 300; x += 7) p->PSet(x, 30 + x / 4, QBColor(4));
+        p->PSet(PictureWidth, 10, QBColor(4));    // outside: not drawn, not kept
+        p->Line(300, 600, 900, 700, QBColor(4));  // the colour alone or the kind alone starts a run
+        p->Line(0, 0, 4095, 1835, QBColor(9));
+        p->Line(2055, 0, 2055, PictureHeight, QBColor(9));
+        p->Line(10, std::nanf(""), 10, 10, QBColor(9));
+        p->PSet(3000, 900, QBColor(4));
+        p->Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
+        p->Line(1000, 1000, 1100, -3e38f, QBColor(1));
+        p->Line(3000, 300, 3000, 300, QBColor(1));
+    }
+    const int runs = 5;
+
     const std::pair<const char*, const char*> bitmaps[] = {{"p.bmp", "BMP"}, {"p.PNG", "PNG"}, {"p", "BMP"}};
     for (auto [name, format] : bitmaps) {  // any other name: a bitmap
-        ASSERT_TRUE(picture.Save(path(name))) << name;
-        const QImage saved(QString::fromStdString(path(name)), format);
-        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), picture.image()) << name;
+        ASSERT_EQ(picture.Save(path(name)), SaveResult::Saved) << name;
+        EXPECT_EQ(QImage(QString::fromStdString(path(name)), format).convertToFormat(QImage::Format_RGB32),
+                  picture.image())
+            << name;
     }
-    ASSERT_TRUE(picture.Save(path("p.svg")));
-    const QString svg = text("p.svg");
-    EXPECT_EQ(svg.count("<rect"), 2) << "the background and one point";
-    EXPECT_EQ(svg.count("<polyline"), 1);
-    EXPECT_EQ(svg.count("<image"), 0);
-    for (const char* part : {R"(viewBox="0 0 4110 1850")", R"(x="15" y="30" width="15" height="15")",
-                             R"(points="7.5,7.5 4102.5,1842.5 ")", R"(fill="#ffff00")", R"(fill="#800000")",
-                             R"(stroke="#0000ff")", R"(width="72.4)"})
-        EXPECT_TRUE(svg.contains(part)) << part;  // 274 pixels at 96 to the inch: 72.4 mm
+    ASSERT_EQ(picture.Save(path("p.jpeg")), SaveResult::Saved);
+    EXPECT_EQ(QImage(QString::fromStdString(path("p.jpeg")), "JPEG").size(), picture.image().size());
+    for (ImagePicture* p : {&atTwice, &picture}) {
+        ASSERT_EQ(p->Save(path("p.svg")), SaveResult::Saved);
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedSvg(contents(path("p.svg")))));
+        ASSERT_EQ(p->Save(path("p.pdf")), SaveResult::Saved);
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(contents(path("p.pdf")), p->image().size())));
+    }
+    const QByteArray svg = contents(path("p.svg"));
+    EXPECT_EQ(svg.count("<path"), runs);
+    ImagePicture few;  // dots once, touching ones joined; steps from the last
+    for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
+    few.PSet(15, 60, QBColor(4));  // two rows below
+    few.Line(0, 0, 45, 0, QBColor(9));
+    ASSERT_EQ(few.Save(path("few.svg")), SaveResult::Saved);
+    EXPECT_TRUE(contents(path("few.svg"))
+                    .contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-4 2h1\"/>\n"
+                              "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
         picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));
-    EXPECT_FALSE(picture.Save(path("p.svg")));
-    EXPECT_EQ(text("p.svg"), svg);
-    EXPECT_TRUE(picture.Save(path("p.png")));
+    EXPECT_EQ(picture.Save(path("p.svg")), SaveResult::TooManyShapes);
+    EXPECT_EQ(contents(path("p.svg")), svg);
+    EXPECT_EQ(picture.Save(path("p.png")), SaveResult::Saved);
     picture.Cls();  // a clear starts a drawing that is whole again
-    EXPECT_TRUE(picture.Save(path("p.svg")));
+    EXPECT_EQ(picture.Save(path("p.pdf")), SaveResult::Saved);
+}
+
+// Root may write anywhere: it tries as nobody.
+TEST(ImagePictureTest, AFailedSaveSaysWhy) {
+    TempFolder folder;
+    ImagePicture picture;
+    EXPECT_EQ(picture.Save((folder.path() / "gone" / "p.png").string()), SaveResult::NoSuchFolder);
+    ASSERT_EQ(chmod(folder.path().c_str(), 0555), 0);
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    const SaveResult readOnly = picture.Save((folder.path() / "p.png").string());
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
+    EXPECT_EQ(readOnly, SaveResult::PermissionDenied);
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ public:
     void PSet(float x, float y, Rgb color) override { add("PSet", x, y, x, y, color); }
     void SetBackColor(Rgb color) override { add("BackColor", 0, 0, 0, 0, color); }
     void ClearBackgroundPicture() override { add("NoBackground"); }
-    bool Save(const std::string& path) override {
+    SaveResult Save(const std::string& path) override {
         add("Save", 0, 0, 0, 0, {}, path);
-        return saveSucceeds;
+        return saveResult;
     }
 
     // The calls of one kind, in order.
@@ -44,7 +44,7 @@ public:
     }
 
     std::vector<PictureCall> calls;
-    bool saveSucceeds = true;
+    SaveResult saveResult = SaveResult::Saved;
 };
 
 }  // namespace plotmere::testing

@@ -151,9 +151,11 @@ std::string HeadlessConsole::answer(std::string_view fileName) {
 
 std::string HeadlessConsole::picture(std::string_view fileName) {
     if (fileName.empty()) return "picture takes a file name";
-    if (!picture_.Save(std::string(fileName)))
-        return "cannot write " + std::string(fileName) + "; no file was changed";
-    return {};
+    const SaveResult result = picture_.Save(std::string(fileName));
+    if (result == SaveResult::Saved) return {};
+    const std::string reason = SaveFailureReason(result);
+    return "cannot write " + std::string(fileName) + (reason.empty() ? "" : " (" + reason + ")") +
+           "; no file was changed";
 }
 
 std::string HeadlessConsole::show(std::string_view control) {

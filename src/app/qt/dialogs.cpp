@@ -21,9 +21,9 @@ QStringList nameFilters(const std::string& filter) {
     return filters;
 }
 
-// The extension of a name filter: "png" of "PNG image (*.png)".
+// The first extension of a name filter: "jpg" of "JPEG image (*.jpg *.jpeg)".
 QString extensionOf(const QString& nameFilter) {
-    static const QRegularExpression pattern(R"(\(\*\.(\w+)\)$)");
+    static const QRegularExpression pattern(R"(\(\*\.(\w+)[^(]*\)$)");
     return pattern.match(nameFilter).captured(1);
 }
 

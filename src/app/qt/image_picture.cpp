@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <cmath>
 
+#include "app/qt/pdf_drawing.h"
 #include "app/qt/svg_drawing.h"
 #include "app/qt/vector_state.h"
 
@@ -13,19 +14,9 @@ namespace plotmere {
 
 namespace {
 
-// Every device pixel the drawing area touches, the partly covered last row too.
-QSize deviceSize(double scale) {
-    return QSize(static_cast<int>(std::ceil(PictureWidth / ImagePicture::UnitsPerPixel * scale)),
-                 static_cast<int>(std::ceil(PictureHeight / ImagePicture::UnitsPerPixel * scale)));
-}
-
-int dotSize(double scale) { return std::max(1, static_cast<int>(std::lround(scale))); }
-
 // The device pixels a point covers.
-QRect dot(float x, float y, double scale) {
-    const double perUnit = scale / ImagePicture::UnitsPerPixel;
-    return QRect(static_cast<int>(std::floor(x * perUnit)), static_cast<int>(std::floor(y * perUnit)),
-                 dotSize(scale), dotSize(scale));
+QRect dot(float x, float y, const PixelGrid& grid) {
+    return QRect(static_cast<int>(grid.pixel(x)), static_cast<int>(grid.pixel(y)), grid.dot(), grid.dot());
 }
 
 void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
@@ -35,23 +26,52 @@ void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
     painter.drawImage(QRectF(QPointF(0, 0), underlay.deviceIndependentSize() * scale), underlay);
 }
 
-void drawLine(QPainter& painter, const DrawnShape& line, double scale) {
-    QPen pen(ToQColor(line.color));
-    pen.setWidth(dotSize(scale));
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
-    // Through the middle of the end dots, so that a line covers the same
-    // pixels as the points set along it. Far ends stay in floating point.
-    const double perUnit = scale / ImagePicture::UnitsPerPixel, middle = dotSize(scale) / 2.0;
-    auto end = [&](float x, float y) {
-        return QPointF(std::floor(x * perUnit) + middle, std::floor(y * perUnit) + middle);
-    };
-    painter.drawLine(end(line.x1, line.y1), end(line.x2, line.y2));
+// Far ends stay in floating point. A line of no length is its end dot, which
+// Qt's thin lines would put a pixel off.
+void drawLine(QPainter& painter, const DrawnShape& line, const PixelGrid& grid) {
+    const QPointF from = grid.lineEnd(line.x1, line.y1), to = grid.lineEnd(line.x2, line.y2);
+    if (from == to) return painter.fillRect(dot(line.x1, line.y1, grid), ToQColor(line.color));
+    painter.setPen(QPen(ToQColor(line.color), grid.dot(), Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(from, to);
+}
+
+using VectorWriter = bool (*)(QIODevice&, const Drawing&, const PixelGrid&, QColor, const QImage&);
+
+// The format a file's extension names: an image format of Qt's, or a writer
+// of the drawing; a Windows bitmap for any other name.
+struct FileFormat {
+    const char* image = "BMP";
+    int quality = -1;
+    VectorWriter vector = nullptr;
+};
+
+FileFormat formatOf(const QString& name) {
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == "png") return {"PNG"};
+    if (suffix == "jpg" || suffix == "jpeg") return {"JPEG", 95};
+    if (suffix == "svg") return {nullptr, -1, WriteSvg};
+    if (suffix == "pdf") return {nullptr, -1, WritePdf};
+    return {};
+}
+
+// Encoded in memory first, as Qt's JPEG encoder leaks when its device fails.
+bool writeImage(QIODevice& file, const QImage& image, const FileFormat& format) {
+    QBuffer encoded;
+    return image.save(&encoded, format.image, format.quality) && file.write(encoded.data()) == encoded.size();
+}
+
+// Why the file could not be opened for writing, as far as its folder tells.
+SaveResult whyNotOpened(const QString& name) {
+    const QFileInfo file(name), folder(file.absolutePath());
+    if (!folder.isDir()) return SaveResult::NoSuchFolder;
+    if (!folder.isWritable() || (file.exists() && !file.isWritable())) return SaveResult::PermissionDenied;
+    return SaveResult::Failed;
 }
 
 }  // namespace
 
-ImagePicture::ImagePicture(double scale) : ratio_(scale), image_(deviceSize(scale), QImage::Format_RGB32) {
+ImagePicture::ImagePicture(double scale)
+    : ratio_(scale), image_(PixelGrid(scale).size(), QImage::Format_RGB32) {
     image_.fill(back_);
 }
 
@@ -67,13 +87,13 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     const UpperVectorStateCleared cleared;
     drawing_.AddLine(x1, y1, x2, y2, color);
     QPainter painter(&image_);
-    drawLine(painter, {DrawnShape::Kind::Line, color, x1, y1, x2, y2}, scale());
+    drawLine(painter, {DrawnShape::Kind::Line, color, x1, y1, x2, y2}, PixelGrid(scale()));
 }
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
     if (!(x >= 0 && y >= 0 && x < PictureWidth && y < PictureHeight)) return;
     drawing_.AddPoint(x, y, color);
-    const QRect p = dot(x, y, scale()) & image_.rect();
+    const QRect p = dot(x, y, PixelGrid(scale())) & image_.rect();
     const QRgb rgb = qRgb(color.r, color.g, color.b);
     for (int row = p.top(); row <= p.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
@@ -107,36 +127,36 @@ void ImagePicture::SetScale(double ratio, double view) {
 
 // Shapes past the drawing's limit are only in the image, which is stretched instead.
 QImage ImagePicture::render(double scale) const {
+    const PixelGrid grid(scale);
     if (!drawing_.Complete())
-        return image_.scaled(deviceSize(scale), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        return image_.scaled(grid.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const UpperVectorStateCleared cleared;
-    QImage image(deviceSize(scale), QImage::Format_RGB32);
+    QImage image(grid.size(), QImage::Format_RGB32);
     clear(image, scale, back_, underlay_);
     QPainter painter(&image);
     for (const DrawnShape& shape : drawing_.Shapes()) {
         if (shape.kind == DrawnShape::Kind::Line) {
-            drawLine(painter, shape, scale);
+            drawLine(painter, shape, grid);
         } else {
-            painter.fillRect(dot(shape.x1, shape.y1, scale), ToQColor(shape.color));
+            painter.fillRect(dot(shape.x1, shape.y1, grid), ToQColor(shape.color));
         }
     }
     return image;
 }
 
-// Drawn in memory first, then written beside the target and renamed over it
-// only when whole, so that a full disk leaves the old file as it was and no
-// part of a new one. Unbuffered: a disk that fills shows only as a short
-// write, which the buffer of the file would hide.
-bool ImagePicture::Save(const std::string& path) {
+// Written beside the target and renamed over it only when whole, so that a
+// full disk leaves the old file as it was and no part of a new one.
+// Unbuffered: a disk that fills shows as a write that falls short. Files have
+// the size of 100 %.
+SaveResult ImagePicture::Save(const std::string& path) {
     const QString name = QString::fromStdString(path);
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    QBuffer content;
-    const auto bitmap = [this] { return view_ == 1 ? image_ : render(ratio_); };  // as at 100 %
-    const bool drawn = suffix == "svg" ? WriteSvg(content, drawing_, back_, background_)
-                                       : bitmap().save(&content, suffix == "png" ? "PNG" : "BMP");
+    const FileFormat format = formatOf(name);
+    if (format.vector && !drawing_.Complete()) return SaveResult::TooManyShapes;
     QSaveFile file(name);
-    return drawn && file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(content.data()) == content.size() && file.commit();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return whyNotOpened(name);
+    const bool written = format.vector ? format.vector(file, drawing_, PixelGrid(ratio_), back_, underlay_)
+                                       : writeImage(file, view_ == 1 ? image_ : render(ratio_), format);
+    return written && file.commit() ? SaveResult::Saved : SaveResult::DiskFull;
 }
 
 }  // namespace plotmere

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <string>
 
+#include "app/qt/pixel_grid.h"
 #include "state/drawing.h"
 #include "state/picture.h"
 
@@ -16,9 +17,7 @@ inline QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 class ImagePicture : public Picture {
 public:
-    static constexpr double UnitsPerPixel = plotmere::UnitsPerPixel;
-
-    // scale: device pixels per pixel of the nominal 274 x 123 picture.
+    // scale: device pixels per pixel of the nominal 274 x 124 picture.
     explicit ImagePicture(double scale = 1.0);
 
     void Cls() override;
@@ -39,7 +38,9 @@ public:
     double scale() const { return ratio_ * view_; }
     const QImage& image() const { return image_; }
     QColor backColor() const { return back_; }
-    bool Save(const std::string& path) override;
+    // What was drawn since the last clear, as every format replays it.
+    const Drawing& drawing() const { return drawing_; }
+    SaveResult Save(const std::string& path) override;
 
 private:
     QImage render(double scale) const;

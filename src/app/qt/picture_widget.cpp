@@ -82,7 +82,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 std::optional<QPointF> PictureWidget::unitsAt(QPointF position) const {
     const QRect inner = contentsRect();
     if (!inner.contains(position.toPoint())) return std::nullopt;
-    return (position - QPointF(inner.topLeft())) * (ImagePicture::UnitsPerPixel / viewScale_);
+    return (position - QPointF(inner.topLeft())) * (UnitsPerPixel / viewScale_);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {

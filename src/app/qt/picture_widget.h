@@ -31,7 +31,7 @@ public:
 
 signals:
     // A press of any mouse button on the drawing area, in picture units
-    // (ImagePicture::UnitsPerPixel to a pixel at 100 %, whatever the scales).
+    // (UnitsPerPixel to a pixel at 100 %, whatever the scales).
     void pressed(float u, float v);
     // The pointer moved, onto the drawing area or off it.
     void pointerMoved();

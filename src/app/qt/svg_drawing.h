@@ -1,10 +1,11 @@
 #pragma once
-// The picture as an SVG document: every point and line drawn since the last
-// clear becomes a vector shape in picture units, so that it scales without steps.
+// The picture as an SVG document: one element a run of shapes, with its style
+// once, on the pixels the bitmap of the same scale has them; written as it goes.
 
 #include <QColor>
 #include <QImage>
 
+#include "app/qt/pixel_grid.h"
 #include "state/drawing.h"
 
 class QIODevice;
@@ -12,7 +13,8 @@ class QIODevice;
 namespace plotmere {
 
 // Writes the drawing over the background colour and the start-up picture (when
-// there is one); false when the drawing is not complete or cannot be written.
-bool WriteSvg(QIODevice& out, const Drawing& drawing, QColor back, const QImage& background);
+// there is one); false when it cannot be written.
+bool WriteSvg(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QColor back,
+              const QImage& startup);
 
 }  // namespace plotmere
