@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <cmath>
 
+#include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 
@@ -88,6 +89,7 @@ int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips 
 FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
     setObjectName(design.name);
     build(picture);
+    NameControls(*this, design);
     SetScale(1);
     if (design.firstFocus) findChild<QWidget*>(design.firstFocus)->setFocus();
     if (design.defaultButton) findChild<QPushButton*>(design.defaultButton)->setDefault(true);
