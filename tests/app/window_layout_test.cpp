@@ -1,6 +1,7 @@
 // The windows as designed at every view scale (places, faces, the picture
 // pixel for pixel), their state at start, and the scale's steps and menu.
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -101,6 +102,7 @@ TEST_F(WindowLayoutTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed
     }
     const std::tuple<QWidget*, QString, QString> described[] = {
         {functionIn(), "Function", ""},
+        {history()->view(), "Function", ""},
         {history(), "Function", "Enter your function here"},
         {box("Xequals"), "x =", "This can be any valid expression"},
         {find("Evaluate"), "Evaluate", "Click here to go"}};

@@ -1,5 +1,6 @@
 #include "app/qt/accessible_names.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,7 +47,10 @@ void nameByLabel(QWidget* box, QLabel* label) {
     label->setBuddy(box);
     box->setAccessibleName(label->text());
     box->setAccessibleDescription(label->toolTip());
-    if (auto* combo = qobject_cast<QComboBox*>(box)) combo->lineEdit()->setAccessibleName(label->text());
+    if (auto* combo = qobject_cast<QComboBox*>(box)) {
+        combo->lineEdit()->setAccessibleName(label->text());
+        combo->view()->setAccessibleName(label->text());  // its list
+    }
 }
 
 void nameBox(QWidget& window, QWidget* box, const char* name) {
