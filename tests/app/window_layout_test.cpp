@@ -122,9 +122,9 @@ TEST_F(WindowLayoutTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed
         {{find("GotoFunkList"), find("OnChk4", list), find("OnChk7", list), find("Command2", list),
           find("Evaluate")},
          "x from -10 to 10, y from -10 to 10, 3 functions, Cartesian"},
-        {{find("ZOut")}, "x from -20 to 20, y from -20 to 20, 3 functions, Cartesian"},
         {{polar, find("TrigWin")}, "x from -6.28 to 6.28, y from -4 to 4, 3 functions, Polar"},
-        {{find("ClearScreen")}, "x from -6.28 to 6.28, y from -4 to 4"}};
+        {{find("ZOut")}, "x from -12.57 to 12.57, y from -8 to 8, 3 functions, Polar"},  // a pixel: 0.09
+        {{find("ClearScreen")}, "x from -12.57 to 12.57, y from -8 to 8"}};
     for (const auto& [clicks, description] : commands) {
         for (QWidget* control : clicks) click(control);
         EXPECT_EQ(graph->text(QAccessible::Description), description);
