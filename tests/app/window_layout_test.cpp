@@ -123,8 +123,9 @@ TEST_F(WindowLayoutTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed
           find("Evaluate")},
          "x from -10 to 10, y from -10 to 10, 3 functions, Cartesian"},
         {{polar, find("TrigWin")}, "x from -6.28 to 6.28, y from -4 to 4, 3 functions, Polar"},
-        {{find("ZOut")}, "x from -12.57 to 12.57, y from -8 to 8, 3 functions, Polar"},  // a pixel: 0.09
-        {{find("ClearScreen")}, "x from -12.57 to 12.57, y from -8 to 8"}};
+        {{find("ZOut"), find("ZOut")},
+         "x from -25.1 to 25.1, y from -16 to 16, 3 functions, Polar"},  // a pixel: 0.18
+        {{find("ClearScreen")}, "x from -25.1 to 25.1, y from -16 to 16"}};
     for (const auto& [clicks, description] : commands) {
         for (QWidget* control : clicks) click(control);
         EXPECT_EQ(graph->text(QAccessible::Description), description);
