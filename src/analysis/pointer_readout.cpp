@@ -27,13 +27,19 @@ std::string polarPart(double x, double y, double step, bool degrees) {
 
 }  // namespace
 
-std::optional<std::string> PointerReadout(const ConsoleState& s, float u, float v, double scale) {
-    const Viewport& view = s.view;
+std::optional<std::pair<double, double>> PixelSteps(const Viewport& view, double scale) {
     const double unitsPerPixel = UnitsPerPixel / scale;
     const double stepX = view.domain / PictureWidth * unitsPerPixel;
     const double stepY = view.range / PictureHeight * unitsPerPixel;
-    // Also none for a window too wide or too narrow for its pixels to be told apart.
     if (!(std::isnormal(stepX) && stepX > 0 && std::isnormal(stepY) && stepY > 0)) return std::nullopt;
+    return std::pair{stepX, stepY};
+}
+
+std::optional<std::string> PointerReadout(const ConsoleState& s, float u, float v, double scale) {
+    const Viewport& view = s.view;
+    const auto steps = PixelSteps(view, scale);
+    if (!steps) return std::nullopt;
+    const auto [stepX, stepY] = *steps;
     const double x = view.fromPictureX(u), y = view.fromPictureY(v);
     std::string text = "x = " + FormatToStep(x, stepX) + "  y = " + FormatToStep(y, stepY);
     if (s.GraphMode.Selected == 1) text += polarPart(x, y, std::min(stepX, stepY), s.InDegrees());

@@ -41,6 +41,7 @@ void Console::addToHistory(const std::string& command) {
 
 void Console::Activate() {
     ctx_.picture.Cls();
+    s_.Graphed = {};
     if (s_.WhichOp.Value == 0) {
         RunString(s_.Functions[0].text, s_.LastResult);
         return;
@@ -74,12 +75,14 @@ void Console::RunString(std::string& fstr, double X) {
         }
         return;
     }
-    switch (s_.GraphMode.Selected) {
+    const int kind = s_.GraphMode.Selected;  // the user may choose another while it draws
+    switch (kind) {
         case 0: Graph(ctx_, eval_, s_.view, fstr); break;
         case 1: PolarGraph(ctx_, eval_, s_.view, fstr); break;
         case 2: ParamGraph(ctx_, eval_, s_.view, fstr); break;
-        default: break;  // no graph kind selected: nothing is drawn
+        default: return;  // no graph kind selected: nothing is drawn
     }
+    s_.Graphed = {s_.Graphed.count + 1, kind};
 }
 
 void Console::TextReset_Timer() {

@@ -54,6 +54,7 @@ void Console::ClearScreen_Click() {
     ctx_.host.Pause(FlashPauseMs);
     picture.SetBackColor(ctx_.host.SystemColor(SystemColorId::Window));
     picture.Cls();
+    s_.Graphed = {};
 }
 
 // Off before the redraw, so that a redraw that fails is not tried again.

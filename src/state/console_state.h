@@ -37,6 +37,13 @@ struct FunctionSlot {
     int on = 0;
 };
 
+// The curves on the picture since it was last cleared: how many were graphed,
+// and the GraphMode of the last one.
+struct GraphedCurves {
+    int count = 0;
+    int mode = 0;
+};
+
 // A named memory variable; a free slot has an empty name.
 struct MemEntry {
     std::string name;
@@ -68,6 +75,7 @@ struct ConsoleState : RunFlags {
 
     // The viewing window, as the last DimWin read it.
     Viewport view;
+    GraphedCurves Graphed;
 
     // Controls of the Console window.
     Form Console{"Plotmere 7G", true};

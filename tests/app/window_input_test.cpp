@@ -1,12 +1,16 @@
 // What only the windows do with keys, clicks and presses: which button a key
-// means, where a press lands, what shows at once; and the real modal boxes.
+// means, where a press lands, what shows at once and what a screen reader
+// hears; and the real modal boxes.
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <set>
 
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
@@ -108,6 +112,70 @@ TEST_F(WindowInputTest, StatusTurnsFromDarkBlueToBlackWhenItsTimerFires) {
     QMetaObject::invokeMethod(&fade, "timeout");
     EXPECT_EQ(colour(), ToQColor(QBColor(0)));
     EXPECT_FALSE(fade.isActive());
+}
+
+// A screen reader names a box by the label tied to it, else by its own name.
+QString spoken(QWidget* control) {
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(control);
+    const auto labels = heard->relations(QAccessible::Label);
+    return (labels.isEmpty() ? heard : labels.first().first)->text(QAccessible::Name);
+}
+
+// Every control has a name for a screen reader: buttons, options and frames
+// their captions, boxes their labels', the list's rows their slots and colours;
+// the picture describes its window and curves after each command.
+TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed) {
+    const std::tuple<QWidget*, const FormDesign*, QString> forms[] = {
+        {&consoleWindow, &ConsoleDesign(), "Function, x =, XMax, XMin, YMax, YMin, Graph?, Graph"},
+        {settings, &SettingsDesign(),
+         "Theta Min, Theta Max, Theta Step, t Min, t Max, t Step, Show Axes?, X Tick, Y Tick"},
+        {list, &FunctionListDesign(),
+         "Function 0, On 0, Black, Function 1, On 1, Dark blue, Function 2, On 2, Dark green, "
+         "Function 3, On 3, Dark cyan, Function 4, On 4, Dark red, Function 5, On 5, Dark magenta, "
+         "Function 6, On 6, Brown, Function 7, On 7, Light grey, Function 8, On 8, Dark grey, "
+         "Function 9, On 9, Light blue"}};
+    const std::set<ControlKind> namedHere{ControlKind::TextBox, ControlKind::ComboBox, ControlKind::CheckBox,
+                                          ControlKind::Swatch, ControlKind::Picture};
+    for (auto [form, design, expected] : forms) {
+        QStringList named;
+        for (const ControlDesign& c : design->controls) {
+            auto* group = form->findChild<QButtonGroup*>(c.name);
+            const QString name = spoken(group ? group->button(c.index) : form->findChild<QWidget*>(c.name));
+            EXPECT_FALSE(name.isEmpty()) << c.name;
+            if (namedHere.contains(c.kind)) named << name;
+        }
+        EXPECT_EQ(named.join(", "), expected);
+    }
+    const std::tuple<QWidget*, QString, QString> described[] = {
+        {functionIn(), "Function", ""},
+        {history()->view(), "Function", ""},
+        {history(), "Function", "Enter your function here"},
+        {box("Xequals"), "x =", "This can be any valid expression"},
+        {find("Evaluate"), "Evaluate", "Click here to go"}};
+    for (auto [control, name, description] : described) {
+        EXPECT_EQ(spoken(control), name);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
+                  description);
+    }
+
+    // Slots 4 and 7 hold a function, to be switched on in the list.
+    s.Functions[4].text = s.Functions[7].text = "x";
+    QWidget* polar = find<QRadioButton>("GraphMode")->group()->button(1);
+    QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(find("Picture1"));
+    const std::pair<std::vector<QWidget*>, QString> commands[] = {
+        {{}, ""},  // no window read yet
+        {{find("WhichOp"), find("Evaluate")}, "x from -10 to 10, y from -10 to 10, 1 function, Cartesian"},
+        {{find("GotoFunkList"), find("OnChk4", list), find("OnChk7", list), find("Command2", list),
+          find("Evaluate")},
+         "x from -10 to 10, y from -10 to 10, 3 functions, Cartesian"},
+        {{polar, find("TrigWin")}, "x from -6.28 to 6.28, y from -4 to 4, 3 functions, Polar"},
+        {{find("ZOut"), find("ZOut")},
+         "x from -25.1 to 25.1, y from -16 to 16, 3 functions, Polar"},  // a pixel: 0.18
+        {{find("ClearScreen")}, "x from -25.1 to 25.1, y from -16 to 16"}};
+    for (const auto& [clicks, description] : commands) {
+        for (QWidget* control : clicks) click(control);
+        EXPECT_EQ(graph->text(QAccessible::Description), description);
+    }
 }
 
 // The core lets events through while it shows a box; a click then must not

@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <cmath>
 
+#include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 
@@ -108,6 +109,7 @@ int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips 
 FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
     setObjectName(design.name);
     build(picture);
+    NameControls(*this, design);
     SetScale(1);
     if (design.firstFocus) findChild<QWidget*>(design.firstFocus)->setFocus();
     if (design.defaultButton) findChild<QPushButton*>(design.defaultButton)->setDefault(true);

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "analysis/graph_description.h"
 #include "app/qt/form_window.h"
 #include "app/qt/picture_widget.h"
 #include "console/control_registry.h"
@@ -161,8 +162,11 @@ void StateBinding::Sync() {
     }
     for (auto [group, options] : groups_) showSelected(group, options->Selected);
     for (auto [button, state] : captions_) showText(button, state->Caption);
+    const QString graph = q(GraphDescription(s_));
     for (PictureWidget* picture : pictures_) {
         picture->update();
+        // Only a change: Qt tells screen readers of every description set.
+        if (picture->accessibleDescription() != graph) picture->setAccessibleDescription(graph);
         showReadout(picture);  // a command may have changed the window under the pointer
     }
     // Windows last, so that one coming into view shows its new texts at once.
