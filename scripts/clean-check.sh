@@ -38,6 +38,7 @@ trap cleanup EXIT
 new_root() {
   mkdir -p "$1"
   tar -C "$1" -xf "$base"
+  chmod 755 "$1"  # as a machine's /, whatever mode the folder it was made in had
   cp /etc/resolv.conf "$1/etc/resolv.conf"
   for fs in proc sys dev; do
     mount --bind "/$fs" "$1/$fs"
