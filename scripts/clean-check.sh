@@ -5,8 +5,10 @@
 # is kept in CACHE (default /var/cache/plotmere-ci) between runs, for a month
 # at most; roots are unpacked from it afresh each time, so that a run never
 # sees another's leftovers.
-# Needs root (debootstrap, chroot, bind mounts). Usage: scripts/clean-check.sh
+# Needs root (debootstrap, chroot, bind mounts): runs itself with sudo when
+# not root. Usage: scripts/clean-check.sh
 set -euo pipefail
+[ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
 cd "$(dirname "$0")/.."
 project=$PWD
 cache=${CACHE:-/var/cache/plotmere-ci}
