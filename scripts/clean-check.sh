@@ -51,7 +51,8 @@ in_root() { chroot "$1" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin
 
 echo "== The README's commands in a minimal root"
 new_root "$work/build"
-git clone --quiet "$project" "$work/build/plotmere"
+# The checkout may belong to the user who ran sudo.
+git -c safe.directory="*" clone --quiet "$project" "$work/build/plotmere"
 in_root "$work/build" "cd /plotmere && scripts/test.sh && scripts/package.sh"
 
 echo "== The package in a pristine root"
