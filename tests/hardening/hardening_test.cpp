@@ -162,8 +162,8 @@ TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreReported) 
 }
 
 TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
-    for (int i = 0; i < 1005; ++i) run(std::to_string(i));
-    ASSERT_EQ(s.FunctionIn.List.size(), 1000u);
+    for (size_t i = 0; i < Console::HistoryLimit + 5; ++i) run(std::to_string(i));
+    ASSERT_EQ(s.FunctionIn.List.size(), Console::HistoryLimit);
     EXPECT_EQ(s.FunctionIn.List.front(), "5");
 }
 
