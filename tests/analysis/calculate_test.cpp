@@ -11,17 +11,11 @@
 namespace plotmere::testing {
 namespace {
 
-using Events = std::vector<std::string>;
-
 class CalculateTest : public ConsoleTest {
 protected:
-    void window(const std::string& xmin, const std::string& xmax) {
-        s.Text4.Text = xmin;
-        s.Text3.Text = xmax;
-    }
+    void window(const std::string& xmin, const std::string& xmax) { setBounds(xmax, xmin, "10", "-10"); }
     std::string run(const char* button, const std::string& function) {
-        s.FunctionIn.Text = function;
-        console.Click(button);
+        enter(function, button);
         return s.Result.Caption;
     }
 };

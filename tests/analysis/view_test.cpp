@@ -10,25 +10,18 @@
 namespace plotmere::testing {
 namespace {
 
-using Texts = std::vector<std::string>;
-
-class ViewTest : public ConsoleTest {
-protected:
-    Texts bounds() { return {s.Text3.Text, s.Text4.Text, s.Text5.Text, s.Text6.Text}; }
-};
+using ViewTest = ConsoleTest;
 
 TEST_F(ViewTest, ZoomOutDoublesTheWindowAboutItsCentreAndClearScreenFlashes) {
-    s.Text3.Text = "1";
-    s.Text4.Text = "0";
-    s.Text5.Text = "2p";
+    setBounds("1", "0", "2p", "-10");
     console.Click("ZOut");
-    EXPECT_EQ(bounds(), (Texts{"1.5", "-0.5", "14.4247779607694", "-18.1415926535898"}));
+    EXPECT_EQ(bounds(), (Events{"1.5", "-0.5", "14.4247779607694", "-18.1415926535898"}));
     std::vector<std::string> flash;
     for (const auto& c : picture.calls) {
         if (c.op == "Cls") break;
         flash.push_back(c.op + " " + std::to_string(c.color.r) + std::to_string(c.color.b));
     }
-    EXPECT_EQ(flash, (Texts{"BackColor 00", "BackColor 0128", "BackColor 255255"}));
+    EXPECT_EQ(flash, (Events{"BackColor 00", "BackColor 0128", "BackColor 255255"}));
 }
 
 TEST_F(ViewTest, ArrowsMoveTheGuessLineAndRepairTheOldColumn) {
@@ -62,13 +55,12 @@ TEST_F(ViewTest, TheZoomBoxIsDrawnAndRedrawnAfter150Ms) {
     wait(1);
     EXPECT_EQ(s.view.XMax, 7.99999952316284);  // redrawn in the new window
 
-    s.Text3.Text = s.Text5.Text = "10";
-    s.Text4.Text = s.Text6.Text = "-10";
+    setBounds("10", "-10", "10", "-10");
     console.MouseDown(1000, 1000);
     console.MouseDown(1000, 1000);
     events();
     wait(150);
-    EXPECT_EQ(events(), (Texts{"message [Plotmere] Invalid domain.", "message [Plotmere] Invalid range."}));
+    EXPECT_EQ(events(), (Events{"message [Plotmere] Invalid domain.", "message [Plotmere] Invalid range."}));
 }
 
 // Half the last place a number's text shows: how far it may lie from the value
@@ -107,8 +99,7 @@ TEST_F(ViewTest, ThePointerReadsWhatAPressThereMarks) {
     EXPECT_EQ(console.PointerReadout(1000, 500, 1), std::nullopt);  // no window read yet
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        std::tie(s.Text4.Text, s.Text3.Text, s.Text6.Text, s.Text5.Text) =
-            std::tuple(row.window[0], row.window[1], row.window[2], row.window[3]);
+        setBounds(row.window[1], row.window[0], row.window[3], row.window[2]);
         s.GraphMode.Selected = row.graphMode;
         s.Option1.Selected = row.angleUnit;
         console.MouseDown(0, PictureHeight);  // XMin and YMin stay

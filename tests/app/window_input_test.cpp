@@ -199,8 +199,8 @@ TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
     EXPECT_TRUE(boxes.shown[1].contains("& click on the tutorial link.\n\nVersion 7G  :  "));
 }
 
-// Picture units are 15 to a widget pixel at 100 %; the box marks the same units at any scale, and the
-// readout beside the pointer reads them, but not while a command runs nor while a button is down.
+// Picture units are UnitsPerPixel to a widget pixel at 100 %; the box marks the same units at any scale, and
+// the readout beside the pointer reads them, but not while a command runs nor while a button is down.
 TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsItAtAnyScale) {
     for (const char* name : {"Text3", "Text5"}) typeInto(box(name), "10");
     for (const char* name : {"Text4", "Text6"}) typeInto(box(name), "-10");
@@ -212,8 +212,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     QTest::mouseClick(picture, Qt::RightButton, {}, inner + QPoint(206, 78) * 2.5);
     QTest::mouseClick(picture, Qt::LeftButton, {}, inner + QPoint(70, 32) * 2.5);
 
-    auto x = [](int pixel) { return -10 + 20 * (pixel * 15.0) / PictureWidth; };
-    auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * 15.0) / PictureHeight; };
+    auto x = [](int pixel) { return -10 + 20 * (pixel * UnitsPerPixel) / PictureWidth; };
+    auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * UnitsPerPixel) / PictureHeight; };
     const std::pair<const char*, double> bounds[] = {
         {"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}};
     for (auto [name, expected] : bounds) {
@@ -230,7 +230,9 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     const QPointF corner = inner + QPointF(260, 114) * 2.5;
     moveTo(corner);
     EXPECT_EQ(readout->text().toStdString(),
-              windows.console().PointerReadout(260 * 15, 114 * 15, picture->scale()).value_or("none"));
+              windows.console()
+                  .PointerReadout(260 * UnitsPerPixel, 114 * UnitsPerPixel, picture->scale())
+                  .value_or("none"));
     const QPoint pointer = picture->mapToGlobal(corner).toPoint(),
                  readoutEnd = readout->geometry().bottomRight();
     EXPECT_TRUE(readoutEnd.x() < pointer.x() && readoutEnd.y() < pointer.y());  // turned back from the edges

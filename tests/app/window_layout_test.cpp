@@ -129,7 +129,7 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         QWidget* picture = find("Picture1");
         const double ratio = picture->devicePixelRatioF();
         const QImage& image = windows.picture().image();
-        EXPECT_EQ(image.width(), std::lround(274 * scale * ratio));
+        EXPECT_EQ(image.width(), std::lround(PictureWidth / UnitsPerPixel * scale * ratio));
         const QImage startup = StartupPicture(scale * ratio).convertToFormat(QImage::Format_RGB32);
         const QRect shared = startup.rect() & image.rect();  // it is wider than the drawing area
         EXPECT_EQ(image.copy(shared), startup.copy(shared)) << "drawn anew, not stretched";

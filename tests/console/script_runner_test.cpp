@@ -82,13 +82,11 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
 }
 
 TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
-    s.FunctionIn.Text = "\"err\"ignored text";
-    console.Click("Evaluate");
+    enter("\"err\"ignored text");
     EXPECT_EQ(s.FunctionIn.List, (Lines{"1/0", "5", "5"}));  // the last line read, once more
     // A run-time failure ends the script with the file message; the failed line adds no history.
     s.FunctionIn.List.clear();
-    s.FunctionIn.Text = "\"boom\"";
-    console.Click("Evaluate");
+    enter("\"boom\"");
     EXPECT_EQ(events().back(), "message [Plotmere] File boom not found.");
     EXPECT_EQ(s.FunctionIn.List, (Lines{"x", "!171"}));
     EXPECT_EQ(s.Console.Caption, "Plotmere");
@@ -98,8 +96,7 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
 
     folder.write("xs", "2\n7\nx+1\n");  // lines that evaluate an x box starting the script
     s.Xequals.Text = "\"xs\"";
-    s.FunctionIn.Text = "x+5";
-    console.Click("Evaluate");
+    enter("x+5");
     EXPECT_EQ(events().back(), "message [Plotmere] Script xs is already running.");
     EXPECT_EQ(s.Console.Caption, "Plotmere");
 }

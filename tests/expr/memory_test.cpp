@@ -8,8 +8,6 @@
 namespace plotmere::testing {
 namespace {
 
-using Events = std::vector<std::string>;
-
 const std::string FormatMessage =
     "message [Plotmere] Either the result box does not \\rcontain a number or the command \\ris not "
     "correct.\\rThe format of the memory store \\rcommand is: \\r#[anyword]\\rYour anyword was ";
@@ -41,8 +39,7 @@ TEST_F(MemoryTest, AFailedStoreKeepsTheNameInTheFreeSlotUntilItIsStoredAgain) {
     EXPECT_EQ(*recall("bad"), 2);
 
     s.Result.Caption = "2.5";  // from Evaluate, the store empties the result: the second one fails
-    s.FunctionIn.Text = "#[abc]";
-    console.Click("Evaluate");
+    enter("#[abc]");
     console.Click("Evaluate");
     const Events seen = events();
     EXPECT_EQ(seen.at(seen.size() - 3), FormatMessage + "abc");
@@ -72,8 +69,7 @@ TEST_F(MemoryTest, SetMemAndStoreFunctionButtons) {
         console.Click("SetMem");
     }
     EXPECT_EQ(*eval("m"), static_cast<double>(3.14159265358979f));
-    s.FunctionIn.Text = "x ^2";
-    console.Click("SetFunc");
+    enter("x ^2", "SetFunc");
     EXPECT_EQ(s.StoredFunction, "x ^2");  // kept as typed, spaces included
     const std::string notANumber = "message [Plotmere] Value to be stored is not a number.";
     EXPECT_EQ(events(), (Events{"status 3.141593 stored as m.", notANumber, notANumber,

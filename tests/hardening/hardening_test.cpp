@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
@@ -25,7 +24,6 @@ namespace plotmere::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using Events = std::vector<std::string>;
 
 const std::string TooMuchWork =
     "message [Plotmere] Run-time error: Too much work in scripts started from expressions";
@@ -38,8 +36,7 @@ protected:
 
     // The events of a command typed into the function box.
     Events run(const std::string& command) {
-        s.FunctionIn.Text = command;
-        console.Click("Evaluate");
+        enter(command);
         return events();
     }
 
@@ -105,11 +102,6 @@ TEST_F(HardeningTest, AFunctionCallingItselfTwiceEndsWithTheFailure) {
     EXPECT_THROW(eval("F2"), TooManyCalls);
 }
 
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
     ImagePicture picture;
     std::minstd_rand random;
@@ -128,10 +120,10 @@ TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
         const SaveResult saved = picture.Save(target.string());
         setrlimit(RLIMIT_FSIZE, &before);
         EXPECT_EQ(saved, SaveResult::DiskFull);
-        EXPECT_EQ(contents(target), "the old picture");
+        EXPECT_EQ(folder.read(name), "the old picture");
         EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
         EXPECT_EQ(picture.Save(target.string()), SaveResult::Saved);  // with room, it is replaced
-        EXPECT_GT(contents(target).size(), 4096u);
+        EXPECT_GT(folder.read(name).size(), 4096u);
     }
 }
 
@@ -170,8 +162,8 @@ TEST_F(HardeningTest, DataFilesThatAreNoPlainTextFilesOfBoundedSizeAreReported) 
 }
 
 TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
-    for (int i = 0; i < 1005; ++i) run(std::to_string(i));
-    ASSERT_EQ(s.FunctionIn.List.size(), 1000u);
+    for (size_t i = 0; i < Console::HistoryLimit + 5; ++i) run(std::to_string(i));
+    ASSERT_EQ(s.FunctionIn.List.size(), Console::HistoryLimit);
     EXPECT_EQ(s.FunctionIn.List.front(), "5");
 }
 
@@ -191,8 +183,7 @@ TEST(HardeningHeadless, WaitTakesAtMostADay) {
 
 TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
     s.WhichOp.Value = 1;
-    s.Text3.Text = "6E14";
-    s.Text4.Text = "-6E14";
+    setBounds("6E14", "-6E14", "10", "-10");
     console.Click("ZOut");
     EXPECT_EQ(s.Text3.Text, "1.2E15");
     EXPECT_EQ(s.view.XMin, -1.2e15);   // as the redraw read it

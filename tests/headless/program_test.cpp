@@ -7,8 +7,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <sstream>
 
@@ -34,11 +32,7 @@ ProgramRun RunProgram(const std::string& arguments, const std::string& input) {
                                 "' " +
                                 arguments + " <" + at + "in' >" + at + "out' 2>" + at + "err'";
     const int status = std::system(command.c_str());
-    const auto read = [&](const char* name) {
-        std::ifstream in(files.path() / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read("out"), read("err")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.read("out"), files.read("err")};
 }
 
 // Without a display, a window that tried to open would end with status 1.
@@ -86,11 +80,7 @@ TEST(ProgramTest, SavesTheStartupPictureUntilTheFirstCommandAndSaysWhyASaveFails
                                                         "x.bmp\npicture " + at + "no/x.bmp\n");
     EXPECT_EQ(run.err,
               "error: line 4: cannot write " + at + "no/x.bmp (No such folder); no file was changed\n");
-    const auto read = [&](const char* name) {
-        std::ifstream in(folder.path() / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_NE(read("start.bmp"), read("x.bmp"));
+    EXPECT_NE(folder.read("start.bmp"), folder.read("x.bmp"));
 }
 
 // Every file of examples/ is an action file or is named in one; none ends in an error.
@@ -107,8 +97,7 @@ TEST(ProgramTest, EachExampleRunsWithoutAnError) {
         std::istringstream out(run.out);
         for (std::string line; std::getline(out, line);)
             EXPECT_FALSE(std::regex_match(line, failure)) << line;
-        std::ifstream actions(entry.path());
-        allActions += name + std::string(std::istreambuf_iterator<char>(actions), {});
+        allActions += name + ContentsOf(entry.path());
     }
     for (const auto& entry : fs::directory_iterator(EXAMPLES_DIR)) {
         const std::string name = entry.path().filename().string();

@@ -8,7 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -96,11 +95,6 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     EXPECT_EQ(QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32), atFirst);
     picture.SetScale(1, 1);
     EXPECT_EQ(picture.image(), atFirst);
-}
-
-QByteArray contents(const std::string& file) {
-    QFile in(QString::fromStdString(file));
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 // Whether every drawn pixel of the bitmap has its colour within a pixel of it
@@ -192,10 +186,11 @@ QImage renderedPdf(const QByteArray& pdf, QSize picture) {
 TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     TempFolder folder;
     const auto path = [&](const char* name) { return (folder.path() / name).string(); };
+    const auto contents = [&](const char* name) { return QByteArray::fromStdString(folder.read(name)); };
     ImagePicture picture;
     picture.SetBackgroundPicture(startupPicture(292, 122));
     ASSERT_EQ(picture.Save(path("start.svg")), SaveResult::Saved);
-    EXPECT_TRUE(contents(path("start.svg")).contains(R"(<image width="292" height="122")"));
+    EXPECT_TRUE(contents("start.svg").contains(R"(<image width="292" height="122")"));
 
     picture.ClearBackgroundPicture();
     picture.PSet(100, 200, QBColor(12));
@@ -226,25 +221,25 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     EXPECT_EQ(QImage(QString::fromStdString(path("p.jpeg")), "JPEG").size(), picture.image().size());
     for (ImagePicture* p : {&atTwice, &picture}) {
         ASSERT_EQ(p->Save(path("p.svg")), SaveResult::Saved);
-        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedSvg(contents(path("p.svg")))));
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedSvg(contents("p.svg"))));
         ASSERT_EQ(p->Save(path("p.pdf")), SaveResult::Saved);
-        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(contents(path("p.pdf")), p->image().size())));
+        EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(contents("p.pdf"), p->image().size())));
     }
-    const QByteArray svg = contents(path("p.svg"));
+    const QByteArray svg = contents("p.svg");
     EXPECT_EQ(svg.count("<path"), runs);
     ImagePicture few;  // dots once, touching ones joined; steps from the last
     for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
     few.PSet(15, 60, QBColor(4));  // two rows below
     few.Line(0, 0, 45, 0, QBColor(9));
     ASSERT_EQ(few.Save(path("few.svg")), SaveResult::Saved);
-    EXPECT_TRUE(contents(path("few.svg"))
-                    .contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-4 2h1\"/>\n"
-                              "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
+    EXPECT_TRUE(
+        contents("few.svg").contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-4 2h1\"/>\n"
+                                     "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
         picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));
     EXPECT_EQ(picture.Save(path("p.svg")), SaveResult::TooManyShapes);
-    EXPECT_EQ(contents(path("p.svg")), svg);
+    EXPECT_EQ(contents("p.svg"), svg);
     EXPECT_EQ(picture.Save(path("p.png")), SaveResult::Saved);
     picture.Cls();  // a clear starts a drawing that is whole again
     EXPECT_EQ(picture.Save(path("p.pdf")), SaveResult::Saved);

@@ -14,10 +14,7 @@ class AxesTest : public ConsoleTest {
 protected:
     std::vector<PictureCall> draw(const char* xmax, const char* xmin, const char* ymax, const char* ymin,
                                   const char* xtick = "1", const char* ytick = "1") {
-        s.Text3.Text = xmax;
-        s.Text4.Text = xmin;
-        s.Text5.Text = ymax;
-        s.Text6.Text = ymin;
+        setBounds(xmax, xmin, ymax, ymin);
         s.Settings.XTickbox.Text = xtick;
         s.Settings.YTickbox.Text = ytick;
         const Viewport& view = DimWin(console.context(), console.evaluator());

@@ -6,8 +6,6 @@
 namespace plotmere::testing {
 namespace {
 
-using Events = std::vector<std::string>;
-
 class DataFileTest : public ConsoleTest {
 protected:
     void SetUp() override { s.WhichOp.Value = 1; }
@@ -16,8 +14,7 @@ protected:
     Events plot(const std::string& content, const std::string& command = "@Plot(\"") {
         folder.write("data", content);
         picture.calls.clear();
-        s.FunctionIn.Text = command + name + "\")";
-        console.Click("Evaluate");
+        enter(command + name + "\")");
         auto seen = events();
         seen.erase(seen.begin());
         return seen;
@@ -76,8 +73,7 @@ TEST_F(DataFileTest, AMissingValueIsReportedAfterTheSegmentsBeforeIt) {
 
 TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
     EXPECT_EQ(plot("0,0\n1,1\n", "@plot(\""), Events{});  // lower-case p: nothing happens
-    s.FunctionIn.Text = "@P";                             // no room for a name
-    console.Click("Evaluate");
+    enter("@P");                                          // no room for a name
     EXPECT_EQ(events(), (Events{"status Evaluating input", "message [Plotmere] Problem with file: \"\""}));
 
     s.Functions[1] = {"x", 1};

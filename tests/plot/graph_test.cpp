@@ -13,9 +13,8 @@ protected:
     void SetUp() override { s.WhichOp.Value = 1; }
     std::vector<PictureCall> graph(const std::string& function, int kind = 0) {
         s.GraphMode.Selected = kind;
-        s.FunctionIn.Text = function;
         picture.calls.clear();
-        console.Click("Evaluate");
+        enter(function);
         return picture.of("PSet");
     }
 };

@@ -54,13 +54,14 @@ TEST(SweepValues, GiveEachSampleAsEvalDoes) {
 TEST(SweepValues, NestInsideAnEvaluationAsEvalDoes) {
     EvaluationWorld world;
     Evaluator& ev = world.evaluator;
-    const auto program = ev.compile(std::string(500, '(') + "x" + std::string(500, ')'));
+    const int parentheses = 500, room = MaxNestingLevels - parentheses - 1;  // and its own top level
+    const auto program = ev.compile(std::string(parentheses, '(') + "x" + std::string(parentheses, ')'));
     {
-        const Evaluator::Nesting outer(ev, 500);  // the deepest it fits in
+        const Evaluator::Nesting outer(ev, room);  // the deepest it fits in
         SweepValues values(world.ctx, ev, *program, 10, 0.5);
         EXPECT_EQ(values.at(1), Value(1));
     }
-    const Evaluator::Nesting outer(ev, 501);
+    const Evaluator::Nesting outer(ev, room + 1);
     SweepValues values(world.ctx, ev, *program, 10, 0.5);
     EXPECT_THROW(values.at(1), NestedTooDeeply);
 }

@@ -9,15 +9,10 @@
 namespace plotmere::testing {
 namespace {
 
-using Events = std::vector<std::string>;
-
 class WindowTest : public ConsoleTest {
 protected:
     void dimWin(std::array<const char*, 5> boxes) {  // x max, x min, y max, y min, theta max
-        s.Text3.Text = boxes[0];
-        s.Text4.Text = boxes[1];
-        s.Text5.Text = boxes[2];
-        s.Text6.Text = boxes[3];
+        setBounds(boxes[0], boxes[1], boxes[2], boxes[3]);
         s.Settings.ThetaMax.Text = boxes[4];
         clearFlags();
         DimWin(console.context(), console.evaluator());

@@ -14,11 +14,13 @@
 
 namespace plotmere::testing {
 
+using Events = std::vector<std::string>;
+
 class ConsoleTest : public ::testing::Test {
 protected:
     // The events since the last call, one a line.
-    std::vector<std::string> events() {
-        std::vector<std::string> lines;
+    Events events() {
+        Events lines;
         std::istringstream in(out_.str());
         for (std::string line; std::getline(in, line);) lines.push_back(line);
         out_.str("");
@@ -28,6 +30,22 @@ protected:
     Value eval(std::string_view text, double x = 0) { return console.evaluator().eval(text, x); }
 
     void clearFlags() { s.clearForCommand(); }
+
+    // Types the command into the function box and presses the button, as a person does.
+    void enter(const std::string& command, const char* button = "Evaluate") {
+        s.FunctionIn.Text = command;
+        console.Click(button);
+    }
+
+    // The four bound boxes, in the order the window shows them.
+    void setBounds(const std::string& xmax, const std::string& xmin, const std::string& ymax,
+                   const std::string& ymin) {
+        s.Text3.Text = xmax;
+        s.Text4.Text = xmin;
+        s.Text5.Text = ymax;
+        s.Text6.Text = ymin;
+    }
+    Events bounds() const { return {s.Text3.Text, s.Text4.Text, s.Text5.Text, s.Text6.Text}; }
 
     void wait(long ms) {
         host.Wait(ms, [this](TimerId id) { console.Tick(id); });

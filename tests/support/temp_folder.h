@@ -3,10 +3,17 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
 namespace plotmere::testing {
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string ContentsOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
 
 class TempFolder {
 public:
@@ -30,6 +37,7 @@ public:
         std::filesystem::create_directories((path_ / name).parent_path());
         std::ofstream(path_ / name, std::ios::binary) << content;
     }
+    std::string read(const std::string& name) const { return ContentsOf(path_ / name); }
 
 private:
     std::filesystem::path path_;
