@@ -22,14 +22,10 @@ public:
         shown << title + ": " + text;
         if (whileOpen) std::exchange(whileOpen, nullptr)();
     }
-    bool ChooseSaveFile(QWidget*, SaveDialog& dialog) override {
-        dialog.FileName = saveAnswer.toStdString();
-        return !saveAnswer.isEmpty();
-    }
+    bool ChooseSaveFile(QWidget*, SaveDialog&) override { return false; }  // cancelled
 
     QStringList shown;
     std::function<void()> whileOpen;  // what the user does while the next box is up
-    QString saveAnswer;               // the file the save dialog returns; empty: cancelled
 };
 
 // A screen area that holds the Console window at every step.

@@ -56,7 +56,7 @@ TEST_F(AxesTest, TicksOfAWindowAwayFromTheOriginAndOfAnySpacing) {
               0);  // wholly below y = 0: the x axis lies above the picture
     EXPECT_EQ(xTicks(draw("10", "-10", "10", "-10", "50")).size(), 2u);  // only the origin
     EXPECT_EQ(draw("10", "-10", "10", "-10", "0", "0-1").size(), 2u);    // no ticks at all
-    EXPECT_LE(draw("10", "-10", "10", "-10", "1E-300").size(), 2u + 2 * 20000 + 20u);
+    EXPECT_LT(draw("10", "-10", "10", "-10", "1E-300").size(), 50000u);  // bounded, not ten million
     EXPECT_EQ(xTicks(draw("1000010", "1000000", "10", "-10")).back(),
               1000009);  // far from the origin still drawn
 }

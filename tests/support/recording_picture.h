@@ -24,9 +24,15 @@ public:
     void PSet(float x, float y, Rgb color) override { add("PSet", x, y, x, y, color); }
     void SetBackColor(Rgb color) override { add("BackColor", 0, 0, 0, 0, color); }
     void ClearBackgroundPicture() override { add("NoBackground"); }
+    // A save into a folder named for a failure fails with it.
     SaveResult Save(const std::string& path) override {
         add("Save", 0, 0, 0, 0, {}, path);
-        return saveResult;
+        for (auto [folder, result] : {std::pair{"/denied/", SaveResult::PermissionDenied},
+                                      {"/missing/", SaveResult::NoSuchFolder},
+                                      {"/full/", SaveResult::DiskFull},
+                                      {"/broken/", SaveResult::Failed}})
+            if (path.starts_with(folder)) return result;
+        return SaveResult::Saved;
     }
 
     // The calls of one kind, in order.
@@ -44,7 +50,6 @@ public:
     }
 
     std::vector<PictureCall> calls;
-    SaveResult saveResult = SaveResult::Saved;
 };
 
 }  // namespace plotmere::testing
