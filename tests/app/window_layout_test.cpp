@@ -18,6 +18,7 @@
 #include "app/qt/image_picture.h"
 #include "app/qt/scale_controls.h"
 #include "app/qt/view_scale.h"
+#include "app/qt/window_style.h"
 #include "console/control_registry.h"
 #include "window_fixture.h"
 
@@ -124,8 +125,10 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
             EXPECT_DOUBLE_EQ(shownFonts()[i], fullSize[i] * scale);
         arrows[percent] = arrowWidth();
         QCheckBox loose;
-        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose), 13 * scale);
-        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &loose), 4 * scale);
+        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose),
+                  WindowStyle::IndicatorPixels * scale);
+        EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &loose),
+                  WindowStyle::IndicatorSpacing * scale);
         QWidget* picture = find("Picture1");
         const double ratio = picture->devicePixelRatioF();
         const QImage& image = windows.picture().image();

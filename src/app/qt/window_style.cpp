@@ -54,9 +54,9 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
         case PM_IndicatorWidth:
         case PM_IndicatorHeight:
         case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight: pixels = 13; break;
+        case PM_ExclusiveIndicatorHeight: pixels = IndicatorPixels; break;
         case PM_CheckBoxLabelSpacing:
-        case PM_RadioButtonLabelSpacing: pixels = 4; break;
+        case PM_RadioButtonLabelSpacing: pixels = IndicatorSpacing; break;
         default: pixels = QProxyStyle::pixelMetric(metric, option, widget);
     }
     // Negative metrics mean "ask the layout".

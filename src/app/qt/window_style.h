@@ -15,6 +15,10 @@ class WindowStyle : public QProxyStyle {
 public:
     WindowStyle();
 
+    // The classic check and option indicators at 100 %, and their gap to the text.
+    static constexpr int IndicatorPixels = 13;
+    static constexpr int IndicatorSpacing = 4;
+
     // The style's scale and the application's font (1 is 100 %).
     void SetScale(double scale);
 
