@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "state/context.h"
+#include "state/console_state.h"
 
 namespace plotmere {
 
