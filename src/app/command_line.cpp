@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "state/version.h"
+
 namespace plotmere {
 
 const char* const Usage =
@@ -26,9 +28,7 @@ const char* const Usage =
     "  1  the window could not open (no display)\n"
     "  2  the command line, FILE or one of its lines could not be read\n";
 
-std::string VersionText() {
-    return std::string("plotmere ") + PLOTMERE_VERSION + " (Qt " + qVersion() + ")\n";
-}
+std::string VersionText() { return std::string("plotmere ") + Version + " (Qt " + qVersion() + ")\n"; }
 
 std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv) {
     QStringList arguments;

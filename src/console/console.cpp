@@ -7,6 +7,7 @@
 #include "plot/data_file.h"
 #include "plot/window.h"
 #include "state/running_caption.h"
+#include "state/version.h"
 
 namespace plotmere {
 
@@ -116,8 +117,8 @@ void Console::SetDone_Click() {
 }
 
 void Console::HelpMe_Click() {
-    ctx_.MsgBox("For help, go to " + helpAddress_ +
-                "\r& click on the tutorial link.\r\rVersion 7G  :  " + ContactAddress);
+    ctx_.MsgBox("For help, go to " + helpAddress_ + "\r& click on the tutorial link.\r\rVersion " + Version +
+                "  :  " + ContactAddress);
 }
 
 void Console::ClearHistory_Click() {

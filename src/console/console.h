@@ -96,7 +96,7 @@ private:
     ConsoleState s_;
     Context ctx_;
     Evaluator eval_;
-    Scripts scripts_{*this};
+    Scripts scripts_{ctx_, eval_, [this] { Evaluate_Click(); }};
     std::string helpAddress_ = "file:///usr/share/doc/plotmere/manual.html";
     bool busy_ = false;
 };

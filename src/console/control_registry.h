@@ -54,78 +54,82 @@ Control::State RowOf(ConsoleState& s, int row) {
     return &((s.*Window).*Array)[static_cast<size_t>(row)];
 }
 
-using K = Control::Kind;
-using S = ConsoleState;
-using SW = SettingsWindow;
-using FW = FunctionListWindow;
-using C = Console;
+// Every control but the slots' rows; the short names are the table's own.
+consteval auto NamedControls() {
+    using K = Control::Kind;
+    using S = ConsoleState;
+    using SW = SettingsWindow;
+    using FW = FunctionListWindow;
+    using C = Console;
+    // clang-format off
+    return std::to_array<Control>({
+        {"Console", K::Form, At<&S::Console>},
+        {"FunctionIn", K::ComboBox, At<&S::FunctionIn>},
+        {"Xequals", K::TextBox, At<&S::Xequals>},
+        {"Text3", K::TextBox, At<&S::Text3>},  // XMax
+        {"Text4", K::TextBox, At<&S::Text4>},  // XMin
+        {"Text5", K::TextBox, At<&S::Text5>},  // YMax
+        {"Text6", K::TextBox, At<&S::Text6>},  // YMin
+        {"Result", K::Label, At<&S::Result>, &C::Result_Click},
+        {"Status", K::Label, At<&S::Status>},
+        {"WhichOp", K::CheckBox, At<&S::WhichOp>, &C::WhichOp_Click},
+        {"GraphMode", K::OptionGroup, At<&S::GraphMode>},
+        {"Option1", K::OptionGroup, At<&S::Option1>},
+        {"Evaluate", K::Button, At<&S::Evaluate>, &C::Evaluate_Click},
+        {"SetMem", K::Button, nullptr, &C::SetMem_Click},
+        {"SetFunc", K::Button, nullptr, &C::SetFunc_Click},
+        {"Root", K::Button, nullptr, &C::Root_Click},
+        {"LocalMin", K::Button, nullptr, &C::LocalMin_Click},
+        {"LocalMax", K::Button, nullptr, &C::LocalMax_Click},
+        {"Integrate", K::Button, nullptr, &C::Integrate_Click},
+        {"Trace", K::Button, nullptr, &C::Trace_Click},
+        {"Command10", K::Button},  // Intercept: a button with no command behind it
+        {"ZOut", K::Button, nullptr, &C::ZOut_Click},
+        {"MLeft", K::Button, nullptr, &C::MLeft_Click},
+        {"Left", K::Button, nullptr, &C::Left_Click},
+        {"Right", K::Button, nullptr, &C::Right_Click},
+        {"MRight", K::Button, nullptr, &C::MRight_Click},
+        {"ClearScreen", K::Button, nullptr, &C::ClearScreen_Click},
+        {"Standard", K::Button, nullptr, &C::Standard_Click},
+        {"TrigWin", K::Button, nullptr, &C::TrigWin_Click},
+        {"Saver", K::Button, nullptr, &C::Saver_Click},
+        {"GetSet", K::Button, nullptr, &C::GetSet_Click},
+        {"HelpMe", K::Button, nullptr, &C::HelpMe_Click},
+        {"ClearHistory", K::Button, nullptr, &C::ClearHistory_Click},
+        {"GotoFunkList", K::Button, nullptr, &C::GotoFunkList_Click},
+        // Quit ends even a command that waits in a loop.
+        {"GetOut", K::Button, nullptr, &C::GetOut_Click, true},
 
-// clang-format off
-inline constexpr Control namedControls[] = {
-    {"Console", K::Form, At<&S::Console>},
-    {"FunctionIn", K::ComboBox, At<&S::FunctionIn>},
-    {"Xequals", K::TextBox, At<&S::Xequals>},
-    {"Text3", K::TextBox, At<&S::Text3>},  // XMax
-    {"Text4", K::TextBox, At<&S::Text4>},  // XMin
-    {"Text5", K::TextBox, At<&S::Text5>},  // YMax
-    {"Text6", K::TextBox, At<&S::Text6>},  // YMin
-    {"Result", K::Label, At<&S::Result>, &C::Result_Click},
-    {"Status", K::Label, At<&S::Status>},
-    {"WhichOp", K::CheckBox, At<&S::WhichOp>, &C::WhichOp_Click},
-    {"GraphMode", K::OptionGroup, At<&S::GraphMode>},
-    {"Option1", K::OptionGroup, At<&S::Option1>},
-    {"Evaluate", K::Button, At<&S::Evaluate>, &C::Evaluate_Click},
-    {"SetMem", K::Button, nullptr, &C::SetMem_Click},
-    {"SetFunc", K::Button, nullptr, &C::SetFunc_Click},
-    {"Root", K::Button, nullptr, &C::Root_Click},
-    {"LocalMin", K::Button, nullptr, &C::LocalMin_Click},
-    {"LocalMax", K::Button, nullptr, &C::LocalMax_Click},
-    {"Integrate", K::Button, nullptr, &C::Integrate_Click},
-    {"Trace", K::Button, nullptr, &C::Trace_Click},
-    {"Command10", K::Button},  // Intercept: a button with no command behind it
-    {"ZOut", K::Button, nullptr, &C::ZOut_Click},
-    {"MLeft", K::Button, nullptr, &C::MLeft_Click},
-    {"Left", K::Button, nullptr, &C::Left_Click},
-    {"Right", K::Button, nullptr, &C::Right_Click},
-    {"MRight", K::Button, nullptr, &C::MRight_Click},
-    {"ClearScreen", K::Button, nullptr, &C::ClearScreen_Click},
-    {"Standard", K::Button, nullptr, &C::Standard_Click},
-    {"TrigWin", K::Button, nullptr, &C::TrigWin_Click},
-    {"Saver", K::Button, nullptr, &C::Saver_Click},
-    {"GetSet", K::Button, nullptr, &C::GetSet_Click},
-    {"HelpMe", K::Button, nullptr, &C::HelpMe_Click},
-    {"ClearHistory", K::Button, nullptr, &C::ClearHistory_Click},
-    {"GotoFunkList", K::Button, nullptr, &C::GotoFunkList_Click},
-    // Quit ends even a command that waits in a loop.
-    {"GetOut", K::Button, nullptr, &C::GetOut_Click, true},
+        {"Settings", K::Form, At<&S::Settings, &SW::Settings>},
+        {"Axes", K::CheckBox, At<&S::Settings, &SW::Axes>},
+        {"XTickbox", K::TextBox, At<&S::Settings, &SW::XTickbox>},
+        {"YTickbox", K::TextBox, At<&S::Settings, &SW::YTickbox>},
+        {"ThetaMin", K::TextBox, At<&S::Settings, &SW::ThetaMin>},
+        {"ThetaMax", K::TextBox, At<&S::Settings, &SW::ThetaMax>},
+        {"ThetaStep", K::TextBox, At<&S::Settings, &SW::ThetaStep>},
+        {"ParamMin", K::TextBox, At<&S::Settings, &SW::ParamMin>},
+        {"ParamMax", K::TextBox, At<&S::Settings, &SW::ParamMax>},
+        {"ParamStep", K::TextBox, At<&S::Settings, &SW::ParamStep>},
+        {"SetDone", K::Button, nullptr, &C::SetDone_Click},
 
-    {"Settings", K::Form, At<&S::Settings, &SW::Settings>},
-    {"Axes", K::CheckBox, At<&S::Settings, &SW::Axes>},
-    {"XTickbox", K::TextBox, At<&S::Settings, &SW::XTickbox>},
-    {"YTickbox", K::TextBox, At<&S::Settings, &SW::YTickbox>},
-    {"ThetaMin", K::TextBox, At<&S::Settings, &SW::ThetaMin>},
-    {"ThetaMax", K::TextBox, At<&S::Settings, &SW::ThetaMax>},
-    {"ThetaStep", K::TextBox, At<&S::Settings, &SW::ThetaStep>},
-    {"ParamMin", K::TextBox, At<&S::Settings, &SW::ParamMin>},
-    {"ParamMax", K::TextBox, At<&S::Settings, &SW::ParamMax>},
-    {"ParamStep", K::TextBox, At<&S::Settings, &SW::ParamStep>},
-    {"SetDone", K::Button, nullptr, &C::SetDone_Click},
-
-    {"FunctionList", K::Form, At<&S::FunctionList, &FW::FunctionList>},
-    {"Command2", K::Button, nullptr, &C::Command2_Click},  // OK
-    {"Command1", K::Button, nullptr, &C::Command1_Click},  // Cancel
-};
-// clang-format on
+        {"FunctionList", K::Form, At<&S::FunctionList, &FW::FunctionList>},
+        {"Command2", K::Button, nullptr, &C::Command2_Click},  // OK
+        {"Command1", K::Button, nullptr, &C::Command1_Click},  // Cancel
+    });
+    // clang-format on
+}
 
 }  // namespace registry
 
 inline constexpr auto Controls = [] {
-    using namespace registry;
-    std::array<Control, std::size(namedControls) + 2 * FunctionSlots> all{};
-    auto next = std::copy(std::begin(namedControls), std::end(namedControls), all.begin());
+    constexpr auto named = registry::NamedControls();
+    constexpr auto text = registry::RowOf<&ConsoleState::FunctionList, &FunctionListWindow::f>;
+    constexpr auto check = registry::RowOf<&ConsoleState::FunctionList, &FunctionListWindow::OnChk>;
+    std::array<Control, named.size() + 2 * FunctionSlots> all{};
+    auto next = std::copy(named.begin(), named.end(), all.begin());
     for (int i = 0; i < FunctionSlots; ++i) {
-        *next++ = {SlotTextNames[i], K::TextBox, RowOf<&S::FunctionList, &FW::f>, nullptr, false, i};
-        *next++ = {SlotCheckNames[i], K::CheckBox, RowOf<&S::FunctionList, &FW::OnChk>, nullptr, false, i};
+        *next++ = {SlotTextNames[i], Control::Kind::TextBox, text, nullptr, false, i};
+        *next++ = {SlotCheckNames[i], Control::Kind::CheckBox, check, nullptr, false, i};
     }
     return all;
 }();

@@ -4,10 +4,11 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "console/console.h"
 #include "console/script_lines.h"
 #include "expr/eval_failure.h"
+#include "expr/evaluator.h"
 #include "expr/scanning.h"
+#include "state/context.h"
 
 namespace plotmere {
 
@@ -66,8 +67,8 @@ std::optional<fs::path> FindScriptFile(const fs::path& folder, std::string_view 
 }
 
 void Scripts::RunScript(std::string fstr) {
-    const Evaluator::Nesting level(console_.evaluator(), Evaluator::ScriptLevels);
-    ConsoleState& s = console_.state();
+    const Evaluator::Nesting level(eval_, Evaluator::ScriptLevels);
+    ConsoleState& s = ctx_.s;
     s.ScriptError = false;
     s.ScriptMode = true;
     const auto q = FindLastQuote(fromThird(fstr), 2);
@@ -105,7 +106,7 @@ void Scripts::RunScript(std::string fstr) {
 // conditional line takes its own next line with it, so tests in a row must
 // all hold.
 void Scripts::runLines(const std::vector<std::string>& lines) {
-    ConsoleState& s = console_.state();
+    ConsoleState& s = ctx_.s;
     bool skipping = false;
     for (size_t i = 0; i < lines.size() && !s.ScriptError; ++i) {
         const std::string& line = lines[i];
@@ -126,7 +127,7 @@ void Scripts::runLines(const std::vector<std::string>& lines) {
         }
         if (line.starts_with('@')) return;
         s.FunctionIn.Text = line;  // the message box let waiting events run
-        console_.Evaluate_Click();
+        evaluate_();
     }
 }
 
@@ -138,12 +139,12 @@ std::optional<bool> Scripts::conditionHolds(const std::string& line) {
     const size_t colon = *c + 1;
     const std::string test = line.substr(colon + 1);
     message(test);
-    const Value value = console_.evaluator().eval(ss(test), std::string_view(console_.state().Xequals.Text));
+    const Value value = eval_.eval(ss(test), std::string_view(ctx_.s.Xequals.Text));
     if (num(value) == 0) return false;
     message(line.substr(colon));
     return true;
 }
 
-void Scripts::message(const std::string& text) { console_.context().MsgBox(text); }
+void Scripts::message(const std::string& text) { ctx_.MsgBox(text); }
 
 }  // namespace plotmere

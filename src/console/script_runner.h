@@ -4,14 +4,17 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace plotmere {
 
-class Console;
+class Evaluator;
+struct Context;
 
 // The position (from 1) of the first double quote, or colon, of fstr at or
 // after currentChar; nothing when there is none.
@@ -28,9 +31,14 @@ std::filesystem::path DefaultScriptFolder();
 std::optional<std::filesystem::path> FindScriptFile(const std::filesystem::path& folder,
                                                     std::string_view name);
 
+// Runs script files for the console, which gives it what a line needs: the
+// context, the evaluator for conditions, and the Evaluate command, which runs
+// the function box's text.
 class Scripts {
 public:
-    explicit Scripts(Console& console) : console_(console), folder_(DefaultScriptFolder()) {}
+    using EvaluateCommand = std::function<void()>;
+    Scripts(Context& ctx, Evaluator& eval, EvaluateCommand evaluate)
+        : ctx_(ctx), eval_(eval), evaluate_(std::move(evaluate)), folder_(DefaultScriptFolder()) {}
 
     const std::filesystem::path& Folder() const { return folder_; }
     void SetFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
@@ -45,7 +53,9 @@ private:
     std::optional<bool> conditionHolds(const std::string& line);
     void message(const std::string& text);
 
-    Console& console_;
+    Context& ctx_;
+    Evaluator& eval_;
+    EvaluateCommand evaluate_;
     std::filesystem::path folder_;
     std::vector<std::filesystem::path> running_;  // the scripts being run, outermost first
 };

@@ -9,9 +9,15 @@
 
 #include "state/controls.h"
 #include "state/run_flags.h"
+#include "state/version.h"
 #include "state/viewport.h"
 
 namespace plotmere {
+
+// The Console window's caption when idle (also the message boxes' title), and
+// while a command works.
+inline constexpr const char* AppTitle = "Plotmere";
+inline constexpr const char* RunningTitle = "Plotmere <running>";
 
 inline constexpr int FunctionSlots = 10;
 inline constexpr int InitialMemLimit = 100;
@@ -78,7 +84,7 @@ struct ConsoleState : RunFlags {
     GraphedCurves Graphed;
 
     // Controls of the Console window.
-    Form Console{"Plotmere 7G", true};
+    Form Console{std::string(AppTitle) + " " + Version, true};
     ComboBox FunctionIn{"x", {}};
     TextBox Xequals{"0"};
     TextBox Text3{"10"}, Text4{"-10"}, Text5{"10"}, Text6{"-10"};

@@ -10,8 +10,6 @@
 
 namespace plotmere {
 
-inline constexpr const char* AppTitle = "Plotmere";
-
 struct Context {
     ConsoleState& s;
     Host& host;

@@ -18,7 +18,8 @@ struct Rgb {
 // The nominal drawing area, in picture units.
 inline constexpr double PictureWidth = 4110;
 inline constexpr double PictureHeight = 1850;
-// Picture units to a pixel of the picture at 100 % (274 x 123 pixels).
+// Twips to a pixel at 100 %: of the picture (274 x 123 pixels) and of the
+// windows, whose designs are in twips too.
 inline constexpr double UnitsPerPixel = 15;
 
 // The standard sixteen-colour palette.

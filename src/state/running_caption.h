@@ -3,7 +3,7 @@
 
 #include <exception>
 
-#include "state/context.h"
+#include "state/console_state.h"
 
 namespace plotmere {
 
@@ -12,7 +12,7 @@ namespace plotmere {
 // failure with the window still shown running and then restores it.
 class RunningCaption {
 public:
-    explicit RunningCaption(Form& window) : window_(window) { window_.Caption = "Plotmere <running>"; }
+    explicit RunningCaption(Form& window) : window_(window) { window_.Caption = RunningTitle; }
     ~RunningCaption() {
         if (!kept_ && std::uncaught_exceptions() == failuresBefore_) window_.Caption = AppTitle;
     }

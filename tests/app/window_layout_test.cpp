@@ -103,7 +103,7 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         SCOPED_TRACE(percent);
         windows.viewScale().Set(percent);
         const double scale = percent / 100.0;
-        auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale / 15)); };
+        auto px = [scale](int twips) { return Pixels(twips, scale); };
         for (auto [form, design] : forms) {
             EXPECT_EQ(form->size(), QSize(px(design->width), px(design->height))) << design->name;
             for (const ControlDesign& c : design->controls) {

@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "app/qt/image_picture.h"
+#include "state/version.h"
 
 namespace plotmere {
 
@@ -68,7 +69,7 @@ QImage StartupPicture(double devicePixelRatio) {
     painter.setFont(line);
     painter.setPen(qb(0));
     painter.drawText(QRectF(130, 56, 140, 54), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     "Graphing calculator\nVersion 7G");
+                     QString("Graphing calculator\nVersion ") + Version);
     return image;
 }
 

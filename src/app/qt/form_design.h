@@ -12,7 +12,7 @@ enum class ControlKind { Frame, Label, TextBox, ComboBox, Button, CheckBox, Opti
 // The typefaces of the design; each is shown in the nearest face installed.
 enum class Face { Default, Arial975, CourierNew975, CourierNew9, SmallFonts675 };
 
-// Twips: 1440 to the inch, 15 to a pixel at 100 % scale.
+// Twips: 1440 to the inch, UnitsPerPixel (state/picture.h) to a pixel at 100 % scale.
 struct TwipRect {
     int left, top, width, height;
 };

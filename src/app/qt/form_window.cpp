@@ -15,6 +15,7 @@
 #include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
+#include "state/picture.h"
 
 namespace plotmere {
 
@@ -104,7 +105,7 @@ void tipWhenCut(QLineEdit* edit) {
 
 }  // namespace
 
-int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15.0)); }
+int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / UnitsPerPixel)); }
 
 FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
     setObjectName(design.name);
