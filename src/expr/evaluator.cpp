@@ -80,17 +80,17 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
 }
 
 // The arithmetic steps, each with its result in the accumulator.
-#define PLOTMERE_PREFIX(S)                                           \
-    case Op::S:                                                      \
-        acc = PrefixValue<Step::S>(acc, s.InDegrees(), s.EvalError); \
-        empty = false;                                               \
+#define PLOTMERE_PREFIX(B, ...)                                         \
+    case Op::B:                                                         \
+        acc = PrefixValue<Builtin::B>(acc, s.InDegrees(), s.EvalError); \
+        empty = false;                                                  \
         break;
-#define PLOTMERE_FORM(form, S, left, right)                  \
-    case Op::form:                                           \
-        acc = InfixValue<Step::S>(left, right, s.EvalError); \
-        empty = false;                                       \
+#define PLOTMERE_FORM(form, B, left, right)                     \
+    case Op::form:                                              \
+        acc = InfixValue<Builtin::B>(left, right, s.EvalError); \
+        empty = false;                                          \
         break;
-#define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, stack[--sp], acc, in.value, x)
+#define PLOTMERE_INFIX(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, B, stack[--sp], acc, in.value, x)
 
 // The instructions in order, with the accumulator and the empty mark in
 // locals and the left operands on stack. A failure inside the span of an "r"
@@ -140,12 +140,12 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                     stack[sp++] = acc;
                     empty = false;
                     break;
-                    PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
+                    PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
                 case Op::StoredFn:
                     acc = storedFunction(acc, base + in.level);
                     empty = false;
                     break;
-                    PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
+                    PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
                 case Op::Exit: exit(in.arg); break;
                 case Op::CheckLatch:
                     if (s.EvalError) exit(in.arg);
