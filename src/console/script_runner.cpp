@@ -66,7 +66,7 @@ std::optional<fs::path> FindScriptFile(const fs::path& folder, std::string_view 
 }
 
 void Scripts::RunScript(std::string fstr) {
-    const Evaluator::Nesting level(console_.evaluator(), Evaluator::ScriptLevels);
+    const Evaluator::Nesting level(console_.evaluator(), ScriptCosts::Levels);
     ConsoleState& s = console_.state();
     s.ScriptError = false;
     s.ScriptMode = true;

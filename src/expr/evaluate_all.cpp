@@ -4,6 +4,7 @@
 // value; anything eval would report makes the whole pass give up.
 
 #include <algorithm>
+#include <vector>
 
 #include "expr/arithmetic.h"
 #include "expr/evaluator.h"
@@ -12,6 +13,15 @@
 
 namespace plotmere {
 
+// Kept from pass to pass, so that a graph's batches reuse the room; the
+// evaluator is made and ended here, where the room is known.
+struct Evaluator::BatchRoom {
+    std::vector<double> x, stack;
+};
+
+Evaluator::Evaluator(Context& ctx) : ctx_(ctx), memory_(ctx), batch_(std::make_unique<BatchRoom>()) {}
+Evaluator::~Evaluator() = default;
+
 bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std::span<double> values) {
     // As eval would run it: with room for every level, no latch set, and
     // inside a script started from an expression, with the command's budget
@@ -19,18 +29,18 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     // eval does).
     const std::size_t work = inScript_ > 0 ? xs.size() : 0;
     if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError ||
-        scriptWork_ + work > MaxScriptWork) {
+        !scriptWork_.hasRoomFor(work)) {
         return false;
     }
-    allX_.resize(xs.size());
-    RoundAllTo15Digits(xs, allX_);
-    allStack_.resize(static_cast<size_t>(program.stackSize) * xs.size());
+    batch_->x.resize(xs.size());
+    RoundAllTo15Digits(xs, batch_->x);
+    batch_->stack.resize(static_cast<size_t>(program.stackSize) * xs.size());
     try {
         if (!runAll(program, values.first(xs.size()))) return false;
     } catch (const EvalFailure&) {
         return false;
     }
-    scriptWork_ += work;
+    scriptWork_.spend(work);
     return true;
 }
 
@@ -68,9 +78,9 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
 // one row of all the values per level.
 bool Evaluator::runAll(const Program& p, std::span<double> acc) {
     const bool degrees = ctx_.s.InDegrees();
-    const double* const x = allX_.data();
+    const double* const x = batch_->x.data();
     const size_t n = acc.size();
-    double* row = allStack_.data();  // the next free row
+    double* row = batch_->stack.data();  // the next free row
     bool evalError = false;
     for (const Instruction& in : p.code) {
         const double c = in.value;
