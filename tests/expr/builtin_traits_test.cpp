@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <optional>
+#include <utility>
 
 #include "expr/builtins.h"
 #include "expr/eval_failure.h"
@@ -18,31 +18,21 @@ constexpr double Specials[] = {
     0,   -0.0, 1,      -1,     0.5,     -0.5,  2,      -2,  3,    170,
     171, -171, 1e-300, 5e-324, -5e-324, 1e300, -1e300, Inf, -Inf, std::numeric_limits<double>::quiet_NaN()};
 
-struct Named {
-    Builtin builtin;
-    const char* name;
-};
-#define PLOTMERE_NAMED(name, ...) {Builtin::name, #name},
-constexpr Named Prefixes[] = {PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_NAMED)};
-constexpr Named Infixes[] = {PLOTMERE_INFIX_OPERATORS(PLOTMERE_NAMED){Builtin::ImplicitMul, "ImplicitMul"}};
+#define PLOTMERE_NAMED(name, ...) std::pair{Builtin::name, #name},
+constexpr std::pair<Builtin, const char*> Prefixes[] = {PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_NAMED)};
+constexpr std::pair<Builtin, const char*> Infixes[] = {PLOTMERE_INFIX_OPERATORS(PLOTMERE_NAMED)
+                                                           std::pair{Builtin::ImplicitMul, "ImplicitMul"}};
 #undef PLOTMERE_NAMED
 
-// What one application gives: its value, or none when it fails, and EvalError.
-struct Outcome {
-    std::optional<double> value;
-    bool evalError = false;
-    bool operator==(const Outcome&) const = default;
-};
-
+// The value of apply (Inf when it fails: a value never is) and whether it set EvalError.
 template <class Apply>
-Outcome outcomeOf(Apply&& apply) {
-    Outcome outcome;
+std::pair<double, bool> outcomeOf(Apply&& apply) {
+    bool evalError = false;
     try {
-        outcome.value = apply(outcome.evalError);
+        return {apply(evalError), evalError};
     } catch (const EvalFailure&) {
-        outcome.value.reset();
+        return {Inf, evalError};
     }
-    return outcome;
 }
 
 TEST(BuiltinTraits, APrefixFunctionDoesWhatItsRowSays) {
@@ -52,7 +42,7 @@ TEST(BuiltinTraits, APrefixFunctionDoesWhatItsRowSays) {
         for (double a : Specials) {
             const auto radians = outcomeOf([&](bool& e) { return ApplyPrefix(fn, a, false, e); });
             const auto degrees = outcomeOf([&](bool& e) { return ApplyPrefix(fn, a, true, e); });
-            setsEvalError = setsEvalError || radians.evalError || degrees.evalError;
+            setsEvalError = setsEvalError || radians.second || degrees.second;
             dependsOnAngleMode = dependsOnAngleMode || radians != degrees;
         }
         EXPECT_EQ(setsEvalError, MaySetEvalError(fn));
@@ -68,8 +58,8 @@ TEST(BuiltinTraits, AnInfixOperatorSetsEvalErrorWhereItsRowSays) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(rhs));
             bool setsEvalError = false;
             for (double lhs : Specials)
-                setsEvalError = setsEvalError ||
-                                outcomeOf([&](bool& e) { return ApplyInfix(op, lhs, rhs, e); }).evalError;
+                setsEvalError =
+                    setsEvalError || outcomeOf([&](bool& e) { return ApplyInfix(op, lhs, rhs, e); }).second;
             EXPECT_EQ(setsEvalError, MaySetEvalError(op, rhs));
         }
     }
