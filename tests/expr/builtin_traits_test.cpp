@@ -20,8 +20,7 @@ constexpr double Specials[] = {
 
 #define PLOTMERE_NAMED(name, ...) std::pair{Builtin::name, #name},
 constexpr std::pair<Builtin, const char*> Prefixes[] = {PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_NAMED)};
-constexpr std::pair<Builtin, const char*> Infixes[] = {PLOTMERE_INFIX_OPERATORS(PLOTMERE_NAMED)
-                                                           std::pair{Builtin::ImplicitMul, "ImplicitMul"}};
+constexpr std::pair<Builtin, const char*> Infixes[] = {PLOTMERE_INFIX_OPERATORS(PLOTMERE_NAMED)};
 #undef PLOTMERE_NAMED
 
 // The value of apply (Inf when it fails: a value never is) and whether it set EvalError.
