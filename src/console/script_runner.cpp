@@ -67,7 +67,7 @@ std::optional<fs::path> FindScriptFile(const fs::path& folder, std::string_view 
 }
 
 void Scripts::RunScript(std::string fstr) {
-    const Evaluator::Nesting level(eval_, Evaluator::ScriptLevels);
+    const Evaluator::Nesting level(eval_, ScriptCosts::Levels);
     ConsoleState& s = ctx_.s;
     s.ScriptError = false;
     s.ScriptMode = true;

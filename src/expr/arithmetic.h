@@ -34,64 +34,57 @@ inline double guardedPower(double base, double exponent, bool& evalError) {
 
 }  // namespace arithmetic
 
-// The prefix function S of a, its result checked.
-template <Step S>
+// The prefix function B of a, its result checked.
+template <Builtin B>
 double PrefixValue(double a, bool degrees, bool& evalError) {
     using namespace arithmetic;
     double r;
-    if constexpr (S == Step::Atn) r = fromRadians(std::atan(a), degrees);
-    else if constexpr (S == Step::Asin) r = fromRadians(arcsine(a), degrees);
-    else if constexpr (S == Step::Acos) r = fromRadians(arccosine(a), degrees);
-    else if constexpr (S == Step::Abs) r = std::fabs(a);
-    else if constexpr (S == Step::Neg) r = -a;
-    else if constexpr (S == Step::Sin) r = std::sin(toRadians(a, degrees));
-    else if constexpr (S == Step::Cos) r = std::cos(toRadians(a, degrees));
-    else if constexpr (S == Step::Tan) r = std::tan(toRadians(a, degrees));
-    else if constexpr (S == Step::Log) r = a > 0 ? std::log(a) : 0;
-    else if constexpr (S == Step::Sqr) {
+    if constexpr (B == Builtin::Atn) r = fromRadians(std::atan(a), degrees);
+    else if constexpr (B == Builtin::Asin) r = fromRadians(arcsine(a), degrees);
+    else if constexpr (B == Builtin::Acos) r = fromRadians(arccosine(a), degrees);
+    else if constexpr (B == Builtin::Abs) r = std::fabs(a);
+    else if constexpr (B == Builtin::Neg) r = -a;
+    else if constexpr (B == Builtin::Sin) r = std::sin(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Cos) r = std::cos(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Tan) r = std::tan(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Log) r = a > 0 ? std::log(a) : 0;
+    else if constexpr (B == Builtin::Sqr) {
         if (a < 0) {
             evalError = true;
             return 0;
         }
         r = std::sqrt(a);
-    } else if constexpr (S == Step::Int) r = std::floor(a);
+    } else if constexpr (B == Builtin::Int) r = std::floor(a);
     else {
-        static_assert(S == Step::Fact);
+        static_assert(B == Builtin::Fact);
         r = factorialOf(a);
     }
     return Checked(r);
 }
 
-// The infix operators whose arithmetic is plain enough to run on many values
-// at once: no call out, and nothing to check in the result but that it is
-// finite.
-template <Step S>
-constexpr bool PlainInfix = S == Step::Add || S == Step::Sub || S == Step::Mul || S == Step::ImplicitMul ||
-                            S == Step::Div || S == Step::Equal || S == Step::Greater || S == Step::Less;
-
-// The plain operator S of lhs and rhs, its result not yet checked.
-template <Step S>
+// The plain operator B of lhs and rhs, its result not yet checked.
+template <Builtin B>
 double PlainInfixValue(double lhs, double rhs, bool& evalError) {
-    static_assert(PlainInfix<S>);
-    if constexpr (S == Step::Add) return lhs + rhs;
-    else if constexpr (S == Step::Sub) return lhs - rhs;
-    else if constexpr (S == Step::Mul || S == Step::ImplicitMul) return lhs * rhs;
-    else if constexpr (S == Step::Div) {
+    static_assert(PlainInfix<B>);
+    if constexpr (B == Builtin::Add) return lhs + rhs;
+    else if constexpr (B == Builtin::Sub) return lhs - rhs;
+    else if constexpr (B == Builtin::Mul || B == Builtin::ImplicitMul) return lhs * rhs;
+    else if constexpr (B == Builtin::Div) {
         evalError |= rhs == 0;
         const double quotient = lhs / (rhs == 0 ? 1 : rhs);  // no division by zero, even unused
         return rhs == 0 ? 0 : quotient;
-    } else if constexpr (S == Step::Equal) return lhs == rhs ? 1 : 0;
-    else if constexpr (S == Step::Greater) return lhs > rhs ? 1 : 0;
+    } else if constexpr (B == Builtin::Equal) return lhs == rhs ? 1 : 0;
+    else if constexpr (B == Builtin::Greater) return lhs > rhs ? 1 : 0;
     else return lhs < rhs ? 1 : 0;
 }
 
-// The infix operator S of lhs and rhs.
-template <Step S>
+// The infix operator B of lhs and rhs.
+template <Builtin B>
 double InfixValue(double lhs, double rhs, bool& evalError) {
-    if constexpr (PlainInfix<S>) return Checked(PlainInfixValue<S>(lhs, rhs, evalError));
-    else if constexpr (S == Step::Pow) return Checked(arithmetic::guardedPower(lhs, rhs, evalError));
+    if constexpr (PlainInfix<B>) return Checked(PlainInfixValue<B>(lhs, rhs, evalError));
+    else if constexpr (B == Builtin::Pow) return Checked(arithmetic::guardedPower(lhs, rhs, evalError));
     else {
-        static_assert(S == Step::Exp10);
+        static_assert(B == Builtin::Exp10);
         return Checked(lhs * Checked(std::pow(10.0, rhs)));
     }
 }

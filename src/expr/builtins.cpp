@@ -42,59 +42,59 @@ double factorialOf(double a) {
 bool FindPrefix(char c1, char c2, Prefix& prefix) {
     if (c1 == 'A') {
         switch (c2) {
-            case 'T': prefix = {Step::Atn, 2}; return true;
-            case 'S': prefix = {Step::Asin, 2}; return true;
-            case 'C': prefix = {Step::Acos, 2}; return true;
-            default: prefix = {Step::Abs, 1}; return true;
+            case 'T': prefix = {Builtin::Atn, 2}; return true;
+            case 'S': prefix = {Builtin::Asin, 2}; return true;
+            case 'C': prefix = {Builtin::Acos, 2}; return true;
+            default: prefix = {Builtin::Abs, 1}; return true;
         }
     }
     switch (c1) {
         case '~':
-        case '-': prefix = {Step::Neg, 1}; return true;
-        case 'S': prefix = {Step::Sin, 1}; return true;
-        case 'C': prefix = {Step::Cos, 1}; return true;
-        case 'T': prefix = {Step::Tan, 1}; return true;
-        case 'L': prefix = {Step::Log, 1}; return true;
-        case 'R': prefix = {Step::Sqr, 1}; return true;
-        case 'I': prefix = {Step::Int, 1}; return true;
-        case 'F': prefix = {Step::StoredFn, 1}; return true;
-        case '!': prefix = {Step::Fact, 1}; return true;
+        case '-': prefix = {Builtin::Neg, 1}; return true;
+        case 'S': prefix = {Builtin::Sin, 1}; return true;
+        case 'C': prefix = {Builtin::Cos, 1}; return true;
+        case 'T': prefix = {Builtin::Tan, 1}; return true;
+        case 'L': prefix = {Builtin::Log, 1}; return true;
+        case 'R': prefix = {Builtin::Sqr, 1}; return true;
+        case 'I': prefix = {Builtin::Int, 1}; return true;
+        case 'F': prefix = {Builtin::StoredFn, 1}; return true;
+        case '!': prefix = {Builtin::Fact, 1}; return true;
         default: return false;
     }
 }
 
-Step InfixStep(char op) {
+Builtin InfixOperator(char op) {
     switch (op) {
-        case '+': return Step::Add;
-        case '-': return Step::Sub;
-        case '*': return Step::Mul;
-        case '/': return Step::Div;
-        case '^': return Step::Pow;
-        case 'E': return Step::Exp10;
-        case '=': return Step::Equal;
-        case '>': return Step::Greater;
-        case '<': return Step::Less;
-        default: return Step::ImplicitMul;
+        case '+': return Builtin::Add;
+        case '-': return Builtin::Sub;
+        case '*': return Builtin::Mul;
+        case '/': return Builtin::Div;
+        case '^': return Builtin::Pow;
+        case 'E': return Builtin::Exp10;
+        case '=': return Builtin::Equal;
+        case '>': return Builtin::Greater;
+        case '<': return Builtin::Less;
+        default: return Builtin::ImplicitMul;
     }
 }
 
-double ApplyPrefix(Step step, double a, bool degrees, bool& evalError) {
-    switch (step) {
-#define PLOTMERE_CASE(S) \
-    case Step::S: return PrefixValue<Step::S>(a, degrees, evalError);
-        PLOTMERE_PREFIX_STEPS(PLOTMERE_CASE)
+double ApplyPrefix(Builtin fn, double a, bool degrees, bool& evalError) {
+    switch (fn) {
+#define PLOTMERE_CASE(S, ...) \
+    case Builtin::S: return PrefixValue<Builtin::S>(a, degrees, evalError);
+        PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_CASE)
 #undef PLOTMERE_CASE
         default: throw EvalFailure("Unknown function");
     }
 }
 
-double ApplyInfix(Step step, double lhs, double rhs, bool& evalError) {
-    switch (step) {
-#define PLOTMERE_CASE(S) \
-    case Step::S: return InfixValue<Step::S>(lhs, rhs, evalError);
-        PLOTMERE_INFIX_STEPS(PLOTMERE_CASE)
+double ApplyInfix(Builtin op, double lhs, double rhs, bool& evalError) {
+    switch (op) {
+#define PLOTMERE_CASE(S, ...) \
+    case Builtin::S: return InfixValue<Builtin::S>(lhs, rhs, evalError);
+        PLOTMERE_INFIX_OPERATORS(PLOTMERE_CASE)
 #undef PLOTMERE_CASE
-        case Step::ImplicitMul: return InfixValue<Step::Mul>(lhs, rhs, evalError);
+        case Builtin::ImplicitMul: return InfixValue<Builtin::Mul>(lhs, rhs, evalError);
         default: throw EvalFailure("Unknown operator");
     }
 }

@@ -1,31 +1,106 @@
 #pragma once
-// The computations behind the language's prefix functions and infix operators,
-// with their guards and the angle mode.
+// The language's prefix functions and infix operators, one row each with the
+// traits the compiler and the runners ask of it, and the computations behind
+// them (with their guards and the angle mode: arithmetic.h).
 
+#include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace plotmere {
 
+// What a built-in may do to EvalError: never set it, maybe set it, or maybe
+// set it unless its right operand is a constant other than 0 or a whole one.
+enum class EvalErrorRule : std::uint8_t { Never, MaySet, UnlessRhsNonzero, UnlessRhsWhole };
+
+// The prefix functions with arithmetic of their own, one row each: the name,
+// what the value depends on (the Argument alone, so that one of a constant can
+// be worked out once, or the AngleMode too) and its EvalErrorRule.
 // clang-format off
-enum class Step : std::uint8_t {
-    // prefix functions
-    Atn, Asin, Acos, Abs, Neg, Sin, Cos, Tan, Log, Sqr, Int, StoredFn, Fact,
-    // infix operators
-    Add, Sub, Mul, Div, Pow, Exp10, Equal, Greater, Less, ImplicitMul,
-    // the span in which a failure is reported as a bad "r"
-    ResultGuard,
-};
+#define PLOTMERE_PREFIX_FUNCTIONS(X) \
+    X(Atn,  AngleMode, Never)        \
+    X(Asin, AngleMode, Never)        \
+    X(Acos, AngleMode, Never)        \
+    X(Abs,  Argument,  Never)        \
+    X(Neg,  Argument,  Never)        \
+    X(Sin,  AngleMode, Never)        \
+    X(Cos,  AngleMode, Never)        \
+    X(Tan,  AngleMode, Never)        \
+    X(Log,  Argument,  Never)        \
+    X(Sqr,  Argument,  MaySet)       \
+    X(Int,  Argument,  Never)        \
+    X(Fact, Argument,  Never)
+
+// The infix operators, one row each: the name, whether the arithmetic is Plain
+// enough to run unchecked on many values at once (no call out, and nothing to
+// check in the result but that it is finite) or Called, and its EvalErrorRule.
+#define PLOTMERE_INFIX_OPERATORS(X)     \
+    X(Add,     Plain,  Never)            \
+    X(Sub,     Plain,  Never)            \
+    X(Mul,     Plain,  Never)            \
+    X(Div,     Plain,  UnlessRhsNonzero) \
+    X(Pow,     Called, UnlessRhsWhole)   \
+    X(Exp10,   Called, Never)            \
+    X(Equal,   Plain,  Never)            \
+    X(Greater, Plain,  Never)            \
+    X(Less,    Plain,  Never)
 // clang-format on
 
-inline bool IsPrefix(Step step) { return step < Step::Add; }
+#define PLOTMERE_BUILTIN_NAME(name, ...) name,
+// clang-format off
+enum class Builtin : std::uint8_t {
+    PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_BUILTIN_NAME)
+    StoredFn,     // F: a call of the stored function
+    PLOTMERE_INFIX_OPERATORS(PLOTMERE_BUILTIN_NAME)
+    ImplicitMul,  // two operands side by side: Mul
+};
+// clang-format on
+#undef PLOTMERE_BUILTIN_NAME
 
-// The steps with arithmetic of their own, for tables of cases.
-#define PLOTMERE_PREFIX_STEPS(X) \
-    X(Atn) X(Asin) X(Acos) X(Abs) X(Neg) X(Sin) X(Cos) X(Tan) X(Log) X(Sqr) X(Int) X(Fact)
-#define PLOTMERE_INFIX_STEPS(X) X(Add) X(Sub) X(Mul) X(Div) X(Pow) X(Exp10) X(Equal) X(Greater) X(Less)
+// What the value of a built-in depends on: its operands alone, the angle mode
+// too, or the state (F).
+enum class Depends : std::uint8_t { Argument, AngleMode, State };
+enum class Arithmetic : std::uint8_t { Plain, Called };
+
+struct BuiltinTraits {
+    Depends depends;
+    Arithmetic arithmetic;
+    EvalErrorRule evalError;
+};
+
+// The traits of b as its row gives them.
+constexpr BuiltinTraits TraitsOf(Builtin b) {
+    switch (b) {
+#define PLOTMERE_PREFIX_TRAITS(name, depends, rule) \
+    case Builtin::name:                             \
+        return {Depends::depends, Arithmetic::Called, EvalErrorRule::rule};
+#define PLOTMERE_INFIX_TRAITS(name, arithmetic, rule) \
+    case Builtin::name: return {Depends::Argument, Arithmetic::arithmetic, EvalErrorRule::rule};
+        PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX_TRAITS)
+        PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX_TRAITS)
+#undef PLOTMERE_PREFIX_TRAITS
+#undef PLOTMERE_INFIX_TRAITS
+        case Builtin::ImplicitMul: return TraitsOf(Builtin::Mul);
+        case Builtin::StoredFn: break;
+    }
+    // F runs whatever the stored function holds.
+    return {Depends::State, Arithmetic::Called, EvalErrorRule::MaySet};
+}
+
+// Whether b may set EvalError, given its right operand when that is a constant.
+inline bool MaySetEvalError(Builtin b, std::optional<double> constRhs = std::nullopt) {
+    const EvalErrorRule rule = TraitsOf(b).evalError;
+    if (rule == EvalErrorRule::UnlessRhsNonzero) return !constRhs || *constRhs == 0;
+    if (rule == EvalErrorRule::UnlessRhsWhole) return !constRhs || *constRhs != std::floor(*constRhs);
+    return rule == EvalErrorRule::MaySet;
+}
+
+// Whether the batch runner may run B unchecked.
+template <Builtin B>
+constexpr bool PlainInfix = TraitsOf(B).arithmetic == Arithmetic::Plain;
 
 struct Prefix {
-    Step step;
+    Builtin fn;
     int length;  // characters of the token
 };
 
@@ -34,11 +109,11 @@ bool FindPrefix(char c1, char c2, Prefix& prefix);
 
 // The operator an operator character stands for; any other character is an
 // implicit product.
-Step InfixStep(char op);
+Builtin InfixOperator(char op);
 
-// The arithmetic of a step chosen at run time (see arithmetic.h).
-double ApplyPrefix(Step step, double a, bool degrees, bool& evalError);
-double ApplyInfix(Step step, double lhs, double rhs, bool& evalError);
+// The arithmetic of a built-in chosen at run time (see arithmetic.h).
+double ApplyPrefix(Builtin fn, double a, bool degrees, bool& evalError);
+double ApplyInfix(Builtin op, double lhs, double rhs, bool& evalError);
 
 // n! for 0 <= n; from 171 on the run-time failure.
 double fact(int n);

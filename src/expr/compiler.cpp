@@ -6,7 +6,6 @@
 // reading ends, innermost first.
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 #include <optional>
 
@@ -28,7 +27,7 @@ enum class Lhs { Stack, Const, X };
 // An operator read and not yet applied.
 struct Frame {
     enum class Kind { Prefix, Infix, Guard } kind;
-    Step step{};
+    Builtin builtin{};
     Lhs lhs = Lhs::Stack;
     double lhsValue = 0;
     int guard = -1;
@@ -40,61 +39,26 @@ struct PendingExit {
     size_t frames;
 };
 
-Op prefixOp(Step step) {
-    switch (step) {
-#define PLOTMERE_CASE(S) \
-    case Step::S: return Op::S;
-        PLOTMERE_PREFIX_STEPS(PLOTMERE_CASE)
+Op prefixOp(Builtin fn) {
+    switch (fn) {
+#define PLOTMERE_CASE(name, ...) \
+    case Builtin::name: return Op::name;
+        PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_CASE)
 #undef PLOTMERE_CASE
         default: return Op::StoredFn;
     }
 }
 
 // The forms of an infix operator, in the order of Op.
-enum Form { PLOTMERE_INFIX_FORMS(PLOTMERE_FORM_NAME, , , , , ) };
+enum InfixForm { PLOTMERE_INFIX_FORMS(PLOTMERE_FORM_NAME, , , , , ) };
 
-Op infixOp(Step step, int form) {
-    switch (step) {
-#define PLOTMERE_CASE(S) \
-    case Step::S: return static_cast<Op>(static_cast<int>(Op::S##Stack) + form);
-        PLOTMERE_INFIX_STEPS(PLOTMERE_CASE)
+Op infixOp(Builtin op, InfixForm form) {
+    switch (op) {
+#define PLOTMERE_CASE(name, ...) \
+    case Builtin::name: return static_cast<Op>(static_cast<int>(Op::name##Stack) + form);
+        PLOTMERE_INFIX_OPERATORS(PLOTMERE_CASE)
 #undef PLOTMERE_CASE
         default: return static_cast<Op>(static_cast<int>(Op::MulStack) + form);  // implicit product
-    }
-}
-
-// Prefix functions whose value depends on nothing but their argument, so that
-// one of a constant can be worked out once.
-bool isFoldable(Step step) {
-    return step == Step::Abs || step == Step::Neg || step == Step::Log || step == Step::Sqr ||
-           step == Step::Int || step == Step::Fact;
-}
-
-// Operations that may set EvalError: the next step must look at the latch
-// again. A power to a whole constant and a division by a constant other than 0
-// never do.
-bool maySetEvalError(Step step, std::optional<double> constRhs = std::nullopt) {
-    if (step == Step::Pow) return !constRhs || *constRhs != std::floor(*constRhs);
-    if (step == Step::Div) return !constRhs || *constRhs == 0;
-    return step == Step::Sqr || step == Step::StoredFn;
-}
-
-// Instructions that show something, change the state or read more of it
-// than x and the angle mode.
-bool hasEffects(Op op) {
-    switch (op) {
-        case Op::LoadMem:
-        case Op::LoadResult:
-        case Op::LoadVariable:
-        case Op::StoredFn:
-        case Op::NoBracket:
-        case Op::NoCloseParen:
-        case Op::RunScript:
-        case Op::MemStore:
-        case Op::ExtraParen:
-        case Op::Fail:
-        case Op::NestTooDeep: return true;
-        default: return false;
     }
 }
 
@@ -117,15 +81,17 @@ private:
     // stops there.
     std::optional<size_t> operand(size_t b, size_t e, int level, std::vector<Frame>& frames,
                                   std::vector<PendingExit>& exits);
-    void pushInfix(Step step, int level, std::vector<Frame>& frames);
-    void fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level);
-    void applyPrefix(Step step, int level);
+    void pushInfix(Builtin op, int level, std::vector<Frame>& frames);
+    void applyPending(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level);
+    void applyPrefix(Builtin fn, int level);
     const Instruction* simpleRhs(Lhs lhs) const;
-    bool foldInfix(const Frame& f, double rhs);
+    template <class Compute>
+    bool foldIntoLastConst(Compute&& compute);
     void applyInfix(const Frame& f, int level);
 
     std::int32_t emit(Op op, int level, std::int32_t arg = 0, double value = 0) {
-        p_->pure = p_->pure && !hasEffects(op);
+        p_->pure = p_->pure && !IsEffect(op);
+        latchDirty_ = latchDirty_ || EffectMaySetEvalError(op);
         p_->code.push_back({op, static_cast<std::uint16_t>(level), arg, value});
         p_->maxLevel = std::max(p_->maxLevel, level);
         return static_cast<std::int32_t>(p_->code.size() - 1);
@@ -176,12 +142,11 @@ void Compiler::block(size_t b, size_t e, int level) {
         if (L > 0 && (c1 == '"' || c1 == '#')) {
             emit(c1 == '"' ? Op::RunScript : Op::MemStore, level, text(t_.substr(b, L)));
             exits.push_back({emit(Op::Exit, level), frames.size()});
-            latchDirty_ = true;
             break;
         }
         Prefix prefix{};
         if (L > 0 && FindPrefix(c1, c2, prefix)) {
-            frames.push_back({Frame::Kind::Prefix, prefix.step});
+            frames.push_back({Frame::Kind::Prefix, prefix.fn});
             b += static_cast<size_t>(prefix.length);
             continue;
         }
@@ -193,16 +158,16 @@ void Compiler::block(size_t b, size_t e, int level) {
             ++opAt;
         }
         if (opAt >= e) break;
-        const Step step = InfixStep(t_[opAt]);
-        pushInfix(step, level, frames);
+        const Builtin op = InfixOperator(t_[opAt]);
+        pushInfix(op, level, frames);
         // The right side takes at most L-2 (operator) or L-1 (implicit product)
         // characters, which drops the last one when the operand was empty.
-        const size_t start = step == Step::ImplicitMul ? opAt : opAt + 1;
-        const size_t limit = step == Step::ImplicitMul ? L - 1 : (L >= 2 ? L - 2 : 0);
+        const size_t start = op == Builtin::ImplicitMul ? opAt : opAt + 1;
+        const size_t limit = op == Builtin::ImplicitMul ? L - 1 : (L >= 2 ? L - 2 : 0);
         b = start;
         e = start + std::min(limit, e - start);
     }
-    fold(frames, exits, level);
+    applyPending(frames, exits, level);
     // What follows may have been reached by the exit of a set latch.
     latchDirty_ = latchDirty_ || checkedLatch;
 }
@@ -225,7 +190,6 @@ std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vect
             const size_t at = t_.find(']', b);
             if (at == std::string_view::npos || at >= e) {
                 exits.push_back({emit(Op::NoBracket, level), frames.size()});
-                latchDirty_ = true;
                 return std::nullopt;
             }
             if (at < b + 2) {
@@ -233,7 +197,6 @@ std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vect
                 return std::nullopt;
             }
             emit(Op::LoadVariable, level, text(t_.substr(b + 2, at - b - 2)));
-            latchDirty_ = true;
             return at - b + 1;
         }
         case '(': {
@@ -260,8 +223,8 @@ std::optional<size_t> Compiler::operand(size_t b, size_t e, int level, std::vect
 }
 
 // The left operand stays in the instruction when it is a constant or x.
-void Compiler::pushInfix(Step step, int level, std::vector<Frame>& frames) {
-    Frame f{Frame::Kind::Infix, step};
+void Compiler::pushInfix(Builtin op, int level, std::vector<Frame>& frames) {
+    Frame f{Frame::Kind::Infix, op};
     const std::int32_t lastPc = here() - 1;
     if ((lastIs(Op::LoadConst) || lastIs(Op::LoadX)) && last()->level == level && lastTarget_ < lastPc) {
         f.lhs = lastIs(Op::LoadX) ? Lhs::X : Lhs::Const;
@@ -274,7 +237,7 @@ void Compiler::pushInfix(Step step, int level, std::vector<Frame>& frames) {
     frames.push_back(f);
 }
 
-void Compiler::fold(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level) {
+void Compiler::applyPending(const std::vector<Frame>& frames, std::vector<PendingExit>& exits, int level) {
     auto resolveExits = [&](size_t count) {
         for (const PendingExit& exit : exits) {
             if (exit.frames == count) resolve(exit.pc, here());
@@ -287,7 +250,7 @@ void Compiler::fold(const std::vector<Frame>& frames, std::vector<PendingExit>& 
             p_->guards[static_cast<size_t>(f.guard)].marker = here();
             lastTarget_ = std::max(lastTarget_, here());
         } else if (f.kind == Frame::Kind::Prefix) {
-            applyPrefix(f.step, level);
+            applyPrefix(f.builtin, level);
         } else {
             applyInfix(f, level);
         }
@@ -295,22 +258,15 @@ void Compiler::fold(const std::vector<Frame>& frames, std::vector<PendingExit>& 
     resolveExits(0);
 }
 
-void Compiler::applyPrefix(Step step, int level) {
-    if (maySetEvalError(step)) latchDirty_ = true;
+void Compiler::applyPrefix(Builtin fn, int level) {
+    if (MaySetEvalError(fn)) latchDirty_ = true;
     const std::int32_t lastPc = here() - 1;
-    if (isFoldable(step) && lastIs(Op::LoadConst) && canReplaceFrom(lastPc)) {
-        try {
-            bool evalError = false;
-            const double value = ApplyPrefix(step, last()->value, false, evalError);
-            if (!evalError) {
-                p_->code.back().value = value;
-                return;
-            }
-        } catch (const EvalFailure&) {
-            // left to run time, where it fails in its turn
-        }
+    if (TraitsOf(fn).depends == Depends::Argument && lastIs(Op::LoadConst) && canReplaceFrom(lastPc) &&
+        foldIntoLastConst(
+            [&](bool& evalError) { return ApplyPrefix(fn, last()->value, false, evalError); })) {
+        return;
     }
-    emit(prefixOp(step), level);
+    emit(prefixOp(fn), level);
 }
 
 // The load of the right operand just emitted, when the operation can take it
@@ -324,10 +280,13 @@ const Instruction* Compiler::simpleRhs(Lhs lhs) const {
     return canReplaceFrom(from) ? last() : nullptr;
 }
 
-bool Compiler::foldInfix(const Frame& f, double rhs) {
+// Replaces the constant just loaded by the value compute works out from it,
+// unless that one must be left to run time: it sets EvalError or fails.
+template <class Compute>
+bool Compiler::foldIntoLastConst(Compute&& compute) {
     try {
         bool evalError = false;
-        const double value = ApplyInfix(f.step, f.lhsValue, rhs, evalError);
+        const double value = compute(evalError);
         if (evalError) return false;
         p_->code.back().value = value;
         return true;
@@ -340,16 +299,20 @@ void Compiler::applyInfix(const Frame& f, int level) {
     if (f.lhs == Lhs::Stack) --stack_;
     const Instruction* rhs = simpleRhs(f.lhs);
     const bool rhsIsConst = rhs && rhs->op == Op::LoadConst;
-    if (maySetEvalError(f.step, rhsIsConst ? std::optional(rhs->value) : std::nullopt)) latchDirty_ = true;
-    if (f.lhs == Lhs::Const && rhsIsConst && foldInfix(f, rhs->value)) return;
+    if (MaySetEvalError(f.builtin, rhsIsConst ? std::optional(rhs->value) : std::nullopt)) latchDirty_ = true;
+    if (f.lhs == Lhs::Const && rhsIsConst && foldIntoLastConst([&](bool& evalError) {
+            return ApplyInfix(f.builtin, f.lhsValue, rhs->value, evalError);
+        })) {
+        return;
+    }
     if (!rhs || (f.lhs == Lhs::Const && rhsIsConst)) {
-        const int form = f.lhs == Lhs::Stack ? Stack : f.lhs == Lhs::Const ? LhsConst : LhsX;
-        emit(infixOp(f.step, form), level, 0, f.lhsValue);
+        const InfixForm form = f.lhs == Lhs::Stack ? Stack : f.lhs == Lhs::Const ? LhsConst : LhsX;
+        emit(infixOp(f.builtin, form), level, 0, f.lhsValue);
         return;
     }
     const Instruction load = *rhs;
     const bool rhsIsX = load.op == Op::LoadX;
-    int form = rhsIsX ? RhsX : RhsConst;
+    InfixForm form = rhsIsX ? RhsX : RhsConst;
     double value = load.value;
     if (f.lhs == Lhs::X) form = rhsIsX ? XX : XConst;
     if (f.lhs == Lhs::Const) {
@@ -359,7 +322,7 @@ void Compiler::applyInfix(const Frame& f, int level) {
     const size_t taken = f.lhs == Lhs::Stack ? 2 : 1;
     const int deepest = std::max<int>(load.level, p_->code[p_->code.size() - taken].level);
     p_->code.resize(p_->code.size() - taken);
-    emit(infixOp(f.step, form), deepest, 0, value);
+    emit(infixOp(f.builtin, form), deepest, 0, value);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <vector>
 
 #include "expr/arithmetic.h"
 #include "expr/eval_failure.h"
@@ -38,8 +39,8 @@ double Evaluator::roundedX(double X) {
 
 // An evaluation that meets EvalError set ends at once, empty.
 inline double Evaluator::run(const Program& p, double x, bool& empty) {
-    if (depth_ == 0) callWork_ = 0;  // a new evaluation, not one inside another
-    if (inScript_ > 0) spendScriptWork(1 + newMessages() * MessageWork);
+    if (depth_ == 0) callWork_.renew();  // a new evaluation, not one inside another
+    if (inScript_ > 0) scriptWork_.spend(1 + newMessages() * ScriptCosts::Message);
     const Nesting level(*this, 1);
     empty = true;
     if (ctx_.s.EvalError) return 0;
@@ -80,17 +81,17 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
 }
 
 // The arithmetic steps, each with its result in the accumulator.
-#define PLOTMERE_PREFIX(S)                                           \
-    case Op::S:                                                      \
-        acc = PrefixValue<Step::S>(acc, s.InDegrees(), s.EvalError); \
-        empty = false;                                               \
+#define PLOTMERE_PREFIX(B, ...)                                         \
+    case Op::B:                                                         \
+        acc = PrefixValue<Builtin::B>(acc, s.InDegrees(), s.EvalError); \
+        empty = false;                                                  \
         break;
-#define PLOTMERE_FORM(form, S, left, right)                  \
-    case Op::form:                                           \
-        acc = InfixValue<Step::S>(left, right, s.EvalError); \
-        empty = false;                                       \
+#define PLOTMERE_FORM(form, B, left, right)                     \
+    case Op::form:                                              \
+        acc = InfixValue<Builtin::B>(left, right, s.EvalError); \
+        empty = false;                                          \
         break;
-#define PLOTMERE_INFIX(S) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, S, stack[--sp], acc, in.value, x)
+#define PLOTMERE_INFIX(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, B, stack[--sp], acc, in.value, x)
 
 // The instructions in order, with the accumulator and the empty mark in
 // locals and the left operands on stack. A failure inside the span of an "r"
@@ -140,12 +141,12 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                     stack[sp++] = acc;
                     empty = false;
                     break;
-                    PLOTMERE_PREFIX_STEPS(PLOTMERE_PREFIX)
+                    PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
                 case Op::StoredFn:
                     acc = storedFunction(acc, base + in.level);
                     empty = false;
                     break;
-                    PLOTMERE_INFIX_STEPS(PLOTMERE_INFIX)
+                    PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
                 case Op::Exit: exit(in.arg); break;
                 case Op::CheckLatch:
                     if (s.EvalError) exit(in.arg);
@@ -180,7 +181,7 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                 const ResultGuard* guard = p.guardAt(static_cast<std::int32_t>(ip - code - 1));
                 if (!guard) throw;
                 // Caught inside F, a failure lets F be called again: that work counts.
-                if (inStoredFunction_ > 0) spendCallWork(CaughtFailureWork);
+                if (inStoredFunction_ > 0) callWork_.spend(CallCosts::CaughtFailure);
                 reportResultNotNumber();
                 sp = guard->stackDepth;
                 exit(guard->marker);
@@ -207,11 +208,6 @@ double Evaluator::sideEffect(const Program& p, const Instruction& in, int base, 
     return acc;
 }
 
-void Evaluator::spendCallWork(std::size_t work) {
-    callWork_ += work;
-    if (callWork_ > MaxCallWork) throw TooManyCalls();
-}
-
 // Calls out with the levels in use set to those of the calling instruction.
 template <class Call>
 auto Evaluator::atDepth(int depth, Call&& call) {
@@ -227,7 +223,7 @@ auto Evaluator::atDepth(int depth, Call&& call) {
 // F: the stored function at a (rounded as x is), run from the level of depth.
 double Evaluator::storedFunction(double a, int depth) {
     const Compiled stored = cache_.Get(ctx_.s.StoredFunction);
-    spendCallWork(stored->code.size());
+    callWork_.spend(stored->code.size());
     const Inside inside(inStoredFunction_);
     return atDepth(depth, [&] {
         bool empty;
@@ -237,7 +233,7 @@ double Evaluator::storedFunction(double a, int depth) {
 
 void Evaluator::runScript(const std::string& command, int depth) {
     if (!runScript_) return;
-    spendScriptWork(ScriptStartWork);
+    scriptWork_.spend(ScriptCosts::Start);
     if (inScript_ == 0) messagesCounted_ = ctx_.messagesShown;  // the ones before are not its work
     const Inside inside(inScript_);
     atDepth(depth, [&] { runScript_(command); });
@@ -247,11 +243,6 @@ std::size_t Evaluator::newMessages() {
     const std::size_t shown = ctx_.messagesShown - messagesCounted_;
     messagesCounted_ = ctx_.messagesShown;
     return shown;
-}
-
-void Evaluator::spendScriptWork(std::size_t work) {
-    scriptWork_ += work;
-    if (scriptWork_ > MaxScriptWork) throw TooMuchScriptWork();
 }
 
 void Evaluator::parenthesesError(const char* text) {

@@ -10,12 +10,12 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "expr/eval_failure.h"
 #include "expr/memory.h"
 #include "expr/program_cache.h"
 #include "expr/value.h"
+#include "expr/work_budget.h"
 #include "state/context.h"
 
 namespace plotmere {
@@ -25,7 +25,8 @@ public:
     using ScriptRunner = std::function<void(const std::string& command)>;
     using Compiled = std::shared_ptr<const Program>;
 
-    explicit Evaluator(Context& ctx) : ctx_(ctx), memory_(ctx) {}
+    explicit Evaluator(Context& ctx);
+    ~Evaluator();
 
     // Called with the whole text when an expression begins with a double quote.
     void SetScriptRunner(ScriptRunner runner) { runScript_ = std::move(runner); }
@@ -48,13 +49,13 @@ public:
 
     // A command begins: scripts started from its expressions may do a
     // command's share of work again.
-    void NewCommand() { scriptWork_ = 0; }
+    void NewCommand() { scriptWork_.renew(); }
 
     // Parentheses, F calls and scripts started from an expression all nest on
     // the stack; they share one budget of MaxNestingLevels, so that any chain
-    // of them ends with the run-time failure before the stack runs out. A
-    // level is held for the scope's life; one that does not fit throws
-    // NestedTooDeeply.
+    // of them ends with the run-time failure before the stack runs out (a
+    // script takes ScriptCosts::Levels). A level is held for the scope's life;
+    // one that does not fit throws NestedTooDeeply.
     class Nesting {
     public:
         Nesting(Evaluator& ev, int levels) : depth_(ev.depth_), levels_(levels) {
@@ -69,9 +70,6 @@ public:
         int& depth_;
         int levels_;
     };
-    // What starting a script costs of the budget: a chain of scripts runs
-    // through far larger frames than a parenthesis does.
-    static constexpr int ScriptLevels = 50;
 
 private:
     double roundedX(double X);
@@ -97,32 +95,17 @@ private:
     Memory memory_;
     ScriptRunner runScript_;
     ProgramCache cache_;
-    int depth_ = 0;  // nesting levels in use
-    // The work of F in this evaluation: the instructions of every call, and
-    // for every failure caught inside one a large share, as each lets F be
-    // called again (a message, and a function calling itself twice would
-    // double its work at every level). Room for a thousand nested calls of a
-    // long function, a fraction of a second.
-    static constexpr std::size_t MaxCallWork = 20'000'000;
-    static constexpr std::size_t CaughtFailureWork = 20'000;
-    void spendCallWork(std::size_t work);
-    std::size_t callWork_ = 0;
+    int depth_ = 0;                   // nesting levels in use
+    WorkBudget<CallCosts> callWork_;  // of this evaluation
     int inStoredFunction_ = 0;
-    // The work of scripts started from expressions in this command: every
-    // evaluation they run, a large share for each start (a file is found and
-    // read) and a share for each message box they show. Room for a graph that
-    // starts a script at each of its samples.
-    static constexpr std::size_t MaxScriptWork = 8'000'000;
-    static constexpr std::size_t ScriptStartWork = 1000;
-    static constexpr std::size_t MessageWork = 100;
-    void spendScriptWork(std::size_t work);
-    std::size_t scriptWork_ = 0;
+    WorkBudget<ScriptCosts> scriptWork_;  // of this command
     // The message boxes shown since the last one counted, now counted.
     std::size_t newMessages();
     std::size_t messagesCounted_ = 0;
-    int inScript_ = 0;                     // scripts started from expressions, running
-    double lastX_ = 0, lastRounded_ = 0;   // x as last read, rounded
-    std::vector<double> allX_, allStack_;  // evalAll's x and left operands
+    int inScript_ = 0;                    // scripts started from expressions, running
+    double lastX_ = 0, lastRounded_ = 0;  // x as last read, rounded
+    struct BatchRoom;
+    std::unique_ptr<BatchRoom> batch_;  // evalAll's x and left operands
 };
 
 }  // namespace plotmere

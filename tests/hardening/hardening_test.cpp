@@ -45,7 +45,8 @@ protected:
 
 // Thirty scripts, each starting the next from inside an expression nested this deep.
 TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
-    for (auto [depth, fewest, most] : {std::tuple{999, 1, 1}, {0, 11, 29}}) {
+    const int fit = MaxNestingLevels / ScriptCosts::Levels;
+    for (auto [depth, fewest, most] : {std::tuple{999, 1, 1}, {0, fit / 2, fit}}) {
         const std::string open(depth, '('), close(depth, ')');
         for (int i = 0; i < 30; ++i)
             folder.write("s" + std::to_string(i),
@@ -66,7 +67,7 @@ TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
         const Events seen = run("0+\"s0\"");
         const long started = count(seen, "message [Plotmere] File s1 not found.");
         EXPECT_GT(started, PictureWidth);
-        EXPECT_LT(started, 30000);
+        EXPECT_LE(static_cast<std::size_t>(started), ScriptCosts::Limit / ScriptCosts::Start);
         EXPECT_EQ(seen.back(), TooMuchWork);
     }
 }
@@ -76,7 +77,7 @@ TEST_F(HardeningTest, MessagesInAGraphInAGraphThroughScriptsCountAsWork) {
     folder.write("s0", "1\nx+r\n");  // r: the Result caption is no number
     s.WhichOp.Value = 1;
     const Events seen = run("0+\"s0\"");
-    EXPECT_LT(seen.size(), 300000u);
+    EXPECT_LE(seen.size(), ScriptCosts::Limit / ScriptCosts::Message);
     EXPECT_EQ(seen.back(), TooMuchWork);
 }
 
