@@ -22,12 +22,15 @@ std::optional<double> Steps::nextX(double x, std::size_t taken) const {
 // The batch is the very x the sweep takes next, so that no value worked out
 // ahead can miss its sample.
 std::size_t Samples::nextBatch() {
-    batchSize_ = 0;
-    while (batchSize_ < Batch && upcoming_) {
-        xs_[batchSize_++] = *upcoming_;
-        upcoming_ = steps_.nextX(*upcoming_, ++stepped_);
+    std::optional<double> x = upcoming_;  // kept apart from xs_, so that stepping stays in registers
+    std::size_t n = 0, stepped = stepped_;
+    for (; n < Batch && x; ++n) {
+        xs_[n] = *x;
+        x = steps_.nextX(*x, ++stepped);
     }
-    return batchSize_;
+    upcoming_ = x;
+    stepped_ = stepped;
+    return batchSize_ = n;
 }
 
 // At the first sample of a batch, where eval would run first.

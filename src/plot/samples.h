@@ -72,18 +72,7 @@ public:
     // Gives each sample to take in turn; false when CriticalError stopped the sweep.
     template <class Take>
     bool each(Take&& take) {
-        for (std::size_t n = nextBatch(); n > 0; n = nextBatch()) {
-            for (std::size_t i = 0; i < n; ++i) {
-                const Value value = valueAt(first_, i);
-                const Value second = second_.program ? valueAt(second_, i) : Value();
-                const Sample at{xs_[i], value, second, ctx_.s.EvalError, ctx_.s.CriticalError};
-                if (at.critical && !rules_.takeCriticalSample) return false;
-                reject(at);
-                take(std::as_const(at));
-                if (at.critical) return false;
-            }
-        }
-        return true;
+        return second_.program ? sweep<true>(take) : sweep<false>(take);
     }
 
     // The sample evaluated once more at its x, for a caller that uses its value
@@ -101,12 +90,28 @@ private:
         bool degrees = false;  // in this angle mode
     };
 
+    // Apart for a pair, so that a single program's sweep tests for none.
+    template <bool Paired, class Take>
+    bool sweep(Take& take) {
+        const ConsoleState& s = ctx_.s;  // held apart from what take may change
+        for (std::size_t n = nextBatch(); n > 0; n = nextBatch()) {
+            for (std::size_t i = 0; i < n; ++i) {
+                const Value value = valueAt(s, first_, i);
+                const Value second = Paired ? valueAt(s, second_, i) : Value();
+                const Sample at{xs_[i], value, second, s.EvalError, s.CriticalError};
+                if (at.critical && !rules_.takeCriticalSample) return false;
+                reject(at);
+                take(std::as_const(at));
+                if (at.critical) return false;
+            }
+        }
+        return true;
+    }
     std::size_t nextBatch();
     void workAhead(Ahead& ahead);
     Value evalSingly(const Program& program, double x);
-    Value valueAt(Ahead& ahead, std::size_t i) {
+    Value valueAt(const ConsoleState& s, Ahead& ahead, std::size_t i) {
         if (i == 0) workAhead(ahead);
-        const ConsoleState& s = ctx_.s;
         if (ahead.ready && !s.EvalError && s.InDegrees() == ahead.degrees) return ahead.values[i];
         return evalSingly(*ahead.program, xs_[i]);
     }
