@@ -21,9 +21,9 @@ std::vector<Sample> sampled(EvaluationWorld& world, const std::string& text, con
 
 TEST(Steps, TakeBothEndsAndEndWhateverTheStep) {
     const std::pair<Steps, size_t> rows[] = {
-        {Steps::Across(0, 1, 0.25), 5},   {Steps::Across(1, 0, -0.25), 5}, {Steps::Across(0, 1, 0), 0},
-        {Steps::Across(0, 1, -0.25), 0},  {Steps::Across(1, 2, 1e-20), 1},  // too small to move x
-        {Steps::Counted(1, 1e-20, 3), 3},                                   // counted wherever they lie
+        {Steps::Across(0, 1, 0.25), 5},  {Steps::Across(1, 0, -0.25), 5},  {Steps::Across(1, 1, 0), 0},
+        {Steps::Across(0, 1, -0.25), 0}, {Steps::Across(1, 2, 1e-20), 1},   // too small to move x
+        {Steps::Counted(1, 1, 1), 1},    {Steps::Counted(1, 1e-20, 3), 3},  // counted wherever they lie
     };
     EvaluationWorld world;
     for (const auto& [steps, count] : rows)
