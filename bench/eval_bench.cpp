@@ -15,7 +15,7 @@
 #include "app/headless/headless_host.h"
 #include "app/qt/image_picture.h"
 #include "console/console.h"
-#include "plot/sweep_values.h"
+#include "plot/samples.h"
 #include "state/null_picture.h"
 
 namespace {
@@ -109,15 +109,16 @@ void sweep(benchmark::State& state, Evaluate&& evaluate) {
 }
 
 // As the graph's sweep does: compiled once, the values worked out a batch of
-// samples ahead.
+// samples ahead, at the same x as the other sweeps.
 void BM_SweepOurs(benchmark::State& state, const Formula& f) {
     Bench b;
     Evaluator& ev = b.console.evaluator();
     const auto program = ev.compile(f.ours);
-    const double step = 20.0 / (SweepSamples - 1);
+    const Steps steps = Steps::Counted(-10, 20.0 / (SweepSamples - 1), SweepSamples);
     for (auto _ : state) {
-        SweepValues values(b.console.context(), ev, *program, 10, step);
-        sweepOnce(step, [&](double x) { return num(values.at(x)); });
+        Samples samples(b.console.context(), ev, steps, {.clearEvalError = true, .takeCriticalSample = true},
+                        *program);
+        samples.each([](const Sample& at) { benchmark::DoNotOptimize(num(at.value)); });
     }
     countEvaluations(state);
 }

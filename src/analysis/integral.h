@@ -5,10 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
+
+class Evaluator;
 
 // Sums step * f(x) for x = XMin, XMin + step, ... up to XMax (4111 samples when
 // the steps add up exactly), shows the sum in Result and returns it. Empty

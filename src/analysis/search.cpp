@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "plot/sweep_values.h"
+#include "expr/evaluator.h"
+#include "plot/samples.h"
 #include "plot/window.h"
 
 namespace plotmere {
@@ -10,39 +11,32 @@ namespace plotmere {
 namespace {
 
 constexpr int SamplesLeft = 250;
-constexpr int Samples = 500;
+constexpr std::size_t SampleCount = 500;
 
-// Evaluates fstr at the 500 samples around guess (added up step by step) and
-// scores each; failed samples are left out.
+// Evaluates fstr at the 500 samples around guess and scores each; failed
+// samples are left out.
 template <class Score>
 std::optional<double> search(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr,
                              double guess, Score score) {
-    ConsoleState& s = ctx.s;
-    const double step = view.sampleStep();
-    double x = guess - (SamplesLeft * view.domain) / PictureWidth;
-    std::vector<Sample> group;
-    group.reserve(Samples);
+    const double from = guess - (SamplesLeft * view.domain) / PictureWidth;
+    std::vector<Scored> group;
+    group.reserve(SampleCount);
     const auto program = ev.compile(fstr);
-    const double end = x + Samples * step;  // past the last sample: only bounds the work ahead
-    SweepValues values(ctx, ev, *program, end, step);
-    for (int i = 0; i < Samples; ++i, x += step) {
-        const Value y = values.at(x);
-        if (s.CriticalError) return std::nullopt;  // reported once, not per sample
-        if (s.EvalError || !y) {
-            s.EvalError = false;
-            continue;
-        }
-        group.push_back({x, score(*y)});
-    }
+    Samples samples(ctx, ev, Steps::Counted(from, view.sampleStep(), SampleCount),
+                    {.clearEvalError = true, .takeCriticalSample = false}, *program);
+    const bool finished = samples.each([&](const Sample& at) {
+        if (!at.rejected && at.value) group.push_back({at.x, score(*at.value)});
+    });
+    if (!finished) return std::nullopt;  // a CriticalError is reported once, not per sample
     return FindLowest(group);
 }
 
 }  // namespace
 
-std::optional<double> FindLowest(const std::vector<Sample>& group) {
+std::optional<double> FindLowest(const std::vector<Scored>& group) {
     if (group.empty()) return std::nullopt;
-    Sample best = group.front();
-    for (const Sample& row : group) {
+    Scored best = group.front();
+    for (const Scored& row : group) {
         if (row.score < best.score) best = row;
     }
     return best.x;

@@ -6,19 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
 
-struct Sample {
+class Evaluator;
+
+struct Scored {
     double x;
     double score;
 };
 
 // The x of the lowest score; ties go to the earliest (leftmost) sample.
 // Empty for an empty table.
-std::optional<double> FindLowest(const std::vector<Sample>& group);
+std::optional<double> FindLowest(const std::vector<Scored>& group);
 
 // The sample with the smallest |f(x)|, in the window its caller's DimWin read.
 // A sample whose evaluation fails takes no part; empty when none is left or an

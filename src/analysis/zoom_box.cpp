@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "expr/evaluator.h"
 #include "expr/number_text.h"
 #include "plot/window.h"
 #include "state/running_caption.h"

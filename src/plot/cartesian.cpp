@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "expr/evaluator.h"
 #include "plot/axes.h"
-#include "plot/sweep.h"
-#include "plot/sweep_values.h"
+#include "plot/samples.h"
 
 namespace plotmere {
 
@@ -25,28 +25,16 @@ void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string&
     if (s.Settings.Axes.Value == 1) Showgrid(ctx, view);
     ctx.SetStatus("Graphing function...");
     const Rgb color = QBColor(s.GraphingColor);
-    bool stopped = false;
     const auto program = ev.compile(fstr);
-    const double step = view.sampleStep();
-    SweepValues values(ctx, ev, *program, view.XMax, step);
-    Sweep(view.XMin, view.XMax, step, [&](double x) {
-        const double px = view.toPictureX(x);
-        const double y = num(values.at(x));
-        double py = EdgeIfFarOff(view.toPictureY(y));
-        if (s.EvalError) {
-            py = 0;
-            s.EvalError = false;  // lets the next samples be evaluated again
-        }
+    Samples samples(ctx, ev, Steps::Across(view.XMin, view.XMax, view.sampleStep()),
+                    {.clearEvalError = true, .takeCriticalSample = true}, *program);
+    const bool finished = samples.each([&](const Sample& at) {
+        const double px = view.toPictureX(at.x);
+        const double py = at.rejected ? 0 : EdgeIfFarOff(view.toPictureY(num(at.value)));
         ctx.picture.PSet(ToSingle(px), ToSingle(py), color);
-        if (s.CriticalError) {
-            ctx.SetStatus("Critical graphing error.");
-            stopped = true;
-            return false;
-        }
-        if (timeToYield(px)) ctx.host.DoEvents();
-        return true;
+        if (!at.critical && timeToYield(px)) ctx.host.DoEvents();
     });
-    if (!stopped) ctx.SetStatus("Ready");
+    ctx.SetStatus(finished ? "Ready" : "Critical graphing error.");
 }
 
 void ReDraw(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double x) {

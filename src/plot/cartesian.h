@@ -3,10 +3,11 @@
 
 #include <string>
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
+
+class Evaluator;
 
 // Draws y = fstr(x) across the window in QBColor(GraphingColor), over the
 // axes when they are switched on. Stops at an unbalanced parenthesis.

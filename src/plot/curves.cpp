@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "expr/evaluator.h"
 #include "plot/axes.h"
 #include "plot/cartesian.h"
-#include "plot/sweep.h"
-#include "plot/sweep_values.h"
+#include "plot/samples.h"
 
 namespace plotmere {
 
@@ -17,10 +17,11 @@ constexpr double StepDivisor = 5000;
 // coarsened to this many, so that any setting draws in reasonable time.
 constexpr double MaxSamples = 200000;
 
-double sweepStep(double setting, double from, double to) {
+// The steps from `from` to `to` for a step setting.
+Steps curveSteps(double setting, double from, double to) {
     const double step = setting / StepDivisor;
     const double finest = std::fabs(to - from) / MaxSamples;
-    return std::fabs(step) < finest ? std::copysign(finest, step) : step;
+    return Steps::Across(from, to, std::fabs(step) < finest ? std::copysign(finest, step) : step);
 }
 
 // Sets the point of world (x, y), each coordinate put on the edge when far off.
@@ -30,18 +31,15 @@ void plotWorldPoint(Context& ctx, const Viewport& view, double x, double y) {
     ctx.picture.PSet(ToSingle(px), ToSingle(py), ForeColor);
 }
 
-// Runs the sweep; an unbalanced parenthesis (reported once by the evaluator)
-// ends it rather than bringing its message back at every sample.
-template <class Sample>
-void drawCurve(Context& ctx, const Viewport& view, double from, double to, double step, Sample sample) {
+// Runs the sweep of one program or a pair; an unbalanced parenthesis
+// (reported once by the evaluator) ends it rather than bringing its message
+// back at every sample. A sample that fails leaves EvalError latched.
+template <class Plot>
+void drawCurve(Context& ctx, Evaluator& ev, const Viewport& view, const Steps& steps, const Program& program,
+               const Program* second, Plot plot) {
     ctx.SetStatus("Graphing function...");
-    bool stopped = false;
-    Sweep(from, to, step, [&](double v) {
-        sample(v);
-        stopped = ctx.s.CriticalError;
-        return !stopped;
-    });
-    if (stopped) {
+    Samples samples(ctx, ev, steps, {.clearEvalError = false, .takeCriticalSample = true}, program, second);
+    if (!samples.each(plot)) {
         ctx.SetStatus("Critical graphing error.");
         return;
     }
@@ -59,11 +57,10 @@ std::string part(const std::string& text, long start, long length) {
 
 void PolarGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     const auto program = ev.compile(fstr);
-    const double step = sweepStep(view.TStep, view.TMin, view.TMax);
-    SweepValues values(ctx, ev, *program, view.TMax, step);
-    drawCurve(ctx, view, view.TMin, view.TMax, step, [&](double theta) {
-        const double r = num(values.at(theta));
-        plotWorldPoint(ctx, view, r * std::cos(theta), r * std::sin(theta));
+    const Steps steps = curveSteps(view.TStep, view.TMin, view.TMax);
+    drawCurve(ctx, ev, view, steps, *program, nullptr, [&](const Sample& at) {
+        const double r = num(at.value);
+        plotWorldPoint(ctx, view, r * std::cos(at.x), r * std::sin(at.x));
     });
 }
 
@@ -79,13 +76,9 @@ void ParamGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::st
     const std::string xPart = part(fstr, 1, c - 2);
     const std::string yPart = part(fstr, c, length - c - 1);
     const auto xProgram = ev.compile(xPart), yProgram = ev.compile(yPart);
-    const double step = sweepStep(view.PStep, view.PMin, view.PMax);
-    SweepValues xValues(ctx, ev, *xProgram, view.PMax, step), yValues(ctx, ev, *yProgram, view.PMax, step);
-    drawCurve(ctx, view, view.PMin, view.PMax, step, [&](double t) {
-        const double x = num(xValues.at(t));
-        const double y = num(yValues.at(t));
-        plotWorldPoint(ctx, view, x, y);
-    });
+    const Steps steps = curveSteps(view.PStep, view.PMin, view.PMax);
+    drawCurve(ctx, ev, view, steps, *xProgram, yProgram.get(),
+              [&](const Sample& at) { plotWorldPoint(ctx, view, num(at.value), num(at.second)); });
 }
 
 }  // namespace plotmere

@@ -3,10 +3,11 @@
 
 #include <string>
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
+
+class Evaluator;
 
 // r = fstr(theta), theta from TMin to TMax by TStep / 5000; x in fstr is theta.
 void PolarGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr);

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <vector>
 
+#include "expr/evaluator.h"
 #include "expr/number_text.h"
 #include "plot/axes.h"
 #include "plot/window.h"

@@ -3,10 +3,11 @@
 
 #include <string>
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
+
+class Evaluator;
 
 // A command beginning "@P" names a data file between its first seven and its
 // last two characters, as in @Plot("data.txt"); other commands do nothing.

@@ -1,5 +1,6 @@
 #include "plot/window.h"
 
+#include "expr/evaluator.h"
 #include "expr/scanning.h"
 
 namespace plotmere {

@@ -1,10 +1,11 @@
 #pragma once
 // The viewing window: reading and checking its bounds and ranges.
 
-#include "expr/evaluator.h"
 #include "state/context.h"
 
 namespace plotmere {
+
+class Evaluator;
 
 // Reads the four bound boxes and the Settings boxes into the window of the
 // state, returned, and reports an empty or inverted window (setting

@@ -96,7 +96,7 @@ TEST_F(GraphTest, CurvesEndWhateverTheStep) {
     graph("x", 1);
     EXPECT_EQ(s.Status.Caption, "Ready");
     s.Settings.ParamStep.Text = "1E-300";
-    EXPECT_LE(graph("(x,x)", 2).size(), 200001u);
+    EXPECT_LT(graph("(x,x)", 2).size(), 1000000u);  // coarsened: not 1E+301 samples
 }
 
 }  // namespace
