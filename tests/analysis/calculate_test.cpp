@@ -2,8 +2,6 @@
 // line, the integral with its dots, Trace and the stale flags of an invalid
 // window.
 
-#include <algorithm>
-
 #include "analysis/search.h"
 #include "expr/number_text.h"
 #include "support/console_fixture.h"
@@ -55,8 +53,7 @@ TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
     EXPECT_EQ(events().back(), "status Error.");
     s.Result.Caption = "none";
     run("Integrate", "r");  // each sample is evaluated twice: what it shows is shown twice
-    EXPECT_EQ(std::ranges::count(events(), "message [Plotmere] r input from result window is not a number."),
-              2 * 4111);
+    EXPECT_EQ(count(events(), "message [Plotmere] r input from result window is not a number."), 2 * 4111);
 
     picture.calls.clear();
     window("-10", "10");
@@ -70,7 +67,7 @@ TEST_F(CalculateTest, UnbalancedParenthesisIsReportedOnce) {
         SCOPED_TRACE(button);
         s.Result.Caption = "kept";
         EXPECT_EQ(run(button, "(x"), "kept");
-        EXPECT_EQ(std::ranges::count(events(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
+        EXPECT_EQ(count(events(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
         EXPECT_EQ(s.Console.Caption, "Plotmere");
         run("Evaluate", "1");  // clears the flag for the next button
     }

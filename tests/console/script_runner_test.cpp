@@ -66,6 +66,8 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
         {"\"dir\"", {"File dir not found."}, {}, false},
         {"\"sub/inner\"", {"File sub/inner not found."}, {}, false},
         {"\"..hidden\"", {"File ..hidden not found."}, {}, false},
+        {"\"Demo\"", {"1"}, {"1"}, false}, {"\"DEMO\"", {"2"}, {"2"}, false},  // any letter case, exact first
+        {"\"demo\"", {"2"}, {"2"}, false}, {"\"ZAP\"", {"3"}, {"3"}, false},
         {"\"ab", {quote + "\"ab"}, {}, false},
         {"\"a\"", {quote + "\"a\""}, {}, false},
         {"\"", {quote + "\""}, {}, false},
@@ -99,14 +101,6 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
     enter("x+5");
     EXPECT_EQ(events().back(), "message [Plotmere] Script xs is already running.");
     EXPECT_EQ(s.Console.Caption, "Plotmere");
-}
-
-TEST_F(ScriptTest, FileNamesMatchInAnyLetterCaseExactFirst) {
-    for (auto [command, result] :
-         {std::pair{"\"Demo\"", "1"}, {"\"DEMO\"", "2"}, {"\"demo\"", "2"}, {"\"ZAP\"", "3"}}) {
-        run(command);
-        EXPECT_EQ(s.Result.Caption, result) << command;
-    }
 }
 
 TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {

@@ -28,17 +28,9 @@ namespace fs = std::filesystem;
 const std::string TooMuchWork =
     "message [Plotmere] Run-time error: Too much work in scripts started from expressions";
 
-long count(const Events& events, const std::string& line) { return std::ranges::count(events, line); }
-
 class HardeningTest : public ConsoleTest {
 protected:
     void SetUp() override { console.scripts().SetFolder(folder.path()); }
-
-    // The events of a command typed into the function box.
-    Events run(const std::string& command) {
-        enter(command);
-        return events();
-    }
 
     TempFolder folder;
 };
@@ -59,41 +51,31 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
     }
 }
 
-// Every sample of the graph starts a script that graphs a script call at each of its own samples.
-TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
-    folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
-    s.WhichOp.Value = 1;
-    for (int command = 0; command < 2; ++command) {  // the second has the whole budget again
-        const Events seen = run("0+\"s0\"");
-        const long started = count(seen, "message [Plotmere] File s1 not found.");
-        EXPECT_GT(started, PictureWidth);
-        EXPECT_LE(static_cast<std::size_t>(started), ScriptCosts::Limit / ScriptCosts::Start);
-        EXPECT_EQ(seen.back(), TooMuchWork);
-    }
-}
+// Every sample of a graph starts a script that graphs at each of its own samples: the starts, the
+// message boxes and the values worked out a batch at a time all count, and the next command has the
+// whole budget again. No picture: sixteen million points would only take room.
+class ScriptWorkTest : public ConsoleTestOn<NullPicture> {};
 
-// A message box inside costs a share too: not sixteen million boxes.
-TEST_F(HardeningTest, MessagesInAGraphInAGraphThroughScriptsCountAsWork) {
-    folder.write("s0", "1\nx+r\n");  // r: the Result caption is no number
-    s.WhichOp.Value = 1;
-    const Events seen = run("0+\"s0\"");
-    EXPECT_LE(seen.size(), ScriptCosts::Limit / ScriptCosts::Message);
-    EXPECT_EQ(seen.back(), TooMuchWork);
-}
-
-// Values of a graph inside, worked out a batch at a time, count as much as one by one.
-TEST(HardeningScripts, GraphsOfScriptsStartedFromAGraphCountEveryValue) {
+TEST_F(ScriptWorkTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
+    const std::tuple<const char*, std::string, long, std::size_t> rows[] = {
+        {"1\n0+\"s1\"\n", "message [Plotmere] File s1 not found.", PictureWidth + 1,
+         ScriptCosts::Limit / ScriptCosts::Start},  // s1 is missing
+        {"1\nx+r\n", "message [Plotmere] r input from result window is not a number.", 1,
+         ScriptCosts::Limit / ScriptCosts::Message},  // r: the Result caption is no number
+        {"1\nx\n", TooMuchWork, 1, 1}};
     TempFolder folder;
-    folder.write("s0", "1\nx\n");
-    std::ostringstream out;
-    HeadlessHost host(out);
-    NullPicture picture;  // sixteen million points would only take room
-    Console console(host, picture);
     console.scripts().SetFolder(folder.path());
-    console.state().WhichOp.Value = 1;
-    console.state().FunctionIn.Text = "0+\"s0\"";
-    console.Click("Evaluate");
-    EXPECT_NE(out.str().find(TooMuchWork), std::string::npos);
+    s.WhichOp.Value = 1;
+    for (const auto& [script, counted, fewest, most] : rows) {
+        folder.write("s0", script);
+        for (int command = 0; command < 2; ++command) {
+            SCOPED_TRACE(script + std::to_string(command));
+            const Events seen = run("0+\"s0\"");
+            EXPECT_GE(count(seen, counted), fewest);
+            EXPECT_LE(static_cast<std::size_t>(count(seen, counted)), most);
+            EXPECT_EQ(seen.back(), TooMuchWork);
+        }
+    }
 }
 
 // An overflow caught at every level of F, long before the nesting limit.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,7 +17,10 @@ namespace plotmere::testing {
 
 using Events = std::vector<std::string>;
 
-class ConsoleTest : public ::testing::Test {
+inline long count(const Events& events, const std::string& line) { return std::ranges::count(events, line); }
+
+template <class PictureKind>
+class ConsoleTestOn : public ::testing::Test {
 protected:
     // The events since the last call, one a line.
     Events events() {
@@ -36,6 +40,10 @@ protected:
         s.FunctionIn.Text = command;
         console.Click(button);
     }
+    Events run(const std::string& command, const char* button = "Evaluate") {
+        enter(command, button);
+        return events();
+    }
 
     // The four bound boxes, in the order the window shows them.
     void setBounds(const std::string& xmax, const std::string& xmin, const std::string& ymax,
@@ -53,9 +61,10 @@ protected:
 
     std::ostringstream out_;
     HeadlessHost host{out_};
-    RecordingPicture picture;
+    PictureKind picture;
     Console console{host, picture};
     ConsoleState& s = console.state();
 };
+using ConsoleTest = ConsoleTestOn<RecordingPicture>;
 
 }  // namespace plotmere::testing
