@@ -30,13 +30,10 @@ TEST_F(WindowInputTest, EnterEvaluatesOnceCtrlKeysScaleAndEscQuits) {
     QTest::keyClick(evaluate, Qt::Key_Tab);
     EXPECT_NE(evaluate->grab().toImage(), focused) << "the focus shows apart from the default frame";
     typeInto(functionIn(), "x*x");
-    const std::pair<QKeyCombination, int> scaleKeys[] = {{Qt::CTRL | Qt::Key_Plus, 125},
-                                                         {Qt::CTRL | Qt::Key_Equal, 150},
-                                                         {Qt::CTRL | Qt::Key_Minus, 125},
-                                                         {Qt::CTRL | Qt::Key_0, 100}};
-    for (auto [key, percent] : scaleKeys) {
-        QTest::keyClick(functionIn(), key.key(), key.keyboardModifiers());
-        EXPECT_EQ(windows.viewScale().percent(), percent) << QKeySequence(key).toString().toStdString();
+    for (auto [key, percent] :
+         {std::pair{Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_0, 100}}) {
+        QTest::keyClick(functionIn(), key, Qt::ControlModifier);
+        EXPECT_EQ(windows.viewScale().percent(), percent) << key;
     }
     EXPECT_EQ(functionIn()->text(), "x*x") << "the scale keys typed nothing";
     typeInto(box("Xequals"), "1+2");

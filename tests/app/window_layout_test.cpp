@@ -79,11 +79,10 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         {&windows.settingsWindow(), &SettingsDesign()},
         {&windows.functionListWindow(), &FunctionListDesign()}};
     const QStringList sans{"Arial", "Liberation Sans", "Small Fonts"}, mono{"Courier New", "Liberation Mono"};
-    const std::tuple<QWidget*, double, QStringList> fonts[] = {{find("Evaluate"), 8, sans},
-                                                               {find("Label1"), 9.75, sans},
-                                                               {find("Xequals"), 9, mono},
-                                                               {find("Status"), 6.75, sans},
-                                                               {find("f9", list), 9.75, mono}};
+    const std::tuple<QWidget*, double, QStringList> fonts[] = {
+        {find("Evaluate"), 8, sans},  {find("Label1"), 9.75, sans},   {find("Xequals"), 9, mono},
+        {find("Status"), 6.75, sans}, {find("f9", list), 9.75, mono},
+    };
     // What the program shows beside its windows follows the scale too.
     const auto shownFonts = [] {
         return std::array{QMenu().font().pointSizeF(), QMessageBox().font().pointSizeF(),

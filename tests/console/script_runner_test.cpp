@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "support/console_fixture.h"
-#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 namespace {
@@ -16,7 +15,6 @@ using namespace std::string_literals;
 class ScriptTest : public ConsoleTest {
 protected:
     void SetUp() override {
-        console.scripts().SetFolder(folder.path());
         // clang-format off
         for (const auto& [name, content] : {
                  std::pair{"items", "4\n\"a,b\", 2.50\nx+1\n  x  ,\n"s}, {"stop", "3\n1\n2\n@\nx\0\n"s},
@@ -30,7 +28,7 @@ protected:
     }
 
     // The messages of a script started as from the function box, but those of a file found and read.
-    Lines run(const std::string& command) {
+    Lines start(const std::string& command) {
         std::string fstr = command;
         console.RunString(fstr, 0);
         Lines shown;
@@ -41,8 +39,6 @@ protected:
             shown.erase(shown.begin(), shown.begin() + 2);
         return shown;
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
@@ -76,7 +72,7 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
         s.FunctionIn.List.clear();
-        EXPECT_EQ(run(row.command), row.shown);
+        EXPECT_EQ(start(row.command), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
         EXPECT_EQ(s.ScriptError, row.stopped);
         EXPECT_TRUE(s.ScriptMode || !row.ran.empty());  // left set by a failure
@@ -93,7 +89,7 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
     EXPECT_EQ(s.FunctionIn.List, (Lines{"x", "!171"}));
     EXPECT_EQ(s.Console.Caption, "Plotmere");
     s.Console.Caption = "Plotmere 7G";  // started outside an Evaluate, the caption is left as found
-    run("\"boom\"");
+    start("\"boom\"");
     EXPECT_EQ(s.Console.Caption, "Plotmere 7G");
 
     folder.write("xs", "2\n7\nx+1\n");  // lines that evaluate an x box starting the script
@@ -120,7 +116,7 @@ TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
         SCOPED_TRACE(std::string(row.name) + " at x = " + row.xText);
         s.FunctionIn.List.clear();
         s.Xequals.Text = row.xText;
-        EXPECT_EQ(run("\"" + std::string(row.name) + "\""), row.shown);
+        EXPECT_EQ(start("\"" + std::string(row.name) + "\""), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
     }
 }

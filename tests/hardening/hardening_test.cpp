@@ -28,12 +28,7 @@ namespace fs = std::filesystem;
 const std::string TooMuchWork =
     "message [Plotmere] Run-time error: Too much work in scripts started from expressions";
 
-class HardeningTest : public ConsoleTest {
-protected:
-    void SetUp() override { console.scripts().SetFolder(folder.path()); }
-
-    TempFolder folder;
-};
+using HardeningTest = ConsoleTest;
 
 // Thirty scripts, each starting the next from inside an expression nested this deep.
 TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
@@ -63,8 +58,6 @@ TEST_F(ScriptWorkTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
         {"1\nx+r\n", "message [Plotmere] r input from result window is not a number.", 1,
          ScriptCosts::Limit / ScriptCosts::Message},  // r: the Result caption is no number
         {"1\nx\n", TooMuchWork, 1, 1}};
-    TempFolder folder;
-    console.scripts().SetFolder(folder.path());
     s.WhichOp.Value = 1;
     for (const auto& [script, counted, fewest, most] : rows) {
         folder.write("s0", script);

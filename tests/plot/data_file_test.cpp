@@ -1,7 +1,6 @@
 // Data files drawn as polylines, and their two messages.
 
 #include "support/console_fixture.h"
-#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 namespace {
@@ -25,7 +24,6 @@ protected:
         return lines;
     }
 
-    TempFolder folder;
     const std::string name = (folder.path() / "data").string();
 };
 

@@ -1,6 +1,7 @@
 #pragma once
-// A console on the headless platform with a recording picture: a test reads
-// the events a person would have seen, as the headless console prints them.
+// A console on the headless platform with a recording picture and a scripts
+// folder of its own: a test reads the events a person would have seen, as the
+// headless console prints them.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "app/headless/headless_host.h"
 #include "console/console.h"
 #include "support/recording_picture.h"
+#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 
@@ -22,6 +24,8 @@ inline long count(const Events& events, const std::string& line) { return std::r
 template <class PictureKind>
 class ConsoleTestOn : public ::testing::Test {
 protected:
+    ConsoleTestOn() { console.scripts().SetFolder(folder.path()); }
+
     // The events since the last call, one a line.
     Events events() {
         Events lines;
@@ -64,6 +68,7 @@ protected:
     PictureKind picture;
     Console console{host, picture};
     ConsoleState& s = console.state();
+    TempFolder folder;
 };
 using ConsoleTest = ConsoleTestOn<RecordingPicture>;
 
