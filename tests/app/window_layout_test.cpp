@@ -89,14 +89,6 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
                           QToolTip::font().pointSizeF()};
     };
     const auto fullSize = shownFonts();
-    const auto arrowWidth = [this] {
-        QStyleOptionComboBox box;
-        box.initFrom(find("FunctionIn"));
-        box.editable = true;
-        return QApplication::style()
-            ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxArrow, find("FunctionIn"))
-            .width();
-    };
     std::map<int, int> arrows;
     for (int percent : {400, 100}) {
         SCOPED_TRACE(percent);
@@ -122,7 +114,13 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         }
         for (std::size_t i = 0; i < fullSize.size(); ++i)
             EXPECT_DOUBLE_EQ(shownFonts()[i], fullSize[i] * scale);
-        arrows[percent] = arrowWidth();
+        QStyleOptionComboBox combo;
+        combo.initFrom(history());
+        combo.editable = true;
+        arrows[percent] =
+            QApplication::style()
+                ->subControlRect(QStyle::CC_ComboBox, &combo, QStyle::SC_ComboBoxArrow, history())
+                .width();
         QCheckBox loose;
         EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose),
                   WindowStyle::IndicatorPixels * scale);

@@ -9,9 +9,7 @@
 #include <filesystem>
 #include <iterator>
 #include <random>
-#include <sstream>
 
-#include "app/headless/headless_console.h"
 #include "app/qt/image_picture.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
@@ -141,20 +139,6 @@ TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
     for (size_t i = 0; i < Console::HistoryLimit + 5; ++i) run(std::to_string(i));
     ASSERT_EQ(s.FunctionIn.List.size(), Console::HistoryLimit);
     EXPECT_EQ(s.FunctionIn.List.front(), "5");
-}
-
-TEST(HardeningHeadless, WaitTakesAtMostADay) {
-    std::istringstream actions(
-        "wait 86400000\nwait 86400001\nwait 9223372036854775807\nwait -1\n"
-        "check WhichOp 1\npress 100 100\npress 200 200\nwait 86400000\n");
-    std::ostringstream out, err;
-    RecordingPicture picture;
-    HeadlessConsole console(out, err, picture);
-    EXPECT_EQ(console.Run(actions), 2);
-    const std::string refused = "wait takes 0 to 86400000 milliseconds\n";
-    EXPECT_EQ(err.str(),
-              "error: line 2: " + refused + "error: line 3: " + refused + "error: line 4: " + refused);
-    EXPECT_FALSE(console.console().state().GfxSpeed.Enabled);  // the redraw came due
 }
 
 TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
