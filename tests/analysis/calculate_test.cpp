@@ -31,9 +31,8 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
         {0, "LocalMin", "1/x", "-1"},          {0, "Root", "R(x-10)", "10"},
     };
     for (auto [guess, button, function, found] : rows) {
-        SCOPED_TRACE(std::string(button) + " " + function);
         s.guess = guess;
-        EXPECT_EQ(run(button, function), found);
+        EXPECT_EQ(run(button, function), found) << button << " " << function;
     }
     EXPECT_EQ(run("Root", "1/(x-x)"), "10");  // fails everywhere: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");

@@ -251,6 +251,17 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     EXPECT_FALSE(readout->isVisible());
 }
 
+TEST_F(WindowInputTest, TheFunctionBoxRunsWhatWasTyped) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    functionIn()->setFocus();
+    for (const char* typed : {"Sx+1", "2*3+1", "Sx", "2"}) {  // not completed from the history
+        typeInto(functionIn(), typed);
+        QTest::keyClick(functionIn(), Qt::Key_Return);
+        EXPECT_EQ(s.Functions[0].text, typed);
+    }
+    EXPECT_EQ(label("Result")->text(), "2");
+}
+
 // The real boxes, answered by a user: OK on the message; the save dialog
 // cancelled, then the first file type kept, then others chosen for names
 // without an extension, one replacing a file after asking.

@@ -16,7 +16,6 @@
 #include "state/null_picture.h"
 #include "support/console_fixture.h"
 #include "support/temp_folder.h"
-#include "window_fixture.h"
 
 namespace plotmere::testing {
 namespace {
@@ -152,19 +151,6 @@ TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
     run("\"big\"");
     EXPECT_EQ(s.Result.Caption, "2E+15");
     for (double v : {1e15, 2.5e300, -7e20, 1e-5, -3.25e-300, 123.5}) EXPECT_EQ(*eval(FormatForInput(v)), v);
-}
-
-class HardeningWindowTest : public WindowTest {};
-
-TEST_F(HardeningWindowTest, TheFunctionBoxRunsWhatWasTyped) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
-    functionIn()->setFocus();
-    for (const char* typed : {"Sx+1", "2*3+1", "Sx", "2"}) {  // not completed from the history
-        typeInto(functionIn(), typed);
-        QTest::keyClick(functionIn(), Qt::Key_Return);
-        EXPECT_EQ(s.Functions[0].text, typed);
-    }
-    EXPECT_EQ(label("Result")->text(), "2");
 }
 
 }  // namespace
