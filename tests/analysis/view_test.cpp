@@ -71,16 +71,12 @@ double halfLastPlace(const std::string& number) {
 // The readout's text, a rounding of the bounds the zoom box writes for a
 // second press at the same point.
 TEST_F(ViewTest, ThePointerReadsWhatAPressThereMarks) {
-    struct Row {
-        const char* name;
-        std::array<const char*, 4> window;  // XMin, XMax, YMin, YMax
-        int graphMode, angleUnit;
-        double scale;
-        float u, v;
-        const char* text;
-    };
     constexpr std::array<const char*, 4> standard{"-10", "10", "-10", "10"};
     // clang-format off
+    struct Row {
+        const char* name; std::array<const char*, 4> window;  // XMin, XMax, YMin, YMax
+        int graphMode, angleUnit; double scale; float u, v; const char* text;
+    };
     const Row rows[] = {
         {"100 %, y has coarser pixels", standard, 0, 0, 1, 1000, 500, "x = -5.13  y = 4.6"},
         {"250 %", standard, 0, 0, 2.5, 1000, 500, "x = -5.13  y = 4.59"},

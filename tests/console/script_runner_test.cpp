@@ -44,11 +44,7 @@ protected:
 TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
     const std::string quote = "No closing quote after a script name of 2 or more characters: ";
     // clang-format off
-    struct Row {
-        const char* command;
-        Lines shown, ran;
-        bool stopped;
-    } rows[] = {
+    struct Row { const char* command; Lines shown, ran; bool stopped; } rows[] = {
         {"\"items\"", {"a,b", "2.5", "x+1", "x"}, {"a,b", "2.5", "x+1", "x"}, false},
         {"\"stop\"", {"1", "2", "@"}, {"1", "2"}, false},
         {"\"mem\"", {"x", "$[nothing]", "Variable nothing not found."}, {"x", "$[nothing]"}, true},
@@ -101,10 +97,7 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
 
 TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
     // clang-format off
-    struct Row {
-        const char *name, *xText;
-        Lines shown, ran;
-    } rows[] = {
+    struct Row { const char *name, *xText; Lines shown, ran; } rows[] = {
         {"cond", "5", {"?aa: x > 2", " x > 2", ": x > 2", "?bb:x>4", "x>4", ":x>4", "x+100", "x+1", "@"}, {"x+100", "x+1"}},
         {"cond", "3*0", {"?aa: x > 2", " x > 2", ": x > 2", "?bb:x>4", "x>4", "x+100", "x+1", "@"}, {"x+1"}},
         {"cond", "1", {"?aa: x > 2", " x > 2", "?bb:x>4", "x+100", "x+1", "@"}, {"x+1"}},
