@@ -210,9 +210,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
 
     auto x = [](int pixel) { return -10 + 20 * (pixel * UnitsPerPixel) / PictureWidth; };
     auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * UnitsPerPixel) / PictureHeight; };
-    const std::pair<const char*, double> bounds[] = {
-        {"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}};
-    for (auto [name, expected] : bounds) {
+    for (auto [name, expected] :
+         {std::pair{"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}}) {
         EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
         EXPECT_EQ(box(name)->toolTip(), box(name)->text()) << "cut off, it shows whole as the tip";
     }
