@@ -28,9 +28,8 @@ TEST(NumberText, DoublesShowWithFifteenSignificantDigits) {
 }
 
 TEST(NumberText, WholeTextsReadAsNumbers) {
-    const std::pair<const char*, double> good[] = {
-        {"8", 8}, {"-2.5", -2.5}, {" 1E+20 ", 1e20}, {"+.5", 0.5}, {"2.", 2}, {"1e-5", 1e-5}, {"1E-400", 0},
-    };
+    const std::pair<const char*, double> good[] = {{"8", 8},  {"-2.5", -2.5}, {" 1E+20 ", 1e20}, {"+.5", 0.5},
+                                                   {"2.", 2}, {"1e-5", 1e-5}, {"1E-400", 0}};
     for (auto [text, v] : good) EXPECT_EQ(ParseNumber(text), v) << text;
     for (const char* bad : {"", " ", "abc", "1.2.3", "2x", "inf", "nan", "0x10", "1E", "1E+400", "--1", "."})
         EXPECT_EQ(ParseNumber(bad), std::nullopt) << bad;
