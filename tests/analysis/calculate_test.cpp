@@ -2,8 +2,6 @@
 // line, the integral with its dots, Trace and the stale flags of an invalid
 // window.
 
-#include <algorithm>
-
 #include "analysis/search.h"
 #include "expr/number_text.h"
 #include "support/console_fixture.h"
@@ -33,9 +31,8 @@ TEST_F(CalculateTest, SearchesSampleAroundTheGuessNotTheWindow) {
         {0, "LocalMin", "1/x", "-1"},          {0, "Root", "R(x-10)", "10"},
     };
     for (auto [guess, button, function, found] : rows) {
-        SCOPED_TRACE(std::string(button) + " " + function);
         s.guess = guess;
-        EXPECT_EQ(run(button, function), found);
+        EXPECT_EQ(run(button, function), found) << button << " " << function;
     }
     EXPECT_EQ(run("Root", "1/(x-x)"), "10");  // fails everywhere: no number, Result kept
     EXPECT_EQ(events().back(), "status Error.");
@@ -55,8 +52,7 @@ TEST_F(CalculateTest, IntegralSumsTheWindowAndDrawsItsDots) {
     EXPECT_EQ(events().back(), "status Error.");
     s.Result.Caption = "none";
     run("Integrate", "r");  // each sample is evaluated twice: what it shows is shown twice
-    EXPECT_EQ(std::ranges::count(events(), "message [Plotmere] r input from result window is not a number."),
-              2 * 4111);
+    EXPECT_EQ(count(events(), "message [Plotmere] r input from result window is not a number."), 2 * 4111);
 
     picture.calls.clear();
     window("-10", "10");
@@ -70,7 +66,7 @@ TEST_F(CalculateTest, UnbalancedParenthesisIsReportedOnce) {
         SCOPED_TRACE(button);
         s.Result.Caption = "kept";
         EXPECT_EQ(run(button, "(x"), "kept");
-        EXPECT_EQ(std::ranges::count(events(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
+        EXPECT_EQ(count(events(), "message [Not so fast] Parentheses Error:  ) not found."), 1);
         EXPECT_EQ(s.Console.Caption, "Plotmere");
         run("Evaluate", "1");  // clears the flag for the next button
     }
@@ -98,8 +94,7 @@ TEST_F(CalculateTest, TraceDrawsTheGuessLineAtTheCentre) {
     console.Click("Trace");
     const auto lines = picture.of("Line");
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].x1, 2055);
-    EXPECT_EQ(lines[0].y2, 1851);
+    EXPECT_EQ((std::vector{lines[0].x1, lines[0].y2}), (std::vector{2055.f, 1851.f}));
     EXPECT_EQ(lines[0].color, (Rgb{0, 0, 128}));
 }
 

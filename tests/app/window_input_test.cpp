@@ -30,13 +30,10 @@ TEST_F(WindowInputTest, EnterEvaluatesOnceCtrlKeysScaleAndEscQuits) {
     QTest::keyClick(evaluate, Qt::Key_Tab);
     EXPECT_NE(evaluate->grab().toImage(), focused) << "the focus shows apart from the default frame";
     typeInto(functionIn(), "x*x");
-    const std::pair<QKeyCombination, int> scaleKeys[] = {{Qt::CTRL | Qt::Key_Plus, 125},
-                                                         {Qt::CTRL | Qt::Key_Equal, 150},
-                                                         {Qt::CTRL | Qt::Key_Minus, 125},
-                                                         {Qt::CTRL | Qt::Key_0, 100}};
-    for (auto [key, percent] : scaleKeys) {
-        QTest::keyClick(functionIn(), key.key(), key.keyboardModifiers());
-        EXPECT_EQ(windows.viewScale().percent(), percent) << QKeySequence(key).toString().toStdString();
+    for (auto [key, percent] :
+         {std::pair{Qt::Key_Plus, 125}, {Qt::Key_Equal, 150}, {Qt::Key_Minus, 125}, {Qt::Key_0, 100}}) {
+        QTest::keyClick(functionIn(), key, Qt::ControlModifier);
+        EXPECT_EQ(windows.viewScale().percent(), percent) << key;
     }
     EXPECT_EQ(functionIn()->text(), "x*x") << "the scale keys typed nothing";
     typeInto(box("Xequals"), "1+2");
@@ -213,9 +210,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
 
     auto x = [](int pixel) { return -10 + 20 * (pixel * UnitsPerPixel) / PictureWidth; };
     auto y = [](int pixel) { return -10 + 20 * (PictureHeight - pixel * UnitsPerPixel) / PictureHeight; };
-    const std::pair<const char*, double> bounds[] = {
-        {"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}};
-    for (auto [name, expected] : bounds) {
+    for (auto [name, expected] :
+         {std::pair{"Text3", x(206)}, {"Text4", x(70)}, {"Text5", y(32)}, {"Text6", y(78)}}) {
         EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
         EXPECT_EQ(box(name)->toolTip(), box(name)->text()) << "cut off, it shows whole as the tip";
     }
@@ -252,6 +248,17 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
     EXPECT_FALSE(readout->isVisible());
     moveTo(corner - QPointF(5, 5), Qt::LeftButton);
     EXPECT_FALSE(readout->isVisible());
+}
+
+TEST_F(WindowInputTest, TheFunctionBoxRunsWhatWasTyped) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
+    functionIn()->setFocus();
+    for (const char* typed : {"Sx+1", "2*3+1", "Sx", "2"}) {  // not completed from the history
+        typeInto(functionIn(), typed);
+        QTest::keyClick(functionIn(), Qt::Key_Return);
+        EXPECT_EQ(s.Functions[0].text, typed);
+    }
+    EXPECT_EQ(label("Result")->text(), "2");
 }
 
 // The real boxes, answered by a user: OK on the message; the save dialog

@@ -79,25 +79,16 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         {&windows.settingsWindow(), &SettingsDesign()},
         {&windows.functionListWindow(), &FunctionListDesign()}};
     const QStringList sans{"Arial", "Liberation Sans", "Small Fonts"}, mono{"Courier New", "Liberation Mono"};
-    const std::tuple<QWidget*, double, QStringList> fonts[] = {{find("Evaluate"), 8, sans},
-                                                               {find("Label1"), 9.75, sans},
-                                                               {find("Xequals"), 9, mono},
-                                                               {find("Status"), 6.75, sans},
-                                                               {find("f9", list), 9.75, mono}};
+    const std::tuple<QWidget*, double, QStringList> fonts[] = {
+        {find("Evaluate"), 8, sans},  {find("Label1"), 9.75, sans},   {find("Xequals"), 9, mono},
+        {find("Status"), 6.75, sans}, {find("f9", list), 9.75, mono},
+    };
     // What the program shows beside its windows follows the scale too.
     const auto shownFonts = [] {
         return std::array{QMenu().font().pointSizeF(), QMessageBox().font().pointSizeF(),
                           QToolTip::font().pointSizeF()};
     };
     const auto fullSize = shownFonts();
-    const auto arrowWidth = [this] {
-        QStyleOptionComboBox box;
-        box.initFrom(find("FunctionIn"));
-        box.editable = true;
-        return QApplication::style()
-            ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxArrow, find("FunctionIn"))
-            .width();
-    };
     std::map<int, int> arrows;
     for (int percent : {400, 100}) {
         SCOPED_TRACE(percent);
@@ -123,7 +114,13 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         }
         for (std::size_t i = 0; i < fullSize.size(); ++i)
             EXPECT_DOUBLE_EQ(shownFonts()[i], fullSize[i] * scale);
-        arrows[percent] = arrowWidth();
+        QStyleOptionComboBox combo;
+        combo.initFrom(history());
+        combo.editable = true;
+        arrows[percent] =
+            QApplication::style()
+                ->subControlRect(QStyle::CC_ComboBox, &combo, QStyle::SC_ComboBoxArrow, history())
+                .width();
         QCheckBox loose;
         EXPECT_EQ(loose.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &loose),
                   WindowStyle::IndicatorPixels * scale);

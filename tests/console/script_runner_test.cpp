@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "support/console_fixture.h"
-#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 namespace {
@@ -16,7 +15,6 @@ using namespace std::string_literals;
 class ScriptTest : public ConsoleTest {
 protected:
     void SetUp() override {
-        console.scripts().SetFolder(folder.path());
         // clang-format off
         for (const auto& [name, content] : {
                  std::pair{"items", "4\n\"a,b\", 2.50\nx+1\n  x  ,\n"s}, {"stop", "3\n1\n2\n@\nx\0\n"s},
@@ -30,7 +28,7 @@ protected:
     }
 
     // The messages of a script started as from the function box, but those of a file found and read.
-    Lines run(const std::string& command) {
+    Lines start(const std::string& command) {
         std::string fstr = command;
         console.RunString(fstr, 0);
         Lines shown;
@@ -41,18 +39,12 @@ protected:
             shown.erase(shown.begin(), shown.begin() + 2);
         return shown;
     }
-
-    TempFolder folder;
 };
 
 TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
     const std::string quote = "No closing quote after a script name of 2 or more characters: ";
     // clang-format off
-    struct Row {
-        const char* command;
-        Lines shown, ran;
-        bool stopped;
-    } rows[] = {
+    struct Row { const char* command; Lines shown, ran; bool stopped; } rows[] = {
         {"\"items\"", {"a,b", "2.5", "x+1", "x"}, {"a,b", "2.5", "x+1", "x"}, false},
         {"\"stop\"", {"1", "2", "@"}, {"1", "2"}, false},
         {"\"mem\"", {"x", "$[nothing]", "Variable nothing not found."}, {"x", "$[nothing]"}, true},
@@ -66,6 +58,8 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
         {"\"dir\"", {"File dir not found."}, {}, false},
         {"\"sub/inner\"", {"File sub/inner not found."}, {}, false},
         {"\"..hidden\"", {"File ..hidden not found."}, {}, false},
+        {"\"Demo\"", {"1"}, {"1"}, false}, {"\"DEMO\"", {"2"}, {"2"}, false},  // any letter case, exact first
+        {"\"demo\"", {"2"}, {"2"}, false}, {"\"ZAP\"", {"3"}, {"3"}, false},
         {"\"ab", {quote + "\"ab"}, {}, false},
         {"\"a\"", {quote + "\"a\""}, {}, false},
         {"\"", {quote + "\""}, {}, false},
@@ -74,7 +68,7 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.command);
         s.FunctionIn.List.clear();
-        EXPECT_EQ(run(row.command), row.shown);
+        EXPECT_EQ(start(row.command), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
         EXPECT_EQ(s.ScriptError, row.stopped);
         EXPECT_TRUE(s.ScriptMode || !row.ran.empty());  // left set by a failure
@@ -91,7 +85,7 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
     EXPECT_EQ(s.FunctionIn.List, (Lines{"x", "!171"}));
     EXPECT_EQ(s.Console.Caption, "Plotmere");
     s.Console.Caption = "Plotmere 7G";  // started outside an Evaluate, the caption is left as found
-    run("\"boom\"");
+    start("\"boom\"");
     EXPECT_EQ(s.Console.Caption, "Plotmere 7G");
 
     folder.write("xs", "2\n7\nx+1\n");  // lines that evaluate an x box starting the script
@@ -101,20 +95,9 @@ TEST_F(ScriptTest, FromTheFunctionBoxTheCommandCarriesOn) {
     EXPECT_EQ(s.Console.Caption, "Plotmere");
 }
 
-TEST_F(ScriptTest, FileNamesMatchInAnyLetterCaseExactFirst) {
-    for (auto [command, result] :
-         {std::pair{"\"Demo\"", "1"}, {"\"DEMO\"", "2"}, {"\"demo\"", "2"}, {"\"ZAP\"", "3"}}) {
-        run(command);
-        EXPECT_EQ(s.Result.Caption, result) << command;
-    }
-}
-
 TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
     // clang-format off
-    struct Row {
-        const char *name, *xText;
-        Lines shown, ran;
-    } rows[] = {
+    struct Row { const char *name, *xText; Lines shown, ran; } rows[] = {
         {"cond", "5", {"?aa: x > 2", " x > 2", ": x > 2", "?bb:x>4", "x>4", ":x>4", "x+100", "x+1", "@"}, {"x+100", "x+1"}},
         {"cond", "3*0", {"?aa: x > 2", " x > 2", ": x > 2", "?bb:x>4", "x>4", "x+100", "x+1", "@"}, {"x+1"}},
         {"cond", "1", {"?aa: x > 2", " x > 2", "?bb:x>4", "x+100", "x+1", "@"}, {"x+1"}},
@@ -126,7 +109,7 @@ TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
         SCOPED_TRACE(std::string(row.name) + " at x = " + row.xText);
         s.FunctionIn.List.clear();
         s.Xequals.Text = row.xText;
-        EXPECT_EQ(run("\"" + std::string(row.name) + "\""), row.shown);
+        EXPECT_EQ(start("\"" + std::string(row.name) + "\""), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
     }
 }

@@ -27,49 +27,35 @@ Items allItems(const std::string& text) {
 }
 
 TEST(ItemReaderTest, CutsAtCommasAndLineEnds) {
+    // clang-format off
     const std::pair<std::string, Items> rows[] = {
-        {"x,2\n", {"x", "2"}},
-        {"  x^2  ,\t3 \n", {"x^2", "3"}},
-        {"\"a,b\"\n", {"\"a,b\""}},
-        {"\t\"  q  \" ,x", {"\"  q  \"", "x"}},
-        {"\"a,b\"junk,c\n", {"\"a,b\"", "c"}},
-        {"\"open,x\nnext\n", {"\"open,x\"", "next"}},
-        {"\n", {""}},
-        {"x,\n\ny", {"x", "", "", "y"}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"last", {"last"}},
-        {"", {}},
+        {"x,2\n", {"x", "2"}}, {"  x^2  ,\t3 \n", {"x^2", "3"}}, {"\"a,b\"\n", {"\"a,b\""}},
+        {"\t\"  q  \" ,x", {"\"  q  \"", "x"}}, {"\"a,b\"junk,c\n", {"\"a,b\"", "c"}},
+        {"\"open,x\nnext\n", {"\"open,x\"", "next"}}, {"\n", {""}}, {"x,\n\ny", {"x", "", "", "y"}},
+        {"a\r\nb\r\n", {"a", "b"}}, {"last", {"last"}}, {"", {}},
         {"a,b\nx\0y\nz\n"s, {"a", "b"}},  // stops at a line that is no text
     };
-    for (const auto& [text, expected] : rows) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(allItems(text), expected);
-    }
+    // clang-format on
+    for (const auto& [text, expected] : rows) EXPECT_EQ(allItems(text), expected) << text;
 }
 
 TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {
+    // clang-format off
     const std::pair<std::string, std::optional<Items>> rows[] = {
-        {"2\nx^2\nsin(x)\n", Items{"x^2", "sin(x)"}},
-        {"2,x,y,z", Items{"x", "y"}},
-        {"2\n\" x , y \"\n\n", Items{"x , y", ""}},
-        {"5\n2.50,1E3, -0,007,\"2.50\"",
-         Items{"2.5", "1000", "0", "7", "2.50"}},  // plain numbers in normal form
-        {"2\n2.5.0,1E999", Items{"2.5.0", "1E999"}},
+        {"2\nx^2\nsin(x)\n", Items{"x^2", "sin(x)"}}, {"2,x,y,z", Items{"x", "y"}},
+        {"2\n\" x , y \"\n\n", Items{"x , y", ""}}, {"2\n2.5.0,1E999", Items{"2.5.0", "1E999"}},
+        {"5\n2.50,1E3, -0,007,\"2.50\"", Items{"2.5", "1000", "0", "7", "2.50"}},  // numbers in normal form
         {"1.5\na\nb", Items{"a", "b"}},
         {"2.5\na\nb\nc", Items{"a", "b"}},  // rounded as a 16-bit integer: halves to even
         {"1\nx\n\0"s, Items{"x"}},          // what follows the last line is not read
-        {"3\nx\ny\n", std::nullopt},
-        {"0\nx", std::nullopt},
-        {"-1\nx", std::nullopt},
-        {"40000\nx", std::nullopt},
-        {"two\nx\ny", std::nullopt},
-        {"", std::nullopt},
+        {"3\nx\ny\n", std::nullopt}, {"0\nx", std::nullopt}, {"-1\nx", std::nullopt},
+        {"40000\nx", std::nullopt}, {"two\nx\ny", std::nullopt}, {"", std::nullopt},
         {"2\nx\0\ny"s, std::nullopt},
     };
+    // clang-format on
     for (const auto& [text, expected] : rows) {
-        SCOPED_TRACE(text);
         std::istringstream in(text);
-        EXPECT_EQ(ReadScriptLines(in), expected);
+        EXPECT_EQ(ReadScriptLines(in), expected) << text;
     }
 }
 

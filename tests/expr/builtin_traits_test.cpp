@@ -41,8 +41,8 @@ TEST(BuiltinTraits, APrefixFunctionDoesWhatItsRowSays) {
         for (double a : Specials) {
             const auto radians = outcomeOf([&](bool& e) { return ApplyPrefix(fn, a, false, e); });
             const auto degrees = outcomeOf([&](bool& e) { return ApplyPrefix(fn, a, true, e); });
-            setsEvalError = setsEvalError || radians.second || degrees.second;
-            dependsOnAngleMode = dependsOnAngleMode || radians != degrees;
+            setsEvalError |= radians.second || degrees.second;
+            dependsOnAngleMode |= radians != degrees;
         }
         EXPECT_EQ(setsEvalError, MaySetEvalError(fn));
         EXPECT_EQ(dependsOnAngleMode, TraitsOf(fn).depends == Depends::AngleMode);
@@ -57,8 +57,7 @@ TEST(BuiltinTraits, AnInfixOperatorSetsEvalErrorWhereItsRowSays) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(rhs));
             bool setsEvalError = false;
             for (double lhs : Specials)
-                setsEvalError =
-                    setsEvalError || outcomeOf([&](bool& e) { return ApplyInfix(op, lhs, rhs, e); }).second;
+                setsEvalError |= outcomeOf([&](bool& e) { return ApplyInfix(op, lhs, rhs, e); }).second;
             EXPECT_EQ(setsEvalError, MaySetEvalError(op, rhs));
         }
     }

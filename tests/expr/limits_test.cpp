@@ -33,19 +33,15 @@ TEST_F(LimitsTest, LongTextsEvaluate) {
     const size_t megabyte = 1 << 20;
     EXPECT_EQ(*eval(repeated("x+", megabyte / 2) + "1", 1), megabyte / 2 + 1);
     for (const std::string& text : {repeated("S", megabyte) + "x", repeated("Q", megabyte),
-                                    std::string(megabyte, ' '), "$[" + std::string(megabyte, 'a') + "]"}) {
+                                    std::string(megabyte, ' '), "$[" + std::string(megabyte, 'a') + "]"})
         EXPECT_FALSE(fails(text));
-    }
-    EXPECT_EQ(events(), std::vector<std::string>{"message [Plotmere] Variable " + std::string(megabyte, 'a') +
-                                                 " not found."});
+    EXPECT_EQ(events(), Events{"message [Plotmere] Variable " + std::string(megabyte, 'a') + " not found."});
     EXPECT_TRUE(fails(std::string(megabyte, '9')));
 }
 
 TEST_F(LimitsTest, CompiledTextsStayHotThroughARedrawInBoundedMemory) {
     s.WhichOp.Value = 1;
-    for (size_t i = 1; i < FunctionSlots; ++i) {
-        s.Functions[i] = {"x+" + std::to_string(i), 1};
-    }
+    for (size_t i = 1; i < FunctionSlots; ++i) s.Functions[i] = {"x+" + std::to_string(i), 1};
     console.Click("Evaluate");
     const ProgramCache& cache = console.evaluator().cache();
     const size_t compiles = cache.Compiles();

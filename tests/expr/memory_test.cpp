@@ -40,8 +40,7 @@ TEST_F(MemoryTest, AFailedStoreKeepsTheNameInTheFreeSlotUntilItIsStoredAgain) {
 
     s.Result.Caption = "2.5";  // from Evaluate, the store empties the result: the second one fails
     enter("#[abc]");
-    console.Click("Evaluate");
-    const Events seen = events();
+    const Events seen = run("#[abc]");
     EXPECT_EQ(seen.at(seen.size() - 3), FormatMessage + "abc");
 }
 

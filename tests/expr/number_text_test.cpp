@@ -25,25 +25,14 @@ TEST(NumberText, DoublesShowWithFifteenSignificantDigits) {
     };
     // clang-format on
     for (auto [v, text] : rows) EXPECT_EQ(FormatDouble(v), text);
-    EXPECT_EQ(FormatValue(std::nullopt), "");
-    EXPECT_EQ(FormatSingle(3.14159265358979f), "3.141593");
-    EXPECT_EQ(FormatSingle(2.5f), "2.5");
 }
 
 TEST(NumberText, WholeTextsReadAsNumbers) {
-    const std::pair<const char*, double> good[] = {
-        {"8", 8}, {"-2.5", -2.5}, {" 1E+20 ", 1e20}, {"+.5", 0.5}, {"2.", 2}, {"1e-5", 1e-5}, {"1E-400", 0},
-    };
-    for (auto [text, v] : good) {
-        SCOPED_TRACE(text);
-        ASSERT_TRUE(ParseNumber(text).has_value());
-        EXPECT_EQ(*ParseNumber(text), v);
-    }
-    for (const char* bad :
-         {"", " ", "abc", "1.2.3", "2x", "inf", "nan", "0x10", "1E", "1E+400", "--1", "."}) {
-        SCOPED_TRACE(bad);
-        EXPECT_FALSE(ParseNumber(bad).has_value());
-    }
+    const std::pair<const char*, double> good[] = {{"8", 8},  {"-2.5", -2.5}, {" 1E+20 ", 1e20}, {"+.5", 0.5},
+                                                   {"2.", 2}, {"1e-5", 1e-5}, {"1E-400", 0}};
+    for (auto [text, v] : good) EXPECT_EQ(ParseNumber(text), v) << text;
+    for (const char* bad : {"", " ", "abc", "1.2.3", "2x", "inf", "nan", "0x10", "1E", "1E+400", "--1", "."})
+        EXPECT_EQ(ParseNumber(bad), std::nullopt) << bad;
 }
 
 // More of them in the outcome table, as texts evaluated.

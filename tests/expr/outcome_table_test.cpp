@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <functional>
+#include <tuple>
+#include <vector>
 
 #include "expr/evaluator.h"
 #include "support/evaluation_outcome.h"
@@ -14,15 +15,13 @@
 namespace plotmere::testing {
 namespace {
 
-using Row =
-    std::function<void(const StartState&, const std::string& text, double x, const std::string& outcome)>;
-
-// Calls row for each row of the table; the number of rows.
-int forEachRow(const Row& row) {
+// Each row with the start state it runs from: start, text, x and outcome.
+using Row = std::tuple<StartState, std::string, double, std::string>;
+std::vector<Row> tableRows() {
     std::ifstream in(OUTCOMES_FILE);
     EXPECT_TRUE(in) << OUTCOMES_FILE;
+    std::vector<Row> rows;
     StartState start;
-    int rows = 0;
     for (std::string line; std::getline(in, line);) {
         if (line.starts_with("= ")) {
             EXPECT_TRUE(start.set(line.substr(2))) << line;
@@ -30,28 +29,27 @@ int forEachRow(const Row& row) {
         }
         const size_t first = line.find('\t'), second = line.find('\t', first + 1);
         EXPECT_NE(second, std::string::npos) << line;
-        row(start, line.substr(0, first), std::stod(line.substr(first + 1, second - first - 1)),
-            line.substr(second + 1));
-        ++rows;
+        rows.push_back({start, line.substr(0, first), std::stod(line.substr(first + 1, second - first - 1)),
+                        line.substr(second + 1)});
     }
     return rows;
 }
 
 TEST(OutcomeTable, EveryRecordedEvaluationDoesWhatItDid) {
-    const int rows = forEachRow(
-        [](const StartState& start, const std::string& text, double x, const std::string& outcome) {
-            EvaluationWorld world;
-            start.apply(world.s);
-            EXPECT_EQ(world.run(text, x), outcome) << "text: " << text;
-        });
-    EXPECT_GT(rows, 200);
+    const std::vector<Row> rows = tableRows();
+    EXPECT_GT(rows.size(), 200u);
+    for (const auto& [start, text, x, outcome] : rows) {
+        EvaluationWorld world;
+        start.apply(world.s);
+        EXPECT_EQ(world.run(text, x), outcome) << "text: " << text;
+    }
 }
 
 // Run for many x at once, a text gives the recorded value, or gives up
 // without a trace where anything else was recorded.
 TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
     int batched = 0;
-    forEachRow([&](const StartState& start, const std::string& text, double x, const std::string& outcome) {
+    for (const auto& [start, text, x, outcome] : tableRows()) {
         EvaluationWorld world;
         start.apply(world.s);
         const auto program = world.evaluator.compile(text);
@@ -64,7 +62,7 @@ TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
             EXPECT_EQ(world.s.EvalError, start.latched) << "text: " << text;
             EXPECT_EQ(world.host.log.str(), "") << "text: " << text;
         }
-    });
+    }
     EXPECT_GT(batched, 90);
 }
 

@@ -9,16 +9,13 @@
 #include <filesystem>
 #include <iterator>
 #include <random>
-#include <sstream>
 
-#include "app/headless/headless_console.h"
 #include "app/qt/image_picture.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
 #include "state/null_picture.h"
 #include "support/console_fixture.h"
 #include "support/temp_folder.h"
-#include "window_fixture.h"
 
 namespace plotmere::testing {
 namespace {
@@ -28,20 +25,7 @@ namespace fs = std::filesystem;
 const std::string TooMuchWork =
     "message [Plotmere] Run-time error: Too much work in scripts started from expressions";
 
-long count(const Events& events, const std::string& line) { return std::ranges::count(events, line); }
-
-class HardeningTest : public ConsoleTest {
-protected:
-    void SetUp() override { console.scripts().SetFolder(folder.path()); }
-
-    // The events of a command typed into the function box.
-    Events run(const std::string& command) {
-        enter(command);
-        return events();
-    }
-
-    TempFolder folder;
-};
+using HardeningTest = ConsoleTest;
 
 // Thirty scripts, each starting the next from inside an expression nested this deep.
 TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
@@ -59,41 +43,29 @@ TEST_F(HardeningTest, AChainOfScriptsEndsBeforeTheStackRunsOut) {
     }
 }
 
-// Every sample of the graph starts a script that graphs a script call at each of its own samples.
-TEST_F(HardeningTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
-    folder.write("s0", "1\n0+\"s1\"\n");  // s1 is missing
+// Every sample of a graph starts a script that graphs at each of its own samples: the starts, the
+// message boxes and the values worked out a batch at a time all count, and the next command has the
+// whole budget again. No picture: sixteen million points would only take room.
+class ScriptWorkTest : public ConsoleTestOn<NullPicture> {};
+
+TEST_F(ScriptWorkTest, AGraphInAGraphThroughScriptsEndsWithTheRunTimeFailure) {
+    const std::tuple<const char*, std::string, long, std::size_t> rows[] = {
+        {"1\n0+\"s1\"\n", "message [Plotmere] File s1 not found.", PictureWidth + 1,
+         ScriptCosts::Limit / ScriptCosts::Start},  // s1 is missing
+        {"1\nx+r\n", "message [Plotmere] r input from result window is not a number.", 1,
+         ScriptCosts::Limit / ScriptCosts::Message},  // r: the Result caption is no number
+        {"1\nx\n", TooMuchWork, 1, 1}};
     s.WhichOp.Value = 1;
-    for (int command = 0; command < 2; ++command) {  // the second has the whole budget again
-        const Events seen = run("0+\"s0\"");
-        const long started = count(seen, "message [Plotmere] File s1 not found.");
-        EXPECT_GT(started, PictureWidth);
-        EXPECT_LE(static_cast<std::size_t>(started), ScriptCosts::Limit / ScriptCosts::Start);
-        EXPECT_EQ(seen.back(), TooMuchWork);
+    for (const auto& [script, counted, fewest, most] : rows) {
+        folder.write("s0", script);
+        for (int command = 0; command < 2; ++command) {
+            SCOPED_TRACE(script + std::to_string(command));
+            const Events seen = run("0+\"s0\"");
+            EXPECT_GE(count(seen, counted), fewest);
+            EXPECT_LE(static_cast<std::size_t>(count(seen, counted)), most);
+            EXPECT_EQ(seen.back(), TooMuchWork);
+        }
     }
-}
-
-// A message box inside costs a share too: not sixteen million boxes.
-TEST_F(HardeningTest, MessagesInAGraphInAGraphThroughScriptsCountAsWork) {
-    folder.write("s0", "1\nx+r\n");  // r: the Result caption is no number
-    s.WhichOp.Value = 1;
-    const Events seen = run("0+\"s0\"");
-    EXPECT_LE(seen.size(), ScriptCosts::Limit / ScriptCosts::Message);
-    EXPECT_EQ(seen.back(), TooMuchWork);
-}
-
-// Values of a graph inside, worked out a batch at a time, count as much as one by one.
-TEST(HardeningScripts, GraphsOfScriptsStartedFromAGraphCountEveryValue) {
-    TempFolder folder;
-    folder.write("s0", "1\nx\n");
-    std::ostringstream out;
-    HeadlessHost host(out);
-    NullPicture picture;  // sixteen million points would only take room
-    Console console(host, picture);
-    console.scripts().SetFolder(folder.path());
-    console.state().WhichOp.Value = 1;
-    console.state().FunctionIn.Text = "0+\"s0\"";
-    console.Click("Evaluate");
-    EXPECT_NE(out.str().find(TooMuchWork), std::string::npos);
 }
 
 // An overflow caught at every level of F, long before the nesting limit.
@@ -168,20 +140,6 @@ TEST_F(HardeningTest, TheHistoryKeepsTheLastThousandCommands) {
     EXPECT_EQ(s.FunctionIn.List.front(), "5");
 }
 
-TEST(HardeningHeadless, WaitTakesAtMostADay) {
-    std::istringstream actions(
-        "wait 86400000\nwait 86400001\nwait 9223372036854775807\nwait -1\n"
-        "check WhichOp 1\npress 100 100\npress 200 200\nwait 86400000\n");
-    std::ostringstream out, err;
-    RecordingPicture picture;
-    HeadlessConsole console(out, err, picture);
-    EXPECT_EQ(console.Run(actions), 2);
-    const std::string refused = "wait takes 0 to 86400000 milliseconds\n";
-    EXPECT_EQ(err.str(),
-              "error: line 2: " + refused + "error: line 3: " + refused + "error: line 4: " + refused);
-    EXPECT_FALSE(console.console().state().GfxSpeed.Enabled);  // the redraw came due
-}
-
 TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
     s.WhichOp.Value = 1;
     setBounds("6E14", "-6E14", "10", "-10");
@@ -193,19 +151,6 @@ TEST_F(HardeningTest, NumbersWrittenIntoTheBoundsReadBackAsWritten) {
     run("\"big\"");
     EXPECT_EQ(s.Result.Caption, "2E+15");
     for (double v : {1e15, 2.5e300, -7e20, 1e-5, -3.25e-300, 123.5}) EXPECT_EQ(*eval(FormatForInput(v)), v);
-}
-
-class HardeningWindowTest : public WindowTest {};
-
-TEST_F(HardeningWindowTest, TheFunctionBoxRunsWhatWasTyped) {
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&consoleWindow));
-    functionIn()->setFocus();
-    for (const char* typed : {"Sx+1", "2*3+1", "Sx", "2"}) {  // not completed from the history
-        typeInto(functionIn(), typed);
-        QTest::keyClick(functionIn(), Qt::Key_Return);
-        EXPECT_EQ(s.Functions[0].text, typed);
-    }
-    EXPECT_EQ(label("Result")->text(), "2");
 }
 
 }  // namespace

@@ -45,24 +45,19 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
     const std::string help = "message \\[Plotmere\\] For help, go to file://" +
                              fs::path(PLOTMERE_BINARY).parent_path().string() +
                              "/doc/manual\\.html\\\\r[\\s\\S]*";
-    const struct {
-        const char* arguments;
-        int status;
-        std::string out, err;  // patterns of the whole output
-    } rows[] = {
-        {"--help", 0, usage, ""},
-        {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
-        {"--headless --scale=16", 0, help, ""},
-        {"--headless --scale=1", 0, help, ""},
+    // clang-format off
+    const struct { const char* arguments; int status; std::string out, err; } rows[] = {  // out, err: regexes
+        {"--help", 0, usage, ""}, {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
+        {"--headless --scale=16", 0, help, ""}, {"--headless --scale=1", 0, help, ""},
         {"--bogus", 2, "", "plotmere: Unknown option 'bogus'\\." + wrong},
         {"--scripts", 2, "", "plotmere: Missing value after '--scripts'\\." + wrong},
-        {"--scale 2", 2, "", headlessOnly + wrong},
-        {"actions", 2, "", headlessOnly + wrong},
+        {"--scale 2", 2, "", headlessOnly + wrong}, {"actions", 2, "", headlessOnly + wrong},
         {"--headless a b", 2, "", "plotmere: one FILE at most" + wrong},
         {"--headless --scale=17", 2, "", "plotmere: --scale takes a number from 1 to 16" + wrong},
         {"--headless --scale x", 2, "", "plotmere: --scale takes a number from 1 to 16" + wrong},
         {"--headless /no/such/actions", 2, "", "plotmere: cannot read /no/such/actions\n"},
     };
+    // clang-format on
     for (const auto& row : rows) {
         const ProgramRun run = RunProgram(row.arguments, "click HelpMe\n");
         EXPECT_EQ(run.status, row.status) << row.arguments;

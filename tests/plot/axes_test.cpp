@@ -44,21 +44,18 @@ TEST_F(AxesTest, StandardWindowHasTicksFromTheOriginOutward) {
     for (const auto& l : lines) EXPECT_EQ(l.color, (Rgb{0, 128, 0}));
     const auto ticks = xTicks(lines);
     ASSERT_EQ(ticks.size(), 20u);
-    EXPECT_EQ((std::vector{ticks[0], ticks[9], ticks[10], ticks[19]}),
-              (std::vector{0., 9., 0., -9.}));  // the origin twice
+    EXPECT_EQ((std::vector{ticks[0], ticks[9], ticks[10], ticks[19]}), (std::vector{0., 9., 0., -9.}));
 }
 
 TEST_F(AxesTest, TicksOfAWindowAwayFromTheOriginAndOfAnySpacing) {
     const auto right = xTicks(draw("15", "5", "10", "-10"));
     ASSERT_EQ(right.size(), 15u);  // 0 ... 14, of which 5 ... 14 are visible
     EXPECT_EQ(right.back(), 14);
-    EXPECT_LT(draw("10", "-10", "-5", "-15")[1].y1,
-              0);  // wholly below y = 0: the x axis lies above the picture
-    EXPECT_EQ(xTicks(draw("10", "-10", "10", "-10", "50")).size(), 2u);  // only the origin
-    EXPECT_EQ(draw("10", "-10", "10", "-10", "0", "0-1").size(), 2u);    // no ticks at all
-    EXPECT_LT(draw("10", "-10", "10", "-10", "1E-300").size(), 50000u);  // bounded, not ten million
-    EXPECT_EQ(xTicks(draw("1000010", "1000000", "10", "-10")).back(),
-              1000009);  // far from the origin still drawn
+    EXPECT_LT(draw("10", "-10", "-5", "-15")[1].y1, 0);  // wholly below y = 0: the x axis above it
+    EXPECT_EQ(xTicks(draw("10", "-10", "10", "-10", "50")).size(), 2u);          // only the origin
+    EXPECT_EQ(draw("10", "-10", "10", "-10", "0", "0-1").size(), 2u);            // no ticks at all
+    EXPECT_LT(draw("10", "-10", "10", "-10", "1E-300").size(), 50000u);          // bounded, not ten million
+    EXPECT_EQ(xTicks(draw("1000010", "1000000", "10", "-10")).back(), 1000009);  // far off, still drawn
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // Data files drawn as polylines, and their two messages.
 
 #include "support/console_fixture.h"
-#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 namespace {
@@ -14,21 +13,17 @@ protected:
     Events plot(const std::string& content, const std::string& command = "@Plot(\"") {
         folder.write("data", content);
         picture.calls.clear();
-        enter(command + name + "\")");
-        auto seen = events();
+        auto seen = run(command + name + "\")");
         seen.erase(seen.begin());
         return seen;
     }
     // The lines other than the dark green axes.
     std::vector<PictureCall> segments() {
-        std::vector<PictureCall> out;
-        for (const auto& l : picture.of("Line")) {
-            if (!(l.color == Rgb{0, 128, 0})) out.push_back(l);
-        }
-        return out;
+        auto lines = picture.of("Line");
+        std::erase_if(lines, [](const PictureCall& l) { return l.color == Rgb{0, 128, 0}; });
+        return lines;
     }
 
-    TempFolder folder;
     const std::string name = (folder.path() / "data").string();
 };
 
@@ -73,8 +68,7 @@ TEST_F(DataFileTest, AMissingValueIsReportedAfterTheSegmentsBeforeIt) {
 
 TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
     EXPECT_EQ(plot("0,0\n1,1\n", "@plot(\""), Events{});  // lower-case p: nothing happens
-    enter("@P");                                          // no room for a name
-    EXPECT_EQ(events(), (Events{"status Evaluating input", "message [Plotmere] Problem with file: \"\""}));
+    EXPECT_EQ(run("@P"), (Events{"status Evaluating input", "message [Plotmere] Problem with file: \"\""}));
 
     s.Functions[1] = {"x", 1};
     EXPECT_EQ(

@@ -28,8 +28,7 @@ TEST_F(WindowTest, ReportsEachEmptyOrReversedRange) {
         {{"5", "5", "10", "-10", "2p"}, {domain}},
         {{"10", "-10", "3", "3", "2p"}, {range}},
         {{"-10", "10", "-10", "10", "0"}, {domain, range, theta}},
-        {{"10", "R-1", "10", "-10", "2p"},
-         {range, theta}},  // a box the evaluator rejects: the later ones count as 0
+        {{"10", "R-1", "10", "-10", "2p"}, {range, theta}},  // a rejected box: the later ones count as 0
     };
     for (const auto& [boxes, expected] : rows) {
         SCOPED_TRACE(boxes[0] + std::string(" ") + boxes[1]);

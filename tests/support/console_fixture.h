@@ -1,9 +1,11 @@
 #pragma once
-// A console on the headless platform with a recording picture: a test reads
-// the events a person would have seen, as the headless console prints them.
+// A console on the headless platform with a recording picture and a scripts
+// folder of its own: a test reads the events a person would have seen, as the
+// headless console prints them.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,13 +13,19 @@
 #include "app/headless/headless_host.h"
 #include "console/console.h"
 #include "support/recording_picture.h"
+#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 
 using Events = std::vector<std::string>;
 
-class ConsoleTest : public ::testing::Test {
+inline long count(const Events& events, const std::string& line) { return std::ranges::count(events, line); }
+
+template <class PictureKind>
+class ConsoleTestOn : public ::testing::Test {
 protected:
+    ConsoleTestOn() { console.scripts().SetFolder(folder.path()); }
+
     // The events since the last call, one a line.
     Events events() {
         Events lines;
@@ -36,6 +44,10 @@ protected:
         s.FunctionIn.Text = command;
         console.Click(button);
     }
+    Events run(const std::string& command, const char* button = "Evaluate") {
+        enter(command, button);
+        return events();
+    }
 
     // The four bound boxes, in the order the window shows them.
     void setBounds(const std::string& xmax, const std::string& xmin, const std::string& ymax,
@@ -53,9 +65,11 @@ protected:
 
     std::ostringstream out_;
     HeadlessHost host{out_};
-    RecordingPicture picture;
+    PictureKind picture;
     Console console{host, picture};
     ConsoleState& s = console.state();
+    TempFolder folder;
 };
+using ConsoleTest = ConsoleTestOn<RecordingPicture>;
 
 }  // namespace plotmere::testing
