@@ -32,9 +32,8 @@ protected:
         std::string fstr = command;
         console.RunString(fstr, 0);
         Lines shown;
-        for (const auto& e : events()) {
+        for (const auto& e : events())
             if (e.starts_with("message")) shown.push_back(e.substr(19));
-        }
         if (shown.size() >= 2 && shown[0] == "file found" && shown[1] == "file closed")
             shown.erase(shown.begin(), shown.begin() + 2);
         return shown;

@@ -29,7 +29,7 @@ Items allItems(const std::string& text) {
 TEST(ItemReaderTest, CutsAtCommasAndLineEnds) {
     // clang-format off
     const std::pair<std::string, Items> rows[] = {
-        {"x,2\n", {"x", "2"}}, {"  x^2  ,\t3 \n", {"x^2", "3"}}, {"\"a,b\"\n", {"\"a,b\""}},
+        {"x,2\n", {"x", "2"}}, {"  x^2  ,\t3 \n", {"x^2", "3"}}, {" \"a,b\"\n", {"\"a,b\""}},
         {"\t\"  q  \" ,x", {"\"  q  \"", "x"}}, {"\"a,b\"junk,c\n", {"\"a,b\"", "c"}},
         {"\"open,x\nnext\n", {"\"open,x\"", "next"}}, {"\n", {""}}, {"x,\n\ny", {"x", "", "", "y"}},
         {"a\r\nb\r\n", {"a", "b"}}, {"last", {"last"}}, {"", {}},

@@ -39,8 +39,8 @@ TEST(NumberText, WholeTextsReadAsNumbers) {
 TEST(NumberText, LeadingNumbers) {
     const std::pair<const char*, double> rows[] = {{"2.5abc", 2.5}, {"abc", 0}, {"-4x", -4}, {"", 0}};
     for (auto [text, v] : rows) EXPECT_EQ(LeadingNumber(text), v) << text;
-    EXPECT_THROW(LeadingNumber(std::string(400, '9')), EvalFailure);
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_THROW(LeadingNumber("0." + std::string(400, '0') + "1E800"), EvalFailure);  // 1E399
 }
 
 // The fast rounding agrees with the decimal text bit for bit, singly and in a

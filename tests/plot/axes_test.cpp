@@ -26,10 +26,9 @@ protected:
     // The world x of each vertical tick (upward from the x axis), in order.
     std::vector<double> xTicks(const std::vector<PictureCall>& lines) {
         std::vector<double> out;
-        for (const auto& l : lines) {
+        for (const auto& l : lines)
             if (l.x1 == l.x2 && l.y1 - l.y2 == 50)
                 out.push_back(std::round(s.view.fromPictureX(l.x1) * 1000) / 1000);
-        }
         return out;
     }
 };

@@ -38,9 +38,8 @@ public:
     // The calls of one kind, in order.
     std::vector<PictureCall> of(const std::string& op) const {
         std::vector<PictureCall> out;
-        for (const auto& c : calls) {
+        for (const auto& c : calls)
             if (c.op == op) out.push_back(c);
-        }
         return out;
     }
 
