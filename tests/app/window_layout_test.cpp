@@ -163,9 +163,13 @@ TEST_F(WindowLayoutTest, ThePictureBoxKeepsItsMarginsAtEveryScale) {
 
 // On a 1920 x 1080 screen the steps stop at 200 %; at every step the windows
 // stay whole on it, Settings and Functions clear of each other, and the
-// Console goes back where it was when the scale does.
+// Console goes back where it was when the scale does. A window opens right of
+// the Console, else left of it, else against an edge, covering it least.
 TEST_F(WindowLayoutTest, WindowsStayOnAScreenOfTheirSize) {
     const QRect screen(0, 0, 1920, 1080);
+    EXPECT_EQ(BesideSpot({200, 150}, screen, QRect(100, 100, 300, 200), {}, 10), QPoint(410, 100));
+    EXPECT_EQ(BesideSpot({200, 150}, screen, QRect(1620, 100, 300, 200), {}, 10), QPoint(1410, 100));
+    EXPECT_EQ(BesideSpot({200, 150}, screen, QRect(0, 0, 1920, 300), {}, 10), QPoint(0, 930));
     windows.placement().SetArea([&](const QWidget&) { return screen; });
     ViewScale& scale = windows.viewScale();
     QSignalSpy refused(&scale, &ViewScale::refused);

@@ -110,6 +110,7 @@ TEST_F(ScriptTest, AConditionDecidesWhetherTheNextLineRuns) {
         s.Xequals.Text = row.xText;
         EXPECT_EQ(start("\"" + std::string(row.name) + "\""), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
+        EXPECT_EQ(s.FunctionIn.Text, row.shown.back());  // the box shows the last line read
     }
 }
 

@@ -14,7 +14,6 @@
 #include "expr/number_text.h"
 #include "state/null_picture.h"
 #include "support/console_fixture.h"
-#include "support/temp_folder.h"
 
 namespace plotmere::testing {
 namespace {

@@ -198,11 +198,11 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     EXPECT_EQ(svg.count("<path"), 5);  // one a run
     ImagePicture few;                  // dots once, touching ones joined; steps from the last
     for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
-    few.PSet(15, 60, QBColor(4));  // two rows below
+    few.PSet(0, 60, QBColor(4));  // two rows below, alone at the left edge
     few.Line(0, 0, 45, 0, QBColor(9));
     ASSERT_EQ(few.Save(path("few.svg")), SaveResult::Saved);
     EXPECT_TRUE(
-        contents("few.svg").contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-4 2h1\"/>\n"
+        contents("few.svg").contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-5 2h1\"/>\n"
                                      "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)

@@ -37,9 +37,9 @@ TEST_F(AxesTest, StandardWindowHasTicksFromTheOriginOutward) {
     const auto lines = draw("10", "-10", "10", "-10");
     ASSERT_EQ(lines.size(), 2u + 4 * 10);
     // The y axis top to bottom, the x axis left to right, then y ticks 50 units right of the y axis.
-    EXPECT_EQ((std::vector{lines[0].x1, lines[0].y1, lines[0].y2, lines[1].y1, lines[1].x2, lines[22].x1,
-                           lines[22].x2}),
-              (std::vector<float>{2055, 0, PictureHeight, 925, PictureWidth, 2055, 2105}));
+    EXPECT_EQ((std::vector{lines[0].x1, lines[0].y1, lines[0].y2, lines[1].x1, lines[1].y1, lines[1].x2,
+                           lines[22].x1, lines[22].x2}),
+              (std::vector<float>{2055, 0, PictureHeight, 0, 925, PictureWidth, 2055, 2105}));
     for (const auto& l : lines) EXPECT_EQ(l.color, (Rgb{0, 128, 0}));
     const auto ticks = xTicks(lines);
     ASSERT_EQ(ticks.size(), 20u);

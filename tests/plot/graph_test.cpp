@@ -43,13 +43,13 @@ TEST_F(GraphTest, CartesianSweepSetsOnePointPerUnitOverTheAxes) {
 }
 
 TEST_F(GraphTest, SlotsAreDrawnInOrderInTheirColours) {
-    s.Functions[3] = {"1", 1};
+    s.Functions[5] = {"1", 1};
     s.Functions[7] = {"2", 1};
-    s.Functions[5] = {"3", 2};  // grey counts as off
+    s.Functions[3] = {"3", 2};  // grey counts as off
     std::vector<Rgb> order;
     for (const auto& p : graph("0"))
         if (order.empty() || !(order.back() == p.color)) order.push_back(p.color);
-    EXPECT_EQ(order, (std::vector<Rgb>{{0, 0, 0}, {0, 128, 128}, {192, 192, 192}}));
+    EXPECT_EQ(order, (std::vector<Rgb>{{0, 0, 0}, {128, 0, 128}, {192, 192, 192}}));
 }
 
 TEST_F(GraphTest, UnbalancedParenthesisStopsTheSweepWithOneMessage) {
