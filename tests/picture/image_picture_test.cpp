@@ -195,8 +195,8 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
         EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(path("p.pdf"), p->image().size())));
     }
     const QByteArray svg = contents("p.svg");
-    EXPECT_EQ(svg.count("<path"), 5);  // one a run
-    ImagePicture few;                  // dots once, touching ones joined; steps from the last
+    EXPECT_EQ(svg.count("<path"), 5) << "one a run";
+    ImagePicture few;  // dots once, touching ones joined; steps from the last
     for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
     few.PSet(0, 60, QBColor(4));  // two rows below, alone at the left edge
     few.Line(0, 0, 45, 0, QBColor(9));
