@@ -36,11 +36,10 @@ WindowConsole::WindowConsole(Dialogs& boxes, QSettings* settings)
 }
 
 void WindowConsole::applyScale(double factor) {
-    const QPoint corner = consoleWindow_.frameGeometry().topLeft();
     SetApplicationScale(factor);
     for (FormWindow* window : {&consoleWindow_, &settingsWindow_, &functionListWindow_})
         window->SetScale(factor);
-    placement_.Rearrange(corner);
+    placement_.Rearrange();
 }
 
 }  // namespace plotmere

@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QShowEvent>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/qt/form_window.h"
@@ -29,18 +29,21 @@ int covered(const QRect& a, const QRect& b) {
 
 QRect screenArea(const QWidget& window) { return window.screen()->availableGeometry(); }
 
-}  // namespace
-
-std::optional<QPoint> BesideSpot(QSize size, const QRect& area, const QRect& console, const QRect& other,
+// Where a window of size goes beside the console: on the area, clear of
+// other, over as little of the console as the area allows; none when nothing
+// on the area is clear of other. gap: the space left between windows.
+std::optional<QPoint> besideSpot(QSize size, const QRect& area, const QRect& console, const QRect& other,
                                  int gap) {
-    // Right of the console first, then left of it, then against the edges.
-    std::vector<int> xs{console.right() + 1 + gap, console.left() - gap - size.width(), area.left(),
-                        area.right() + 1 - size.width()};
-    std::vector<int> ys{console.top(), area.top(), area.bottom() + 1 - size.height()};
+    // Right of the console first, then left of it, beside the other, then
+    // against the edges; level with the console first, then with the other.
+    std::vector<int> xs{console.right() + 1 + gap, console.left() - gap - size.width()};
+    std::vector<int> ys{console.top()};
     if (other.isValid()) {
         xs.insert(xs.end(), {other.right() + 1 + gap, other.left() - gap - size.width()});
         ys.insert(ys.end(), {other.bottom() + 1 + gap, other.top() - gap - size.height()});
     }
+    xs.insert(xs.end(), {area.left(), area.right() + 1 - size.width()});
+    ys.insert(ys.end(), {area.top(), area.bottom() + 1 - size.height()});
     std::optional<QPoint> best;
     int least = 0;
     for (int x : xs) {
@@ -56,6 +59,8 @@ std::optional<QPoint> BesideSpot(QSize size, const QRect& area, const QRect& con
     return best;
 }
 
+}  // namespace
+
 WindowPlacement::WindowPlacement(FormWindow& console, std::vector<FormWindow*> beside, ViewScale& scale)
     : console_(console), beside_(std::move(beside)), scale_(scale), area_(screenArea) {
     console_.installEventFilter(this);
@@ -65,6 +70,10 @@ WindowPlacement::WindowPlacement(FormWindow& console, std::vector<FormWindow*> b
     };
     for (QScreen* screen : QGuiApplication::screens()) watch(screen);
     connect(qGuiApp, &QGuiApplication::screenAdded, this, watch);
+    // Asked for before the window exists, a place is of the frame, which
+    // the window manager puts there as it draws it.
+    anchor_ = placedAt_[&console_] = area().topLeft();
+    console_.move(anchor_);
 }
 
 void WindowPlacement::SetArea(Area area) {
@@ -72,29 +81,60 @@ void WindowPlacement::SetArea(Area area) {
     Fit();
 }
 
+QRect WindowPlacement::area() const { return area_(console_); }
+
 void WindowPlacement::Fit() {
-    const QSize room = area_(console_).size();
+    const QSize room = area().size();
+    const QMargins frame = margins(console_);
     int largest = ViewScale::Steps.front();
     for (int percent : ViewScale::Steps) {
-        const QSize needed = console_.SizeAt(percent / 100.0) + framed(console_) - console_.size();
+        const QSize needed = console_.SizeAt(percent / 100.0).grownBy(frame);
         if (needed.width() <= room.width() && needed.height() <= room.height()) largest = percent;
     }
     scale_.SetLargest(largest);
 }
 
-void WindowPlacement::Rearrange(QPoint corner) {
-    if (corner != keptAt_) anchor_ = corner;
-    const QRect kept = keptOn(QRect(anchor_, framed(console_)), area_(console_));
-    keptAt_ = kept.topLeft();
-    if (kept.topLeft() != console_.frameGeometry().topLeft()) console_.move(kept.topLeft());
+void WindowPlacement::Rearrange() {
+    // A corner other than the one it was given is the user's choice.
+    const QPoint corner = Frame(console_).topLeft();
+    if (corner != placedAt_[&console_]) anchor_ = corner;
+    arrange(console_);
     for (FormWindow* window : beside_) {
-        if (window->isVisible()) place(*window, true);
+        if (window->isVisible()) arrange(*window);
     }
 }
 
-// The console's frame stands for the others' until they have their own.
-QSize WindowPlacement::framed(const QWidget& window) const {
-    return window.size() + console_.frameGeometry().size() - console_.size();
+// A window's own frame once its manager has drawn one, else the Console's:
+// the manager frames every window of the program alike.
+QMargins WindowPlacement::margins(const QWidget& window) const {
+    for (const QWidget* framed : {&window, static_cast<const QWidget*>(&console_)}) {
+        const QWindow* handle = framed->windowHandle();
+        if (handle && !handle->frameMargins().isNull()) return handle->frameMargins();
+    }
+    return {};
+}
+
+// The window's own geometry follows a request at once, the widget's only
+// once the window manager has carried it out.
+QRect WindowPlacement::Frame(const QWidget& window) const {
+    const QWindow* handle = window.windowHandle();
+    return (handle ? handle->geometry() : window.geometry()).marginsAdded(margins(window));
+}
+
+// Placed by its inner area, which every window manager puts where it is
+// asked to; it draws the frame around it.
+void WindowPlacement::putFrame(QWidget& window, QPoint at) {
+    placedAt_[&window] = at;
+    const QMargins frame = margins(window);
+    if (Frame(window).topLeft() != at)
+        window.setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window.size()));
+}
+
+void WindowPlacement::arrange(FormWindow& window) {
+    if (&window == &console_)
+        putFrame(window, keptOn(QRect(anchor_, Frame(window).size()), area()).topLeft());
+    else if (movedByUser_.contains(&window)) putFrame(window, keptOn(Frame(window), area()).topLeft());
+    else place(window, true);
 }
 
 void WindowPlacement::place(FormWindow& window, bool mayMoveOther) {
@@ -102,22 +142,44 @@ void WindowPlacement::place(FormWindow& window, bool mayMoveOther) {
     for (FormWindow* shown : beside_) {
         if (shown != &window && shown->isVisible()) other = shown;
     }
-    const QRect area = area_(console_), console = console_.frameGeometry();
-    const QRect avoid = other ? other->frameGeometry() : QRect();
-    const QSize size = framed(window);
+    const QRect area = this->area(), console = Frame(console_);
+    const QRect avoid = other ? Frame(*other) : QRect();
+    const QSize size = Frame(window).size();
     const int gap = Pixels(120, scale_.factor());
-    const std::optional<QPoint> clear = BesideSpot(size, area, console, avoid, gap);
-    const QPoint spot =
-        clear ? *clear : BesideSpot(size, area, console, QRect(), gap).value_or(area.topLeft());
-    window.move(spot);
-    // Where the two cannot both stand clear of the console, the other makes room.
-    if (!clear && other && mayMoveOther) place(*other, false);
+    const std::optional<QPoint> clear = besideSpot(size, area, console, avoid, gap);
+    putFrame(window, clear ? *clear : besideSpot(size, area, console, QRect(), gap).value_or(area.topLeft()));
+    // Where the two cannot both stand clear of the console, the other makes
+    // room, unless the user put it where it is.
+    if (!clear && other && mayMoveOther && !movedByUser_.contains(other)) place(*other, false);
+}
+
+void WindowPlacement::shown(FormWindow& window) {
+    // Shown again elsewhere than it was put: the user moved it.
+    const auto placed = placedAt_.find(&window);
+    if (placed != placedAt_.end() && Frame(window).topLeft() != placed->second) movedByUser_.insert(&window);
+    arrange(window);
+    if (&window == &console_) Fit();
+    QWindow* handle = window.windowHandle();
+    handle->installEventFilter(this);
+    awaited_[handle] = &window;
 }
 
 bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
-    const bool shown = event->type() == QEvent::Show && !event->spontaneous();
-    if (watched == &console_ && (shown || event->type() == QEvent::Move)) Fit();
-    else if (shown) place(*static_cast<FormWindow*>(watched), true);
+    if (watched->isWindowType()) {
+        // On the screen at last, framed: the places again, with the real frame.
+        auto* handle = static_cast<QWindow*>(watched);
+        const auto awaited = awaited_.find(handle);
+        if (event->type() != QEvent::Expose || awaited == awaited_.end() || !handle->isExposed())
+            return false;
+        FormWindow& window = *awaited->second;
+        awaited_.erase(awaited);
+        arrange(window);
+        if (&window == &console_) Fit();
+    } else if (event->type() == QEvent::Show && !event->spontaneous()) {
+        shown(*static_cast<FormWindow*>(watched));
+    } else if (event->type() == QEvent::Move && watched == &console_) {
+        Fit();  // perhaps onto another screen
+    }
     return false;
 }
 

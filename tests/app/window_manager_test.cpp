@@ -1,0 +1,115 @@
+// The windows under a real window manager (run by scripts/under-window-manager.sh):
+// frames, title bars included, as the X server has them once the manager has
+// placed them.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include "app/qt/view_scale.h"
+#include "window_fixture.h"
+
+namespace plotmere::testing {
+namespace {
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromLatin1(process.readAllStandardOutput());
+}
+
+int field(const QString& text, const char* name) {
+    return QRegularExpression(QString(name) + R"(:\s*(-?\d+))").match(text).captured(1).toInt();
+}
+
+// The client area where the server has it, widened by the extents the manager
+// drew around it; invalid until it has drawn them.
+QRect serverFrame(const QWidget& window) {
+    const QString id = QString::number(window.winId());
+    const QString info = run("xwininfo", {"-id", id});
+    const QStringList extents =
+        run("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',', Qt::SkipEmptyParts);
+    if (extents.size() != 4) return {};
+    const QRect client(field(info, "Absolute upper-left X"), field(info, "Absolute upper-left Y"),
+                       field(info, "Width"), field(info, "Height"));
+    return client.adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+}
+
+class WindowManagerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs X and a window manager";
+    }
+
+    // The frames of the shown windows, once the manager has placed them all
+    // and nothing moves any more.
+    std::vector<QRect> settled() {
+        std::vector<QRect> frames, last;
+        for (int tries = 0; tries < 60; ++tries) {
+            QTest::qWait(50);
+            frames.clear();
+            bool placed = true;
+            for (QWidget* window : all) {
+                frames.push_back(window->isVisible() ? serverFrame(*window) : QRect());
+                placed = placed && frames.back().isValid() == window->isVisible();
+            }
+            if (placed && frames == last) return frames;
+            last = frames;
+        }
+        ADD_FAILURE() << "the windows did not settle";
+        return frames;
+    }
+
+    std::vector<QRect> expectPlaced(const char* step) {
+        const std::vector<QRect> frames = settled();
+        for (const QRect& frame : frames) EXPECT_TRUE(frame.isNull() || area.contains(frame)) << step;
+        EXPECT_FALSE(frames[1].intersects(frames[2])) << step;
+        return frames;
+    }
+
+    void click(const char* name, QWidget* window = nullptr) {
+        QTest::mouseClick((window ? window : all[0])->findChild<QWidget*>(name), Qt::LeftButton);
+    }
+
+    RecordingDialogs boxes;
+    WindowConsole windows{boxes};
+    QWidget* settings = &windows.settingsWindow();
+    QWidget* list = &windows.functionListWindow();
+    std::vector<QWidget*> all{&windows.consoleWindow(), settings, list};
+    QRect area = windows.consoleWindow().screen()->availableGeometry();
+};
+
+// Up every step as Ctrl+Plus takes it, with Settings open through the step
+// or opened again after it, then the user's place for Settings kept.
+TEST_F(WindowManagerTest, FramesStayOnTheScreenAndTheToolsApart) {
+    // The largest step at which the design's three windows fit apart.
+    const int apartUpTo = area.width() >= 3840 ? 300 : 150;
+    ViewScale& scale = windows.viewScale();
+    QSignalSpy refused(&scale, &ViewScale::refused);
+    for (int step = 0; refused.isEmpty(); ++step, scale.Next()) {
+        const std::string at = std::to_string(scale.percent()) + " %";
+        expectPlaced(at.c_str());
+        if (!settings->isVisible()) click("GetSet");
+        click("GotoFunkList");
+        const std::vector<QRect> frames = expectPlaced((at + " with both").c_str());
+        if (scale.percent() <= apartUpTo) {
+            EXPECT_FALSE(frames[0].intersects(frames[1]) || frames[0].intersects(frames[2])) << at;
+        }
+        click("Command1", list);
+        if (step % 2 == 0) click("SetDone", settings);
+    }
+    click("GetSet");
+    expectPlaced("Settings before the user moves it");
+    const QPoint chosen = area.topLeft() + QPoint(40, 30);
+    run("xdotool", {"windowmove", "--sync", QString::number(settings->winId()), QString::number(chosen.x()),
+                    QString::number(chosen.y())});
+    const QRect moved = expectPlaced("moved").at(1);
+    click("SetDone", settings);
+    click("GetSet");
+    scale.Reset();
+    EXPECT_TRUE(expectPlaced("back at 100 %").at(1).topLeft() == moved.topLeft());
+}
+
+}  // namespace
+}  // namespace plotmere::testing
