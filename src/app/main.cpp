@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -10,7 +11,7 @@
 #include "app/headless/headless_console.h"
 #include "app/manual_address.h"
 #include "app/qt/artwork.h"
-#include "app/qt/image_picture.h"
+#include "app/qt/headless_picture.h"
 #include "app/qt/run_window.h"
 
 namespace {
@@ -20,14 +21,18 @@ void onlySevereMessages(QtMsgType type, const QMessageLogContext& context, const
     if (type == QtCriticalMsg || type == QtFatalMsg) qt_message_output(type, context, message);
 }
 
-// The start-up picture has text, and text takes an application; one that
-// shows nothing, so that no display is needed.
+// The start-up picture has text, and text takes an application: one that
+// shows nothing, so that no display is needed, made only with that picture.
 int runHeadless(int& argc, char** argv, const plotmere::CommandLine& line, const std::string& helpAddress) {
     qInstallMessageHandler(onlySevereMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QGuiApplication app(argc, argv);
-    plotmere::ImagePicture picture(line.scale);
-    picture.SetBackgroundPicture(plotmere::StartupPicture(picture.scale()));
+    // Saved images carry the offscreen screen's 96 dpi, with or without an application.
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
+    std::optional<QGuiApplication> app;  // outlives the picture; argc and argv outlive it
+    plotmere::HeadlessPicture picture(line.scale, [&](double scale) {
+        app.emplace(argc, argv);
+        return plotmere::StartupPicture(scale);
+    });
     plotmere::HeadlessConsole console(std::cout, std::cerr, picture, line.scale);
     console.console().SetHelpAddress(helpAddress);
     if (!line.scripts.empty()) console.console().scripts().SetFolder(line.scripts);

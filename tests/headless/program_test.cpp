@@ -23,28 +23,30 @@ struct ProgramRun {
 };
 
 // Runs from the folder that holds examples/, so that their relative names hold.
-ProgramRun RunProgram(const std::string& arguments, const std::string& input) {
+ProgramRun RunProgram(const std::string& arguments, const std::string& input,
+                      const std::string& environment = "") {
     TempFolder files;
     files.write("in", input);
     const std::string at = " '" + files.path().string() + "/";
     const std::string command = "cd '" + fs::path(EXAMPLES_DIR).parent_path().string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" PLOTMERE_BINARY
-                                "' " +
-                                arguments + " <" + at + "in' >" + at + "out' 2>" + at + "err'";
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM " + environment +
+                                " '" PLOTMERE_BINARY "' " + arguments + " <" + at + "in' >" + at + "out' 2>" +
+                                at + "err'";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.read("out"), files.read("err")};
 }
 
-// Without a display, a window that tried to open would end with status 1.
+// Without a display, a window that tried to open would end with status 1. A GUI
+// application (none before a picture is saved) would abort on its missing plugin.
 TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
     const std::string usage =
         "Usage: plotmere \\[--help \\| --version\\]\n       plotmere --headless[\\s\\S]*";
     const std::string wrong = "\n\nUsage: plotmere[\\s\\S]*",
                       headlessOnly = "plotmere: --scale, --scripts and FILE go with --headless";
     // Help names the manual beside the program of the build, not the installed one.
-    const std::string help = "message \\[Plotmere\\] For help, go to file://" +
-                             fs::path(PLOTMERE_BINARY).parent_path().string() +
-                             "/doc/manual\\.html\\\\r[\\s\\S]*";
+    const std::string help =
+        "status Evaluating input\nResult: 8\nmessage \\[Plotmere\\] For help, go to file://" +
+        fs::path(PLOTMERE_BINARY).parent_path().string() + "/doc/manual\\.html\\\\r[\\s\\S]*";
     // clang-format off
     const struct { const char* arguments; int status; std::string out, err; } rows[] = {  // out, err: regexes
         {"--help", 0, usage, ""}, {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
@@ -59,7 +61,9 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
     };
     // clang-format on
     for (const auto& row : rows) {
-        const ProgramRun run = RunProgram(row.arguments, "click HelpMe\n");
+        const ProgramRun run =
+            RunProgram(row.arguments, "type FunctionIn 2*3+1\nclick Evaluate\nshow Result\nclick HelpMe\n",
+                       "QT_FATAL_WARNINGS=1 QT_QPA_GENERIC_PLUGINS=none FONTCONFIG_FILE=/none");
         EXPECT_EQ(run.status, row.status) << row.arguments;
         EXPECT_TRUE(std::regex_match(run.out, std::regex(row.out))) << row.arguments << run.out;
         EXPECT_TRUE(std::regex_match(run.err, std::regex(row.err))) << row.arguments << run.err;
@@ -67,7 +71,7 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
 }
 
 // Until the first command the picture holds the start-up picture, as the
-// window's does; a save that fails says why.
+// window's does, at the offscreen screen's 96 dpi; a save that fails says why.
 TEST(ProgramTest, SavesTheStartupPictureUntilTheFirstCommandAndSaysWhyASaveFails) {
     TempFolder folder;
     const std::string at = folder.path().string() + "/";
@@ -76,6 +80,7 @@ TEST(ProgramTest, SavesTheStartupPictureUntilTheFirstCommandAndSaysWhyASaveFails
     EXPECT_EQ(run.err,
               "error: line 4: cannot write " + at + "no/x.bmp (No such folder); no file was changed\n");
     EXPECT_NE(folder.read("start.bmp"), folder.read("x.bmp"));
+    EXPECT_EQ(folder.read("x.bmp").substr(38, 4), std::string("\xc4\x0e\0\0", 4));  // 3780 dots a metre
 }
 
 // Every file of examples/ is an action file or is named in one; none ends in an error.

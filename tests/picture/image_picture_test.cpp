@@ -1,6 +1,6 @@
 // The picture as an image: where and in which colour things land, at 100 %
 // and at a larger scale, and the files written from it: BMP, PNG, JPEG, SVG
-// and PDF, and why one could not be written.
+// and PDF, and why one could not be written; the headless console's picture.
 
 #include "app/qt/image_picture.h"
 
@@ -15,6 +15,7 @@
 #include <map>
 #include <set>
 
+#include "app/qt/headless_picture.h"
 #include "support/temp_folder.h"
 
 namespace plotmere {
@@ -225,6 +226,31 @@ TEST(ImagePictureTest, AFailedSaveSaysWhy) {
     const SaveResult readOnly = picture.Save((folder.path() / "p.png").string());
     ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
     EXPECT_EQ(readOnly, SaveResult::PermissionDenied);
+}
+
+// The start-up picture is made once, when drawn over or saved while it shows.
+TEST(HeadlessPictureTest, MakesTheStartupPictureOnceWhereItShows) {
+    TempFolder folder;
+    const std::string file = (folder.path() / "p.bmp").string();
+    const auto line = [](Picture& p) { p.Line(0, 0, 900, 0, QBColor(1)); };
+    const auto dot = [](Picture& p) { p.PSet(0, 0, QBColor(1)); };
+    const auto remove = [](Picture& p) { p.ClearBackgroundPicture(); };
+    const auto clear = [](Picture& p) { p.Cls(); };
+    const auto black = [](Picture& p) { p.SetBackColor(ForeColor); };
+    // clang-format off
+    const std::tuple<std::vector<void (*)(Picture&)>, int, QRgb> rows[] = {  // made: start-up pictures
+        {{}, 0, Startup}, {{line}, 1, rgb(1)}, {{dot}, 1, rgb(1)}, {{remove}, 0, Startup},
+        {{remove, clear}, 0, White}, {{remove, black}, 0, qRgb(0, 0, 0)}, {{remove, dot, clear}, 1, White},
+        {{dot, remove, clear}, 1, White}};
+    // clang-format on
+    for (const auto& [steps, made, corner] : rows) {
+        int madeNow = 0;
+        HeadlessPicture picture(1, [&](double) { return ++madeNow, startupPicture(292, 122); });
+        for (const auto step : steps) step(picture);
+        EXPECT_EQ(madeNow, made);
+        ASSERT_EQ(picture.Save(file), SaveResult::Saved);
+        EXPECT_EQ(QImage(QString::fromStdString(file)).pixel(0, 0), corner) << madeNow;
+    }
 }
 
 }  // namespace
