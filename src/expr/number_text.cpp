@@ -48,9 +48,9 @@ double RoundToStep(double v, double step) {
 
 std::string FormatPlain(double v) {
     if (v == 0 || !(std::fabs(v) < PlainBelow)) return FormatForInput(v);
-    // A sign, the whole digits, a point and the decimals of the smallest double.
+    // The longest: a sign, "0." and the decimals down to the smallest double's digit.
     constexpr int longest =
-        1 + 15 + 1 + std::numeric_limits<double>::max_digits10 - std::numeric_limits<double>::min_exponent10;
+        1 + 2 + std::numeric_limits<double>::max_digits10 - std::numeric_limits<double>::min_exponent10;
     char text[longest];
     return std::string(text, std::to_chars(text, text + longest, v, std::chars_format::fixed).ptr);
 }

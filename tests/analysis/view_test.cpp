@@ -84,11 +84,11 @@ TEST_F(ViewTest, ThePointerReadsWhatAPressThereMarks) {
          "x = 1.00000000000002  y = 4.6"},
         {"ten Zoom Outs: y has coarser pixels, no exponents", {"-10240", "10240", "-10240", "10240"}, 0, 0, 1,
          999.4f, 500.43f, "x = -5260  y = 4700"},
-        {"polar, y rounds up to a unit", standard, 1, 0, 1, 1000, 918.525f, "x = -5.13  y = 0.1  r = 5.13  θ = 3.12"},
+        {"polar, y rounds to -0.1", standard, 1, 0, 1, 1000, 930.0875f, "x = -5.13  y = -0.1  r = 5.13  θ = 3.16"},
         {"polar in degrees, almost a turn", standard, 1, 1, 2.5, 2363, 926, "x = 1.5  y = -0.01  r = 1.5  θ = 0"},
         {"polar after seven Zoom Outs", {"-1280", "1280", "-1280", "1280"}, 1, 0, 1, 2085.5f, 917.77f,
          "x = 19  y = 10  r = 21  θ = 0.5"},
-        {"polar on the x axis, one digit", standard, 1, 0, 1, 2065.275f, 925, "x = 0.05  y = 0  r = 0.05  θ = 0"},
+        {"polar, y rounds to 0, one digit", standard, 1, 0, 1, 2065.275f, 928.7f, "x = 0.05  y = 0  r = 0.05  θ = 0"},
     };
     // clang-format on
     EXPECT_EQ(console.PointerReadout(1000, 500, 1), std::nullopt);  // no window read yet
