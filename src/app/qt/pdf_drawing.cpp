@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "app/qt/checked_writes.h"
 #include "app/qt/shape_runs.h"
 
 namespace plotmere {
@@ -62,8 +61,7 @@ bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QCo
               const QImage& startup) {
     constexpr double pointsPerPixel = 72.0 / 96;
     const QSizeF size(grid.size());
-    CheckedWrites checked(out);
-    QPdfWriter pdf(&checked);
+    QPdfWriter pdf(&out);
     pdf.setTitle("Plotmere picture");
     pdf.setCreator("Plotmere");
     pdf.setResolution(96);
@@ -78,7 +76,7 @@ bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QCo
         painter.drawImage(QRectF(QPointF(0, 0), startup.deviceIndependentSize() * grid.scale()), startup);
     PdfRuns runs(painter, grid.dot());
     ReplayRuns(drawing, grid, runs);
-    return painter.end() && !checked.failure();
+    return painter.end();
 }
 
 }  // namespace plotmere
