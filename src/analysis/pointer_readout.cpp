@@ -11,7 +11,8 @@ namespace plotmere {
 namespace {
 
 // Neighbours one pixel apart along the radius differ in r by the finer of the
-// two pixel steps, and in θ by that step seen from the origin.
+// two pixel steps, and in θ by that step seen from the origin. From the x and
+// y as shown, so that the four numbers agree.
 std::string polarPart(double x, double y, double step, bool degrees) {
     using arithmetic::fromRadians, arithmetic::pi;
     const double turn = fromRadians(2 * pi, degrees);
@@ -19,10 +20,9 @@ std::string polarPart(double x, double y, double step, bool degrees) {
     double theta = fromRadians(std::atan2(y, x), degrees);
     if (theta < 0) theta += turn;
     // At the origin every angle is as good as another.
-    const double thetaStep = std::min(fromRadians(step / r, degrees), turn);
-    std::string thetaText = FormatToStep(theta, thetaStep);
-    if (*ParseNumber(thetaText) >= turn) thetaText = "0";  // rounded up to a full turn
-    return "  r = " + FormatToStep(r, step) + "  θ = " + thetaText;
+    theta = RoundToStep(theta, std::min(fromRadians(step / r, degrees), turn));
+    if (theta >= turn) theta = 0;  // rounded up to a full turn
+    return "  r = " + FormatToStep(r, step) + "  θ = " + FormatPlain(theta);
 }
 
 }  // namespace
@@ -40,8 +40,8 @@ std::optional<std::string> PointerReadout(const ConsoleState& s, float u, float 
     const auto steps = PixelSteps(view, scale);
     if (!steps) return std::nullopt;
     const auto [stepX, stepY] = *steps;
-    const double x = view.fromPictureX(u), y = view.fromPictureY(v);
-    std::string text = "x = " + FormatToStep(x, stepX) + "  y = " + FormatToStep(y, stepY);
+    const double x = RoundToStep(view.fromPictureX(u), stepX), y = RoundToStep(view.fromPictureY(v), stepY);
+    std::string text = "x = " + FormatPlain(x) + "  y = " + FormatPlain(y);
     if (s.GraphMode.Selected == 1) text += polarPart(x, y, std::min(stepX, stepY), s.InDegrees());
     return text;
 }

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 
 #include "expr/eval_failure.h"
 
@@ -32,16 +34,28 @@ std::string FormatDouble(double v) { return printed(v, 15); }
 
 std::string FormatForInput(double v) { return typeable(printed(v, 15)); }
 
-std::string FormatToStep(double v, double step) {
+double RoundToStep(double v, double step) {
     // The unit 10^-decimals is the coarsest power of ten not above the step.
     const double decimals = std::ceil(-std::log10(step));
     const double digits = std::floor(std::log10(std::fabs(v))) + 1 + decimals;
     // Never more digits than any other number shows.
-    if (digits >= 1) return typeable(printed(v, static_cast<int>(std::min(digits, 15.0))));
+    if (digits >= 1)
+        return std::strtod(printed(v, static_cast<int>(std::min(digits, 15.0))).c_str(), nullptr);
     // Smaller than the unit: it rounds to none or to one.
     const double unit = std::pow(10.0, -decimals);
-    return FormatForInput(std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v));
+    return std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v);
 }
+
+std::string FormatPlain(double v) {
+    if (v == 0 || !(std::fabs(v) < PlainBelow)) return FormatForInput(v);
+    // The longest: a sign, "0." and the decimals down to the smallest double's digit.
+    constexpr int longest =
+        1 + 2 + std::numeric_limits<double>::max_digits10 - std::numeric_limits<double>::min_exponent10;
+    char text[longest];
+    return std::string(text, std::to_chars(text, text + longest, v, std::chars_format::fixed).ptr);
+}
+
+std::string FormatToStep(double v, double step) { return FormatPlain(RoundToStep(v, step)); }
 
 std::string FormatValue(const Value& v) { return v ? FormatDouble(*v) : std::string(); }
 

@@ -14,8 +14,14 @@ std::string FormatDouble(double v);
 // The same for a box that is read back as an expression: without the "+" of a
 // positive exponent (2E15), which the language would read as 2E+1.
 std::string FormatForInput(double v);
-// The same with the fewest significant digits that still tell apart two
-// values step apart (step > 0), as a readout shows a coordinate.
+// v rounded to the fewest significant digits that still tell apart two values
+// step apart (step > 0), at most fifteen.
+double RoundToStep(double v, double step);
+// Plain decimals without an exponent below PlainBelow in size (2500, 0.00012),
+// the form of FormatForInput from there on.
+inline constexpr double PlainBelow = 1e15;
+std::string FormatPlain(double v);
+// FormatPlain(RoundToStep(v, step)), as a readout shows a coordinate.
 std::string FormatToStep(double v, double step);
 // Empty shows as nothing.
 std::string FormatValue(const Value& v);

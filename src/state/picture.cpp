@@ -20,7 +20,9 @@ std::string SaveFailureReason(SaveResult result) {
     switch (result) {
         case SaveResult::PermissionDenied: return "Permission denied";
         case SaveResult::NoSuchFolder: return "No such folder";
+        case SaveResult::ReadOnlyFolder: return "The folder is read-only";
         case SaveResult::DiskFull: return "The disk is full";
+        case SaveResult::NotEncoded: return "The picture could not be written in this format";
         case SaveResult::TooManyShapes: return "Too many shapes for SVG or PDF; save a PNG instead";
         default: return {};
     }

@@ -38,7 +38,16 @@ inline float ToSingle(double v) {
 }
 
 // How a save ended; every way but Saved leaves any old file as it was.
-enum class SaveResult { Saved, Failed, PermissionDenied, NoSuchFolder, DiskFull, TooManyShapes };
+enum class SaveResult {
+    Saved,
+    Failed,
+    PermissionDenied,
+    NoSuchFolder,
+    ReadOnlyFolder,
+    DiskFull,
+    NotEncoded,
+    TooManyShapes
+};
 
 // Why a save failed, in the user's words; empty when it did not, or when no
 // reason is known.

@@ -78,16 +78,17 @@ TEST_F(ViewTest, ThePointerReadsWhatAPressThereMarks) {
         int graphMode, angleUnit; double scale; float u, v; const char* text;
     };
     const Row rows[] = {
-        {"100 %, y has coarser pixels", standard, 0, 0, 1, 1000, 500, "x = -5.13  y = 4.6"},
         {"250 %", standard, 0, 0, 2.5, 1000, 500, "x = -5.13  y = 4.59"},
         {"zoomed", {"1", "1.001", "2", "2.0005"}, 0, 0, 1, 1000, 500, "x = 1.000243  y = 2.000365"},
         {"zoomed past fifteen digits", {"1", "1.0000000000001", "-10", "10"}, 0, 0, 1, 1000, 500,
          "x = 1.00000000000002  y = 4.6"},
-        {"polar, y rounds up to a unit", standard, 1, 0, 1, 1000, 918.525f, "x = -5.13  y = 0.1  r = 5.13  θ = 3.13"},
-        {"polar in degrees, y rounds down to 0", standard, 1, 1, 1, 3000, 928.7f,
-         "x = 4.6  y = 0  r = 4.6  θ = 359.5"},
-        {"polar in degrees, almost a turn", standard, 1, 1, 1, 3082.5f, 925.24f, "x = 5  y = 0  r = 5  θ = 0"},
-        {"polar on the x axis, one digit", standard, 1, 0, 1, 2065.275f, 925, "x = 0.05  y = 0  r = 0.05  θ = 0"},
+        {"ten Zoom Outs: y has coarser pixels, no exponents", {"-10240", "10240", "-10240", "10240"}, 0, 0, 1,
+         999.4f, 500.43f, "x = -5260  y = 4700"},
+        {"polar, y rounds to -0.1", standard, 1, 0, 1, 1000, 930.0875f, "x = -5.13  y = -0.1  r = 5.13  θ = 3.16"},
+        {"polar in degrees, almost a turn", standard, 1, 1, 2.5, 2363, 926, "x = 1.5  y = -0.01  r = 1.5  θ = 0"},
+        {"polar after seven Zoom Outs", {"-1280", "1280", "-1280", "1280"}, 1, 0, 1, 2085.5f, 917.77f,
+         "x = 19  y = 10  r = 21  θ = 0.5"},
+        {"polar, y rounds to 0, one digit", standard, 1, 0, 1, 2065.275f, 928.7f, "x = 0.05  y = 0  r = 0.05  θ = 0"},
     };
     // clang-format on
     EXPECT_EQ(console.PointerReadout(1000, 500, 1), std::nullopt);  // no window read yet

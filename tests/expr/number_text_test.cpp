@@ -16,7 +16,7 @@
 namespace plotmere {
 namespace {
 
-TEST(NumberText, DoublesShowWithFifteenSignificantDigits) {
+TEST(NumberText, DoublesShowWithFifteenSignificantDigitsAndPlainInAReadout) {
     // clang-format off
     const std::pair<double, const char*> rows[] = {
         {2.5, "2.5"},          {-3, "-3"},        {0.1, "0.1"},           {1e20, "1E+20"},
@@ -25,6 +25,9 @@ TEST(NumberText, DoublesShowWithFifteenSignificantDigits) {
     };
     // clang-format on
     for (auto [v, text] : rows) EXPECT_EQ(FormatDouble(v), text);
+    // A readout's: no exponent below the limit, however many decimals.
+    EXPECT_EQ(FormatPlain(-0.0) + " " + FormatPlain(PlainBelow), "0 1E15");
+    EXPECT_EQ(FormatPlain(-4.9e-324), "-0." + std::string(323, '0') + "5");
 }
 
 TEST(NumberText, WholeTextsReadAsNumbers) {

@@ -74,29 +74,32 @@ TEST_F(HardeningTest, AFunctionCallingItselfTwiceEndsWithTheFailure) {
     EXPECT_THROW(eval("F2"), TooManyCalls);
 }
 
+// Writes that stop after 4 KB: at a file size limit, no full disk, and on a disk of 8 KB, half full.
 TEST(HardeningSave, AWriteFailingPartWayLeavesTheOldFileAndNoOther) {
     ImagePicture picture;
     std::minstd_rand random;
     for (int i = 0; i < 5000; ++i)  // enough for every format to fill 4 KB
         picture.PSet(std::fmod(random(), PictureWidth), std::fmod(random(), PictureHeight), QBColor(i % 16));
-    for (const char* name : {"graph.bmp", "graph.png", "graph.jpg", "graph.svg", "graph.pdf"}) {
-        SCOPED_TRACE(name);
-        TempFolder folder;
-        const fs::path target = folder.path() / name;
-        folder.write(name, "the old picture");
-        rlimit before{};  // a disk that fills after 4 KB, for this process only
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
-        signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{4096, before.rlim_max};
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        const SaveResult saved = picture.Save(target.string());
-        setrlimit(RLIMIT_FSIZE, &before);
-        EXPECT_EQ(saved, SaveResult::DiskFull);
-        EXPECT_EQ(folder.read(name), "the old picture");
-        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
-        EXPECT_EQ(picture.Save(target.string()), SaveResult::Saved);  // with room, it is replaced
-        EXPECT_GT(folder.read(name).size(), 4096u);
-    }
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{4096, before.rlim_max};
+    for (const bool disk : {false, true})
+        for (const char* name : {"graph.bmp", "graph.png", "graph.jpg", "graph.svg", "graph.pdf"}) {
+            SCOPED_TRACE(name);
+            TempFolder folder;
+            const fs::path target = folder.path() / name;
+            if (disk && !folder.mountTmpfs(0, "size=8k")) GTEST_SKIP() << "mounting a disk takes root";
+            folder.write(name, "the old picture");
+            ASSERT_TRUE(disk || !setrlimit(RLIMIT_FSIZE, &small));
+            const SaveResult saved = picture.Save(target.string());
+            ASSERT_TRUE(disk ? folder.mountTmpfs(MS_REMOUNT, "size=1m") : !setrlimit(RLIMIT_FSIZE, &before));
+            EXPECT_EQ(saved, disk ? SaveResult::DiskFull : SaveResult::Failed);
+            EXPECT_EQ(folder.read(name), "the old picture");
+            EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+            EXPECT_EQ(picture.Save(target.string()), SaveResult::Saved);  // with room, it is replaced
+            EXPECT_GT(folder.read(name).size(), 4096u);
+        }
 }
 
 TEST_F(HardeningTest, AFailingRedrawAfterTheZoomBoxIsReportedOnce) {

@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder of its own for one test, removed with everything in it.
 
+#include <sys/mount.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,6 +26,7 @@ public:
         } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
+        umount2(path_.c_str(), MNT_DETACH);  // what mountTmpfs mounted, if anything
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
@@ -38,6 +41,10 @@ public:
         std::ofstream(path_ / name, std::ios::binary) << content;
     }
     std::string read(const std::string& name) const { return ContentsOf(path_ / name); }
+    // A tmpfs over the folder until the end (MS_RDONLY, MS_REMOUNT; "size=8k"). Only root may mount.
+    bool mountTmpfs(unsigned long flags, const char* opts = "") {
+        return !mount("tmpfs", path_.c_str(), "tmpfs", flags, opts);
+    }
 
 private:
     std::filesystem::path path_;

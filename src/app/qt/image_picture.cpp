@@ -4,8 +4,11 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
+#include <QStorageInfo>
+#include <cerrno>
 #include <cmath>
 
+#include "app/qt/checked_writes.h"
 #include "app/qt/pdf_drawing.h"
 #include "app/qt/svg_drawing.h"
 #include "app/qt/vector_state.h"
@@ -64,8 +67,14 @@ bool writeImage(QIODevice& file, const QImage& image, const FileFormat& format) 
 SaveResult whyNotOpened(const QString& name) {
     const QFileInfo file(name), folder(file.absolutePath());
     if (!folder.isDir()) return SaveResult::NoSuchFolder;
+    if (QStorageInfo(folder.absoluteFilePath()).isReadOnly()) return SaveResult::ReadOnlyFolder;
     if (!folder.isWritable() || (file.exists() && !file.isWritable())) return SaveResult::PermissionDenied;
     return SaveResult::Failed;
+}
+
+// A write that fell short only calls the disk full when the system said so.
+SaveResult whyNotWritten(int error) {
+    return error == ENOSPC || error == EDQUOT ? SaveResult::DiskFull : SaveResult::Failed;
 }
 
 }  // namespace
@@ -154,9 +163,12 @@ SaveResult ImagePicture::Save(const std::string& path) {
     if (format.vector && !drawing_.Complete()) return SaveResult::TooManyShapes;
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return whyNotOpened(name);
-    const bool written = format.vector ? format.vector(file, drawing_, PixelGrid(ratio_), back_, underlay_)
-                                       : writeImage(file, view_ == 1 ? image_ : render(ratio_), format);
-    return written && file.commit() ? SaveResult::Saved : SaveResult::DiskFull;
+    CheckedWrites checked(file);
+    const bool written = format.vector ? format.vector(checked, drawing_, PixelGrid(ratio_), back_, underlay_)
+                                       : writeImage(checked, view_ == 1 ? image_ : render(ratio_), format);
+    if (const auto error = checked.failure()) return whyNotWritten(*error);
+    if (!written) return SaveResult::NotEncoded;  // every write was whole: the encoder refused
+    return file.commit() ? SaveResult::Saved : SaveResult::Failed;
 }
 
 }  // namespace plotmere

@@ -12,27 +12,6 @@ namespace plotmere {
 
 namespace {
 
-// Passes the writes on and remembers one that fell short: the PDF engine does
-// not look, and a full disk shows as nothing else.
-class CheckedWrites : public QIODevice {
-public:
-    explicit CheckedWrites(QIODevice& to) : to_(to) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
-    bool isSequential() const override { return true; }
-    bool allWritten() const { return allWritten_; }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override {
-        const qint64 written = to_.write(data, size);
-        allWritten_ = allWritten_ && written == size;
-        return written;
-    }
-
-private:
-    QIODevice& to_;
-    bool allWritten_ = true;
-};
-
 // Shapes a painter call at a time, a piece of a run at most, so that a long run
 // costs a bounded buffer beside the page that the PDF engine keeps.
 class PdfRuns : public RunWriter {
@@ -82,8 +61,7 @@ bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QCo
               const QImage& startup) {
     constexpr double pointsPerPixel = 72.0 / 96;
     const QSizeF size(grid.size());
-    CheckedWrites checked(out);
-    QPdfWriter pdf(&checked);
+    QPdfWriter pdf(&out);
     pdf.setTitle("Plotmere picture");
     pdf.setCreator("Plotmere");
     pdf.setResolution(96);
@@ -98,7 +76,7 @@ bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QCo
         painter.drawImage(QRectF(QPointF(0, 0), startup.deviceIndependentSize() * grid.scale()), startup);
     PdfRuns runs(painter, grid.dot());
     ReplayRuns(drawing, grid, runs);
-    return painter.end() && checked.allWritten();
+    return painter.end();
 }
 
 }  // namespace plotmere

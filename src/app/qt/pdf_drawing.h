@@ -13,7 +13,8 @@ class QIODevice;
 namespace plotmere {
 
 // Writes the drawing over the background colour and the start-up picture (when
-// there is one); false when it cannot be written.
+// there is one); false when the PDF engine fails. It does not look whether the
+// device took every write: that is the device's to tell (see CheckedWrites).
 bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QColor back,
               const QImage& startup);
 
