@@ -19,21 +19,19 @@ QString run(const QString& program, const QStringList& arguments) {
     return QString::fromLatin1(process.readAllStandardOutput());
 }
 
-int field(const QString& text, const char* name) {
-    return QRegularExpression(QString(name) + R"(:\s*(-?\d+))").match(text).captured(1).toInt();
-}
-
-// The client area where the server has it, widened by the extents the manager
-// drew around it; invalid until it has drawn them.
+// The inner area where the server has it, widened by the extents the manager
+// drew around it; none until it has drawn them.
 QRect serverFrame(const QWidget& window) {
-    const QString id = QString::number(window.winId());
-    const QString info = run("xwininfo", {"-id", id});
+    const QString id = QString::number(window.winId()), info = run("xwininfo", {"-id", id});
+    const auto field = [&](const char* name) {
+        return QRegularExpression(QString(name) + R"(:\s*(-?\d+))").match(info).captured(1).toInt();
+    };
     const QStringList extents =
         run("xprop", {"-id", id, "_NET_FRAME_EXTENTS"}).section('=', 1).split(',', Qt::SkipEmptyParts);
     if (extents.size() != 4) return {};
-    const QRect client(field(info, "Absolute upper-left X"), field(info, "Absolute upper-left Y"),
-                       field(info, "Width"), field(info, "Height"));
-    return client.adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
+    return QRect(field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+                 field("Height"))
+        .adjusted(-extents[0].toInt(), -extents[2].toInt(), extents[1].toInt(), extents[3].toInt());
 }
 
 class WindowManagerTest : public ::testing::Test {
@@ -46,16 +44,13 @@ protected:
     // and nothing moves any more.
     std::vector<QRect> settled() {
         std::vector<QRect> frames, last;
-        for (int tries = 0; tries < 60; ++tries) {
+        for (int tries = 0; tries < 60; ++tries, last = frames) {
             QTest::qWait(50);
             frames.clear();
-            bool placed = true;
-            for (QWidget* window : all) {
+            for (QWidget* window : all)
                 frames.push_back(window->isVisible() ? serverFrame(*window) : QRect());
-                placed = placed && frames.back().isValid() == window->isVisible();
-            }
-            if (placed && frames == last) return frames;
-            last = frames;
+            const auto framed = [&](std::size_t i) { return frames[i].isValid() == all[i]->isVisible(); };
+            if (frames == last && framed(0) && framed(1) && framed(2)) return frames;
         }
         ADD_FAILURE() << "the windows did not settle";
         return frames;
