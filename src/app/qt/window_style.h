@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QProxyStyle>
 
+class QStyleOptionMenuItem;
+
 namespace plotmere {
 
 class WindowStyle : public QProxyStyle {
@@ -31,8 +33,12 @@ public:
                             const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
 
 private:
+    const QStyleOption* withIconColumn(const QStyleOption* option, const QWidget* widget,
+                                       QStyleOptionMenuItem& widened) const;
     template <class Option>
     Option atFullSize(const Option& option, const QWidget* widget) const;
     template <class Option, class Draw>
