@@ -7,11 +7,15 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <array>
 #include <set>
 
+#include "app/qt/file_dialog_scale.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 #include "window_fixture.h"
@@ -261,14 +265,28 @@ TEST_F(WindowInputTest, TheFunctionBoxRunsWhatWasTyped) {
     EXPECT_EQ(label("Result")->text(), "2");
 }
 
+// What of the save dialog follows the scale: the sidebar's width, the height
+// of its first row (by its icon), a column's width and the least one.
+std::array<int, 4> scaledParts(QFileDialog* box) {
+    auto* sidebar = box->findChild<QAbstractItemView*>("sidebar");
+    const QHeaderView* columns = box->findChild<QTreeView*>("treeView")->header();
+    return {sidebar->width(), sidebar->sizeHintForRow(0), columns->sectionSize(1),
+            columns->minimumSectionSize()};
+}
+
 // The real boxes, answered by a user: OK on the message; the save dialog
 // cancelled, then the first file type kept, then others chosen for names
-// without an extension, one replacing a file after asking.
-TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
+// without an extension, one replacing a file after asking. The dialog opens
+// at the scale, within the area it may take, and its widths are kept at 100 %.
+TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnsweredAtTheScale) {
     QTemporaryDir folder;
     ModalDialogs modal;
+    const QRect area(0, 0, 1280, 1024);
+    modal.SetArea([&](const QWidget*) { return area; });
     WindowConsole windows(modal);
+    windows.placement().SetArea([](const QWidget&) { return roomyScreen; });
     QStringList shown;
+    std::vector<std::pair<QSize, std::array<int, 4>>> layouts;
     int choice = 0;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -279,6 +297,7 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
             (ok ? ok : box->button(QMessageBox::Yes))->click();  // Yes: replace the file
         } else if (auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             shown = box->nameFilters();
+            layouts.emplace_back(box->size(), scaledParts(box));
             if (choice < 0) return box->reject();
             box->selectNameFilter(shown.value(choice));
             emit box->filterSelected(shown.value(choice));                   // as the user's choice does
@@ -293,7 +312,10 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
 
     // Each its own name: the dialog's completer would offer the first one's file again.
     ASSERT_TRUE(QFile(folder.filePath("drawing.pdf")).open(QIODevice::WriteOnly));  // to be replaced
-    for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "photo"}, {4, "drawing"}}) {
+    constexpr double scale = 2.5;
+    for (auto [filter, name, percent] :
+         {std::tuple{-1, "cancelled", 100}, {0, "graph", 250}, {2, "photo", 100}, {4, "drawing", 100}}) {
+        windows.viewScale().Set(percent);
         choice = filter;
         windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
         QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
@@ -305,6 +327,24 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList({"drawing.pdf", "graph.bmp", "photo.jpg"}));
     EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.pdf"));
+
+    ASSERT_EQ(layouts.size(), 4u);
+    EXPECT_EQ(layouts[0].first, FileDialogAtScale::FullSize);
+    // The dialog's frame is taken as wide as the Console's.
+    const QSize frame = windows.consoleWindow().frameSize() - windows.consoleWindow().size();
+    EXPECT_EQ(layouts[1].first, (FileDialogAtScale::FullSize * scale).boundedTo(area.size() - frame));
+    for (std::size_t i = 0; i < layouts[0].second.size(); ++i) {
+        const double full = layouts[0].second[i];
+        EXPECT_NEAR(layouts[1].second[i], full * scale, full * scale / 10) << i;
+        EXPECT_EQ(layouts[2].second[i], full) << i;
+    }
+    // The Computer icon's one picture, of 16 pixels, fills what it takes at the scale.
+    const QImage computer =
+        ScalingFileIcons(scale).icon(QFileIconProvider::Computer).pixmap(QSize(40, 40)).toImage();
+    int drawn = 0;
+    for (int y = 0; y < computer.height(); ++y)
+        for (int x = 0; x < computer.width(); ++x) drawn += qAlpha(computer.pixel(x, y)) > 0;
+    EXPECT_GT(drawn, 16 * 16);
 }
 
 }  // namespace

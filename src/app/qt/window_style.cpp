@@ -176,4 +176,9 @@ void SetApplicationScale(double scale) {
     if (auto* style = qobject_cast<WindowStyle*>(QApplication::style())) style->SetScale(scale);
 }
 
+double ApplicationScale() {
+    const auto* style = qobject_cast<const WindowStyle*>(QApplication::style());
+    return style ? style->scale() : 1;
+}
+
 }  // namespace plotmere

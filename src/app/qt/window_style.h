@@ -23,6 +23,7 @@ public:
 
     // The style's scale and the application's font (1 is 100 %).
     void SetScale(double scale);
+    double scale() const { return scale_; }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -51,5 +52,7 @@ private:
 
 // Sets the scale of the application's style, when it is a WindowStyle.
 void SetApplicationScale(double scale);
+// The scale of the application's style: 1 unless it is a WindowStyle.
+double ApplicationScale();
 
 }  // namespace plotmere
