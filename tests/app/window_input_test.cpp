@@ -123,11 +123,14 @@ QString spoken(QWidget* control) {
 }
 
 // Every control has a name for a screen reader: buttons, options and frames
-// their captions, boxes their labels', the list's rows their slots and colours;
-// the picture describes its window and curves after each command.
+// their captions or what they do, boxes their labels', the list's rows their
+// slots and colours; the picture, an image, describes its window and curves
+// from the start.
 TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed) {
     const std::tuple<QWidget*, const FormDesign*, QString> forms[] = {
-        {&consoleWindow, &ConsoleDesign(), "Function, x =, XMax, XMin, YMax, YMin, Graph?, Graph"},
+        {&consoleWindow, &ConsoleDesign(),
+         "Function, x =, XMax, XMin, YMax, YMin, Graph?, Graph, Guess line 100 steps left, "
+         "Guess line 10 steps left, Guess line 10 steps right, Guess line 100 steps right"},
         {settings, &SettingsDesign(),
          "Theta Min, Theta Max, Theta Step, t Min, t Max, t Step, Show Axes?, X Tick, Y Tick"},
         {list, &FunctionListDesign(),
@@ -143,7 +146,7 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
             auto* group = form->findChild<QButtonGroup*>(c.name);
             const QString name = spoken(group ? group->button(c.index) : form->findChild<QWidget*>(c.name));
             EXPECT_FALSE(name.isEmpty()) << c.name;
-            if (namedHere.contains(c.kind)) named << name;
+            if (namedHere.contains(c.kind) || c.spokenName) named << name;
         }
         EXPECT_EQ(named.join(", "), expected);
     }
@@ -163,8 +166,9 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
     s.Functions[4].text = s.Functions[7].text = "x";
     QWidget* polar = find<QRadioButton>("GraphMode")->group()->button(1);
     QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(find("Picture1"));
+    EXPECT_EQ(graph->role(), QAccessible::Graphic);
     const std::pair<std::vector<QWidget*>, QString> commands[] = {
-        {{}, ""},  // no window read yet
+        {{}, "x from -10 to 10, y from -10 to 10, start-up picture"},  // the window the boxes hold
         {{find("WhichOp"), find("Evaluate")}, "x from -10 to 10, y from -10 to 10, 1 function, Cartesian"},
         {{find("GotoFunkList"), find("OnChk4", list), find("OnChk7", list), find("Command2", list),
           find("Evaluate")},
