@@ -183,6 +183,34 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
     }
 }
 
+// Tab goes as a window is read, row by row, a frame whole where it comes with
+// what lies on it, and round to the first again.
+TEST_F(WindowInputTest, TabGoesInReadingOrderFrameByFrame) {
+    click("GetSet");
+    click("GotoFunkList");
+    QStringList rows;
+    for (int i = 0; i < FunctionSlots; ++i) rows << QString("f%1 OnChk%1").arg(i);
+    const std::pair<QWidget*, QString> forms[] = {
+        {&consoleWindow,
+         "FunctionIn GetOut Xequals Text3 Text4 Text5 Text6 Standard ClearScreen ClearHistory HelpMe WhichOp "
+         "GraphMode GotoFunkList Evaluate GetSet Saver TrigWin Option1 MLeft Left ZOut Right MRight "
+         "SetFunc SetMem Trace Integrate Command10 LocalMax LocalMin Root"},
+        {settings, "Axes ThetaMin ThetaMax ThetaStep XTickbox YTickbox ParamMin ParamMax ParamStep SetDone"},
+        {list, rows.join(' ') + " Command2 Command1"}};
+    for (auto [form, order] : forms) {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        const QStringList stops = order.split(' ');
+        find(qPrintable(stops.front()), form)->setFocus();
+        QStringList visited;
+        for (qsizetype i = 0; i <= stops.size(); ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(visited.join(' '), order + ' ' + stops.front());
+    }
+}
+
 // The core lets events through while it shows a box; a click then must not
 // start a second command, and the window already shows the command running.
 TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
