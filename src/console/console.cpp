@@ -24,6 +24,7 @@ Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(
 
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
+    s_.StartupPictureShown = false;
     s_.clearForCommand();
     const RunningCaption running(s_.Console);
     ctx_.SetStatus("Evaluating input");

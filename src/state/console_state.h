@@ -82,6 +82,8 @@ struct ConsoleState : RunFlags {
     // The viewing window, as the last DimWin read it.
     Viewport view;
     GraphedCurves Graphed;
+    // The start-up picture shows, under what is drawn, until the first Evaluate.
+    bool StartupPictureShown = true;
 
     // Controls of the Console window.
     Form Console{std::string(AppTitle) + " " + Version, true};

@@ -7,11 +7,15 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <array>
 #include <set>
 
+#include "app/qt/file_dialog_scale.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
 #include "window_fixture.h"
@@ -119,11 +123,14 @@ QString spoken(QWidget* control) {
 }
 
 // Every control has a name for a screen reader: buttons, options and frames
-// their captions, boxes their labels', the list's rows their slots and colours;
-// the picture describes its window and curves after each command.
+// their captions or what they do, boxes their labels', the list's rows their
+// slots and colours; the picture, an image, describes its window and curves
+// from the start.
 TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed) {
     const std::tuple<QWidget*, const FormDesign*, QString> forms[] = {
-        {&consoleWindow, &ConsoleDesign(), "Function, x =, XMax, XMin, YMax, YMin, Graph?, Graph"},
+        {&consoleWindow, &ConsoleDesign(),
+         "Function, x =, XMax, XMin, YMax, YMin, Graph?, Graph, Guess line 100 steps left, "
+         "Guess line 10 steps left, Guess line 10 steps right, Guess line 100 steps right"},
         {settings, &SettingsDesign(),
          "Theta Min, Theta Max, Theta Step, t Min, t Max, t Step, Show Axes?, X Tick, Y Tick"},
         {list, &FunctionListDesign(),
@@ -139,7 +146,7 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
             auto* group = form->findChild<QButtonGroup*>(c.name);
             const QString name = spoken(group ? group->button(c.index) : form->findChild<QWidget*>(c.name));
             EXPECT_FALSE(name.isEmpty()) << c.name;
-            if (namedHere.contains(c.kind)) named << name;
+            if (namedHere.contains(c.kind) || c.spokenName) named << name;
         }
         EXPECT_EQ(named.join(", "), expected);
     }
@@ -159,8 +166,9 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
     s.Functions[4].text = s.Functions[7].text = "x";
     QWidget* polar = find<QRadioButton>("GraphMode")->group()->button(1);
     QAccessibleInterface* graph = QAccessible::queryAccessibleInterface(find("Picture1"));
+    EXPECT_EQ(graph->role(), QAccessible::Graphic);
     const std::pair<std::vector<QWidget*>, QString> commands[] = {
-        {{}, ""},  // no window read yet
+        {{}, "x from -10 to 10, y from -10 to 10, start-up picture"},  // the window the boxes hold
         {{find("WhichOp"), find("Evaluate")}, "x from -10 to 10, y from -10 to 10, 1 function, Cartesian"},
         {{find("GotoFunkList"), find("OnChk4", list), find("OnChk7", list), find("Command2", list),
           find("Evaluate")},
@@ -172,6 +180,34 @@ TEST_F(WindowInputTest, ScreenReadersHearEveryControlByNameAndTheGraphDescribed)
     for (const auto& [clicks, description] : commands) {
         for (QWidget* control : clicks) click(control);
         EXPECT_EQ(graph->text(QAccessible::Description), description);
+    }
+}
+
+// Tab goes as a window is read, row by row, a frame whole where it comes with
+// what lies on it, and round to the first again.
+TEST_F(WindowInputTest, TabGoesInReadingOrderFrameByFrame) {
+    click("GetSet");
+    click("GotoFunkList");
+    QStringList rows;
+    for (int i = 0; i < FunctionSlots; ++i) rows << QString("f%1 OnChk%1").arg(i);
+    const std::pair<QWidget*, QString> forms[] = {
+        {&consoleWindow,
+         "FunctionIn GetOut Xequals Text3 Text4 Text5 Text6 Standard ClearScreen ClearHistory HelpMe WhichOp "
+         "GraphMode GotoFunkList Evaluate GetSet Saver TrigWin Option1 MLeft Left ZOut Right MRight "
+         "SetFunc SetMem Trace Integrate Command10 LocalMax LocalMin Root"},
+        {settings, "Axes ThetaMin ThetaMax ThetaStep XTickbox YTickbox ParamMin ParamMax ParamStep SetDone"},
+        {list, rows.join(' ') + " Command2 Command1"}};
+    for (auto [form, order] : forms) {
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        const QStringList stops = order.split(' ');
+        find(qPrintable(stops.front()), form)->setFocus();
+        QStringList visited;
+        for (qsizetype i = 0; i <= stops.size(); ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(visited.join(' '), order + ' ' + stops.front());
     }
 }
 
@@ -261,14 +297,28 @@ TEST_F(WindowInputTest, TheFunctionBoxRunsWhatWasTyped) {
     EXPECT_EQ(label("Result")->text(), "2");
 }
 
+// What of the save dialog follows the scale: the sidebar's width, the height
+// of its first row (by its icon), a column's width and the least one.
+std::array<int, 4> scaledParts(QFileDialog* box) {
+    auto* sidebar = box->findChild<QAbstractItemView*>("sidebar");
+    const QHeaderView* columns = box->findChild<QTreeView*>("treeView")->header();
+    return {sidebar->width(), sidebar->sizeHintForRow(0), columns->sectionSize(1),
+            columns->minimumSectionSize()};
+}
+
 // The real boxes, answered by a user: OK on the message; the save dialog
 // cancelled, then the first file type kept, then others chosen for names
-// without an extension, one replacing a file after asking.
-TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
+// without an extension, one replacing a file after asking. The dialog opens
+// at the scale, within the area it may take, and its widths are kept at 100 %.
+TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnsweredAtTheScale) {
     QTemporaryDir folder;
     ModalDialogs modal;
+    const QRect area(0, 0, 1280, 1024);
+    modal.SetArea([&](const QWidget*) { return area; });
     WindowConsole windows(modal);
+    windows.placement().SetArea([](const QWidget&) { return roomyScreen; });
     QStringList shown;
+    std::vector<std::pair<QSize, std::array<int, 4>>> layouts;
     int choice = 0;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -279,6 +329,7 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
             (ok ? ok : box->button(QMessageBox::Yes))->click();  // Yes: replace the file
         } else if (auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             shown = box->nameFilters();
+            layouts.emplace_back(box->size(), scaledParts(box));
             if (choice < 0) return box->reject();
             box->selectNameFilter(shown.value(choice));
             emit box->filterSelected(shown.value(choice));                   // as the user's choice does
@@ -293,7 +344,10 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
 
     // Each its own name: the dialog's completer would offer the first one's file again.
     ASSERT_TRUE(QFile(folder.filePath("drawing.pdf")).open(QIODevice::WriteOnly));  // to be replaced
-    for (auto [filter, name] : {std::pair{-1, "cancelled"}, {0, "graph"}, {2, "photo"}, {4, "drawing"}}) {
+    constexpr double scale = 2.5;
+    for (auto [filter, name, percent] :
+         {std::tuple{-1, "cancelled", 100}, {0, "graph", 250}, {2, "photo", 100}, {4, "drawing", 100}}) {
+        windows.viewScale().Set(percent);
         choice = filter;
         windows.console().state().Dialog1.FileName = folder.filePath(name).toStdString();
         QTest::mouseClick(windows.consoleWindow().findChild<QPushButton*>("Saver"), Qt::LeftButton);
@@ -305,6 +359,24 @@ TEST(RealDialogsTest, MessageBoxAndSaveDialogCanBeAnswered) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
               QStringList({"drawing.pdf", "graph.bmp", "photo.jpg"}));
     EXPECT_EQ(windows.consoleWindow().findChild<QLabel*>("Status")->text(), folder.filePath("drawing.pdf"));
+
+    ASSERT_EQ(layouts.size(), 4u);
+    EXPECT_EQ(layouts[0].first, FileDialogAtScale::FullSize);
+    // The dialog's frame is taken as wide as the Console's.
+    const QSize frame = windows.consoleWindow().frameSize() - windows.consoleWindow().size();
+    EXPECT_EQ(layouts[1].first, (FileDialogAtScale::FullSize * scale).boundedTo(area.size() - frame));
+    for (std::size_t i = 0; i < layouts[0].second.size(); ++i) {
+        const double full = layouts[0].second[i];
+        EXPECT_NEAR(layouts[1].second[i], full * scale, full * scale / 10) << i;
+        EXPECT_EQ(layouts[2].second[i], full) << i;
+    }
+    // The Computer icon's one picture, of 16 pixels, fills what it takes at the scale.
+    const QImage computer =
+        ScalingFileIcons(scale).icon(QFileIconProvider::Computer).pixmap(QSize(40, 40)).toImage();
+    int drawn = 0;
+    for (int y = 0; y < computer.height(); ++y)
+        for (int x = 0; x < computer.width(); ++x) drawn += qAlpha(computer.pixel(x, y)) > 0;
+    EXPECT_GT(drawn, 16 * 16);
 }
 
 }  // namespace

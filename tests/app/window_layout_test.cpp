@@ -197,7 +197,18 @@ TEST(ViewScaleStepsTest, StopAtTheEndsAndTheChoiceOutlivesTheRun) {
 }
 
 // Right clicks on a window's background open the steps; on the picture, none.
-TEST_F(WindowLayoutTest, MenuListsTheStepsWithTheCurrentOneChecked) {
+// The steps read in full at every scale: widened, the menu shows them as before.
+TEST_F(WindowLayoutTest, MenuListsTheStepsInFullWithTheCurrentOneChecked) {
+    for (int percent : ViewScale::Steps) {
+        windows.viewScale().Set(percent);
+        const std::unique_ptr<QMenu> menu(ScaleMenu(windows.viewScale(), nullptr));
+        menu->adjustSize();
+        const QImage shown = menu->grab().toImage();
+        menu->setMinimumWidth(2 * menu->width());
+        menu->adjustSize();
+        const QRect textSide(QPoint(), QSize(shown.width() / 2, shown.height()));
+        EXPECT_EQ(menu->grab().toImage().copy(textSide), shown.copy(textSide)) << percent;
+    }
     windows.viewScale().Set(250);
     const std::pair<QWidget*, QString> targets[] = {
         {find("Picture1"), ""},

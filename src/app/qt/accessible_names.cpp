@@ -65,12 +65,12 @@ void nameBox(QWidget& window, QWidget* box, const char* name) {
 void NameControls(QWidget& window, const FormDesign& design) {
     for (const ControlDesign& c : design.controls) {
         auto* control = window.findChild<QWidget*>(c.name);
+        if (c.spokenName) control->setAccessibleName(c.spokenName);
         switch (c.kind) {
             case ControlKind::TextBox:
             case ControlKind::ComboBox: nameBox(window, control, c.name); break;
             case ControlKind::CheckBox: nameSlot(control, c.name, SlotCheckNames, "On"); break;
             case ControlKind::Swatch: control->setAccessibleName(ColorNames[c.index]); break;
-            case ControlKind::Picture: control->setAccessibleName("Graph"); break;
             default: break;  // named by their captions
         }
     }

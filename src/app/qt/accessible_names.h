@@ -10,8 +10,8 @@ class QWidget;
 namespace plotmere {
 
 // Each box by the label beside it (the label's tool tip describes it), the
-// rows of the function list by their slot, the swatches by their colour and
-// the picture as "Graph".
+// rows of the function list by their slot, the swatches by their colour, and
+// what the design gives a spoken name by that.
 void NameControls(QWidget& window, const FormDesign& design);
 
 }  // namespace plotmere

@@ -3,8 +3,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScreen>
+
+#include "app/qt/file_dialog_scale.h"
+#include "app/qt/window_style.h"
 
 namespace plotmere {
 
@@ -34,7 +39,13 @@ QString startFolder(const SaveDialog& dialog) {
     return last.isAbsolute() ? last.absolutePath() : QDir::homePath();
 }
 
+QRect screenArea(const QWidget* parent) {
+    return (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+}
+
 }  // namespace
+
+ModalDialogs::ModalDialogs() : area_(screenArea) {}
 
 void ModalDialogs::ShowMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
     QMessageBox box(icon == MsgIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
@@ -43,6 +54,8 @@ void ModalDialogs::ShowMessage(QWidget* parent, const QString& text, const QStri
 }
 
 bool ModalDialogs::ChooseSaveFile(QWidget* parent, SaveDialog& dialog) {
+    const double scale = ApplicationScale();
+    ScalingFileIcons icons(scale);  // read by the dialog's own thread until it goes
     QFileDialog box(parent, QString::fromStdString(dialog.DialogTitle), startFolder(dialog));
     box.setAcceptMode(QFileDialog::AcceptSave);
     box.setNameFilters(nameFilters(dialog.Filter));
@@ -52,6 +65,10 @@ bool ModalDialogs::ChooseSaveFile(QWidget* parent, SaveDialog& dialog) {
                      [&box](const QString& filter) { box.setDefaultSuffix(extensionOf(filter)); });
     box.selectFile(QFileInfo(QString::fromStdString(dialog.FileName)).fileName());
     box.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before replacing a file
+    box.setIconProvider(&icons);
+    // Room for its frame and title bar too, taken as wide as the parent's.
+    const QSize frame = parent ? parent->frameSize() - parent->size() : QSize();
+    const FileDialogAtScale scaled(box, scale, area_(parent).size() - frame);
     if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return false;
     dialog.FileName = box.selectedFiles().front().toStdString();
     return true;

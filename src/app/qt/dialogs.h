@@ -3,7 +3,10 @@
 // program shows real ones; tests plug in their own and answer without a
 // modal loop.
 
+#include <QRect>
 #include <QString>
+#include <functional>
+#include <utility>
 
 #include "state/controls.h"
 #include "state/host.h"
@@ -24,8 +27,17 @@ public:
 
 class ModalDialogs : public Dialogs {
 public:
+    // The area the save dialog over parent may take: by default the available
+    // geometry of the parent's screen (of the primary one, without a parent).
+    using Area = std::function<QRect(const QWidget* parent)>;
+    ModalDialogs();
+    void SetArea(Area area) { area_ = std::move(area); }
+
     void ShowMessage(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) override;
     bool ChooseSaveFile(QWidget* parent, SaveDialog& dialog) override;
+
+private:
+    Area area_;
 };
 
 }  // namespace plotmere

@@ -26,6 +26,7 @@ struct ControlDesign {
     int index = 0;                // option buttons: the index in the group; swatches: the QBColor index
     Face face = Face::Default;
     const char* toolTip = nullptr;
+    const char* spokenName = nullptr;  // what a screen reader calls it, where not its caption
 };
 
 struct FormDesign {

@@ -15,6 +15,7 @@
 #include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
+#include "app/qt/tab_order.h"
 #include "state/picture.h"
 
 namespace plotmere {
@@ -110,6 +111,8 @@ int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips 
 FormWindow::FormWindow(const FormDesign& design, ImagePicture* picture) : design_(design) {
     setObjectName(design.name);
     build(picture);
+    const std::vector<std::size_t> tabs = TabOrder(design);
+    for (std::size_t i = 1; i < tabs.size(); ++i) setTabOrder(controls_[tabs[i - 1]], controls_[tabs[i]]);
     NameControls(*this, design);
     SetScale(1);
     if (design.firstFocus) findChild<QWidget*>(design.firstFocus)->setFocus();

@@ -1,7 +1,7 @@
 #pragma once
 // A window built from its design: every control made, named, placed and
 // styled as the table says, with the design's default (Enter) and cancel
-// (Esc) buttons and first focus.
+// (Esc) buttons and first focus, and Tab in reading order.
 
 #include <QWidget>
 #include <vector>

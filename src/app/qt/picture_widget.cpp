@@ -1,5 +1,6 @@
 #include "app/qt/picture_widget.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,10 +34,20 @@ void drawSunkenBorder(QPainter& painter, const QRect& r, const QPalette& palette
              palette.midlight().color());
 }
 
+// A plain widget is a filler, which screen readers pass over: the picture is an image.
+QAccessibleInterface* accessibleImage(const QString&, QObject* object) {
+    auto* picture = qobject_cast<PictureWidget*>(object);
+    return picture ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+}
+
 }  // namespace
 
 PictureWidget::PictureWidget(ImagePicture& picture, QWidget* parent)
     : QWidget(parent), picture_(picture), readout_(new QLabel(this, Qt::ToolTip)) {
+    [[maybe_unused]] static const bool imageForScreenReaders = [] {
+        QAccessible::installFactory(accessibleImage);
+        return true;
+    }();
     // A right press marks a corner, as every press does; it opens no menu.
     setContextMenuPolicy(Qt::PreventContextMenu);
     SetViewScale(1);

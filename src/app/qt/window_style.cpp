@@ -1,9 +1,11 @@
 #include "app/qt/window_style.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleFactory>
 #include <QStyleOption>
+#include <algorithm>
 #include <cmath>
 
 namespace plotmere {
@@ -137,11 +139,30 @@ QRect WindowStyle::subControlRect(ComplexControl control, const QStyleOptionComp
         .translated(option->rect.topLeft());
 }
 
+// A menu's item with its check column as wide as an icon: Fusion sizes that
+// column at its 100 % width unless the items have icons, but draws it as wide
+// as the item is high, which at a large scale leaves the text too little room.
+const QStyleOption* WindowStyle::withIconColumn(const QStyleOption* option, const QWidget* widget,
+                                                QStyleOptionMenuItem& widened) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (!item || !qobject_cast<const QMenu*>(widget)) return option;
+    widened = *item;
+    widened.maxIconWidth = std::max(item->maxIconWidth, pixelMetric(PM_SmallIconSize, option, widget));
+    return &widened;
+}
+
+QSize WindowStyle::sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                                    const QWidget* widget) const {
+    QStyleOptionMenuItem item;
+    return QProxyStyle::sizeFromContents(type, withIconColumn(option, widget, item), size, widget);
+}
+
 // A button with the keyboard focus shows a mark inside its frame, apart from
 // the frame that marks the default button.
 void WindowStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
-    QProxyStyle::drawControl(element, option, painter, widget);
+    QStyleOptionMenuItem item;
+    QProxyStyle::drawControl(element, withIconColumn(option, widget, item), painter, widget);
     const QStyle::State focused = State_HasFocus | State_KeyboardFocusChange;
     if (element != CE_PushButtonBevel || (option->state & focused) != focused) return;
     QStyleOptionFocusRect mark;
@@ -153,6 +174,11 @@ void WindowStyle::drawControl(ControlElement element, const QStyleOption* option
 
 void SetApplicationScale(double scale) {
     if (auto* style = qobject_cast<WindowStyle*>(QApplication::style())) style->SetScale(scale);
+}
+
+double ApplicationScale() {
+    const auto* style = qobject_cast<const WindowStyle*>(QApplication::style());
+    return style ? style->scale() : 1;
 }
 
 }  // namespace plotmere

@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QProxyStyle>
 
+class QStyleOptionMenuItem;
+
 namespace plotmere {
 
 class WindowStyle : public QProxyStyle {
@@ -21,6 +23,7 @@ public:
 
     // The style's scale and the application's font (1 is 100 %).
     void SetScale(double scale);
+    double scale() const { return scale_; }
 
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
@@ -31,8 +34,12 @@ public:
                             const QWidget* widget) const override;
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override;
 
 private:
+    const QStyleOption* withIconColumn(const QStyleOption* option, const QWidget* widget,
+                                       QStyleOptionMenuItem& widened) const;
     template <class Option>
     Option atFullSize(const Option& option, const QWidget* widget) const;
     template <class Option, class Draw>
@@ -45,5 +52,7 @@ private:
 
 // Sets the scale of the application's style, when it is a WindowStyle.
 void SetApplicationScale(double scale);
+// The scale of the application's style: 1 unless it is a WindowStyle.
+double ApplicationScale();
 
 }  // namespace plotmere
