@@ -161,26 +161,6 @@ TEST_F(WindowLayoutTest, ThePictureBoxKeepsItsMarginsAtEveryScale) {
     }
 }
 
-// On a 1920 x 1080 screen the steps stop at 200 %, and the Console goes back
-// to where the user put it when the scale does.
-TEST_F(WindowLayoutTest, StepsStopWhereTheScreenEndsAndTheConsoleKeepsItsCorner) {
-    const QRect screen(0, 0, 1920, 1080);
-    windows.placement().SetArea([&](const QWidget&) { return screen; });
-    ViewScale& scale = windows.viewScale();
-    QSignalSpy refused(&scale, &ViewScale::refused);
-    scale.Set(400);
-    scale.Next();
-    EXPECT_EQ(scale.percent(), 200);
-    EXPECT_EQ(refused.size(), 1);
-    EXPECT_EQ(std::unique_ptr<QMenu>(ScaleMenu(scale, nullptr))->actions().size(), 4);
-    scale.Reset();
-    consoleWindow.move(1400, 300);
-    scale.Set(200);
-    EXPECT_TRUE(screen.contains(consoleWindow.frameGeometry()));
-    scale.Reset();
-    EXPECT_EQ(consoleWindow.frameGeometry().topLeft(), QPoint(1400, 300));
-}
-
 TEST(ViewScaleStepsTest, StopAtTheEndsAndTheChoiceOutlivesTheRun) {
     QTemporaryDir folder;
     QSettings settings(folder.filePath("plotmere.conf"), QSettings::IniFormat);

@@ -1,11 +1,12 @@
-// The windows under a real window manager (run by scripts/under-window-manager.sh):
-// frames, title bars included, as the X server has them once the manager has
-// placed them.
+// The windows under a real window manager (scripts/under-window-manager.sh runs
+// it): frames, title bars included, as the X server has them.
 
+#include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 
+#include "app/qt/scale_controls.h"
 #include "app/qt/view_scale.h"
 #include "window_fixture.h"
 
@@ -40,24 +41,18 @@ protected:
         if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs X and a window manager";
     }
 
-    // The frames of the shown windows, once the manager has placed them all
-    // and nothing moves any more.
-    std::vector<QRect> settled() {
-        std::vector<QRect> frames, last;
-        for (int tries = 0; tries < 60; ++tries, last = frames) {
+    // The frames of the shown windows once the manager has placed them all and
+    // nothing moves any more: on the screen, Settings and Functions apart.
+    std::vector<QRect> expectPlaced(const char* step) {
+        std::vector<QRect> frames, last(1);  // unlike any frames
+        const auto framed = [&](std::size_t i) { return frames[i].isValid() == all[i]->isVisible(); };
+        const auto moving = [&] { return frames != last || !framed(0) || !framed(1) || !framed(2); };
+        for (int tries = 0; tries < 60 && moving(); ++tries) {
             QTest::qWait(50);
-            frames.clear();
+            last = std::exchange(frames, {});
             for (QWidget* window : all)
                 frames.push_back(window->isVisible() ? serverFrame(*window) : QRect());
-            const auto framed = [&](std::size_t i) { return frames[i].isValid() == all[i]->isVisible(); };
-            if (frames == last && framed(0) && framed(1) && framed(2)) return frames;
         }
-        ADD_FAILURE() << "the windows did not settle";
-        return frames;
-    }
-
-    std::vector<QRect> expectPlaced(const char* step) {
-        const std::vector<QRect> frames = settled();
         for (const QRect& frame : frames) EXPECT_TRUE(frame.isNull() || area.contains(frame)) << step;
         EXPECT_FALSE(frames[1].intersects(frames[2])) << step;
         return frames;
@@ -76,10 +71,11 @@ protected:
 };
 
 // Up every step as Ctrl+Plus takes it, with Settings open through the step
-// or opened again after it, then the user's place for Settings kept.
+// or opened again after it; then the places the user gave the Console and
+// Settings kept through a scale step and Settings shown again.
 TEST_F(WindowManagerTest, FramesStayOnTheScreenAndTheToolsApart) {
-    // The largest step at which the design's three windows fit apart.
-    const int apartUpTo = area.width() >= 3840 ? 300 : 150;
+    // The largest step, and the largest at which the design's three windows fit apart.
+    const auto [largest, apartUpTo] = area.width() >= 3840 ? std::pair{400, 300} : std::pair{200, 150};
     ViewScale& scale = windows.viewScale();
     QSignalSpy refused(&scale, &ViewScale::refused);
     for (int step = 0; refused.isEmpty(); ++step, scale.Next()) {
@@ -94,16 +90,23 @@ TEST_F(WindowManagerTest, FramesStayOnTheScreenAndTheToolsApart) {
         click("Command1", list);
         if (step % 2 == 0) click("SetDone", settings);
     }
+    EXPECT_EQ(scale.percent(), largest);
+    EXPECT_EQ(std::unique_ptr<QMenu>(ScaleMenu(scale, nullptr))->actions().size(),
+              std::ranges::find(ViewScale::Steps, largest) - ViewScale::Steps.begin() + 1);
+    scale.Reset();
     click("GetSet");
-    expectPlaced("Settings before the user moves it");
-    const QPoint chosen = area.topLeft() + QPoint(40, 30);
-    run("xdotool", {"windowmove", "--sync", QString::number(settings->winId()), QString::number(chosen.x()),
-                    QString::number(chosen.y())});
-    const QRect moved = expectPlaced("moved").at(1);
+    expectPlaced("before the user moves them");
+    for (auto [window, x, y] : {std::tuple{all[0], 300, 200}, {settings, 40, 30}}) {
+        const QPoint to = area.topLeft() + QPoint(x, y);
+        run("xdotool", {"windowmove", "--sync", QString::number(window->winId()), QString::number(to.x()),
+                        QString::number(to.y())});
+    }
+    const std::vector<QRect> moved = expectPlaced("moved by the user");
     click("SetDone", settings);
     click("GetSet");
-    scale.Reset();
-    EXPECT_TRUE(expectPlaced("back at 100 %").at(1).topLeft() == moved.topLeft());
+    scale.Next();
+    const std::vector<QRect> kept = expectPlaced("a step on");
+    EXPECT_TRUE(kept[0].topLeft() == moved[0].topLeft() && kept[1].topLeft() == moved[1].topLeft());
 }
 
 }  // namespace
