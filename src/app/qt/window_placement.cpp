@@ -149,8 +149,11 @@ void WindowPlacement::place(FormWindow& window, bool mayMoveOther) {
     const std::optional<QPoint> clear = besideSpot(size, area, console, avoid, gap);
     putFrame(window, clear ? *clear : besideSpot(size, area, console, QRect(), gap).value_or(area.topLeft()));
     // Where the two cannot both stand clear of the console, the other makes
-    // room, unless the user put it where it is.
-    if (!clear && other && mayMoveOther && !movedByUser_.contains(other)) place(*other, false);
+    // room, unless the user put it where it is, and stays in sight over it.
+    if (!clear && other && mayMoveOther && !movedByUser_.contains(other)) {
+        place(*other, false);
+        other->raise();
+    }
 }
 
 void WindowPlacement::shown(FormWindow& window) {
