@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
 
 #include "app/qt/form_window.h"
 #include "app/qt/view_scale.h"
@@ -85,10 +86,10 @@ QRect WindowPlacement::area() const { return area_(console_); }
 
 void WindowPlacement::Fit() {
     const QSize room = area().size();
-    const QMargins frame = margins(console_);
+    const QMargins around = margins(console_);
     int largest = ViewScale::Steps.front();
     for (int percent : ViewScale::Steps) {
-        const QSize needed = console_.SizeAt(percent / 100.0).grownBy(frame);
+        const QSize needed = console_.SizeAt(percent / 100.0).grownBy(around);
         if (needed.width() <= room.width() && needed.height() <= room.height()) largest = percent;
     }
     scale_.SetLargest(largest);
@@ -96,7 +97,7 @@ void WindowPlacement::Fit() {
 
 void WindowPlacement::Rearrange() {
     // A corner other than the one it was given is the user's choice.
-    const QPoint corner = Frame(console_).topLeft();
+    const QPoint corner = frame(console_).topLeft();
     if (corner != placedAt_[&console_]) anchor_ = corner;
     arrange(console_);
     for (FormWindow* window : beside_) {
@@ -116,7 +117,7 @@ QMargins WindowPlacement::margins(const QWidget& window) const {
 
 // The window's own geometry follows a request at once, the widget's only
 // once the window manager has carried it out.
-QRect WindowPlacement::Frame(const QWidget& window) const {
+QRect WindowPlacement::frame(const QWidget& window) const {
     const QWindow* handle = window.windowHandle();
     return (handle ? handle->geometry() : window.geometry()).marginsAdded(margins(window));
 }
@@ -125,15 +126,15 @@ QRect WindowPlacement::Frame(const QWidget& window) const {
 // asked to; it draws the frame around it.
 void WindowPlacement::putFrame(QWidget& window, QPoint at) {
     placedAt_[&window] = at;
-    const QMargins frame = margins(window);
-    if (Frame(window).topLeft() != at)
-        window.setGeometry(QRect(at + QPoint(frame.left(), frame.top()), window.size()));
+    const QMargins around = margins(window);
+    if (frame(window).topLeft() != at)
+        window.setGeometry(QRect(at + QPoint(around.left(), around.top()), window.size()));
 }
 
 void WindowPlacement::arrange(FormWindow& window) {
     if (&window == &console_)
-        putFrame(window, keptOn(QRect(anchor_, Frame(window).size()), area()).topLeft());
-    else if (movedByUser_.contains(&window)) putFrame(window, keptOn(Frame(window), area()).topLeft());
+        putFrame(window, keptOn(QRect(anchor_, frame(window).size()), area()).topLeft());
+    else if (movedByUser_.contains(&window)) putFrame(window, keptOn(frame(window), area()).topLeft());
     else place(window, true);
 }
 
@@ -142,9 +143,9 @@ void WindowPlacement::place(FormWindow& window, bool mayMoveOther) {
     for (FormWindow* shown : beside_) {
         if (shown != &window && shown->isVisible()) other = shown;
     }
-    const QRect area = this->area(), console = Frame(console_);
-    const QRect avoid = other ? Frame(*other) : QRect();
-    const QSize size = Frame(window).size();
+    const QRect area = this->area(), console = frame(console_);
+    const QRect avoid = other ? frame(*other) : QRect();
+    const QSize size = frame(window).size();
     const int gap = Pixels(120, scale_.factor());
     const std::optional<QPoint> clear = besideSpot(size, area, console, avoid, gap);
     putFrame(window, clear ? *clear : besideSpot(size, area, console, QRect(), gap).value_or(area.topLeft()));
@@ -159,7 +160,7 @@ void WindowPlacement::place(FormWindow& window, bool mayMoveOther) {
 void WindowPlacement::shown(FormWindow& window) {
     // Shown again elsewhere than it was put: the user moved it.
     const auto placed = placedAt_.find(&window);
-    if (placed != placedAt_.end() && Frame(window).topLeft() != placed->second) movedByUser_.insert(&window);
+    if (placed != placedAt_.end() && frame(window).topLeft() != placed->second) movedByUser_.insert(&window);
     arrange(window);
     if (&window == &console_) Fit();
     QWindow* handle = window.windowHandle();

@@ -11,7 +11,6 @@
 #include <QRect>
 #include <functional>
 #include <map>
-#include <optional>
 #include <set>
 #include <vector>
 
@@ -37,9 +36,6 @@ public:
     // After a scale change: the Console's frame where the user last put it,
     // as far as its area allows, and the open windows beside it again.
     void Rearrange();
-    // The frame of a window as its window manager draws it, or, before it
-    // has, as it will once it frames the window as it framed the Console.
-    QRect Frame(const QWidget& window) const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +45,9 @@ private:
     void arrange(FormWindow& window);
     void place(FormWindow& window, bool mayMoveOther);
     void putFrame(QWidget& window, QPoint at);
+    // The frame of a window as its window manager draws it, or, before it
+    // has, as it will once it frames the window as it framed the Console.
+    QRect frame(const QWidget& window) const;
     QMargins margins(const QWidget& window) const;
     QRect area() const;
 
