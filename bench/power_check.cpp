@@ -4,7 +4,6 @@
 // the specials.
 // Usage: power_check [COUNT] (default 100 million bases, each squared and cubed).
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "expr/bit_cast.h"
 #include "expr/power.h"
 
 namespace {
@@ -22,7 +22,8 @@ std::uint64_t mismatches = 0, checked = 0;
 double (*volatile libraryPow)(double, double) = std::pow;
 
 void compare(double base, double exponent, double fast, double slow) {
-    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow) && ++mismatches <= 20)
+    if (plotmere::BitCast<std::uint64_t>(fast) != plotmere::BitCast<std::uint64_t>(slow) &&
+        ++mismatches <= 20)
         std::printf("mismatch: %.17g^%g -> %.17g, pow gives %.17g\n", base, exponent, fast, slow);
 }
 
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     for (int n = -100000; n <= 100000; ++n) check(n);
     for (std::uint64_t i = 0; checked < count; ++i) {
         switch (i % 4) {
-            case 0: check(std::bit_cast<double>(random())); break;  // every exponent alike
+            case 0: check(plotmere::BitCast<double>(random())); break;  // every exponent alike
             case 1: check(std::ldexp(double(random() >> 11), int(random() % 120) - 100)); break;
             case 2: check(std::ldexp(double(random() >> 11), -53) * 20 - 10); break;  // a graph's x
             default: checkSweep(random); break;

@@ -4,7 +4,6 @@
 // half at the 16th digit, exact halves, powers of ten and their neighbours,
 // subnormals and zeros. Usage: round_check [COUNT] (default 100 million).
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "expr/bit_cast.h"
 #include "expr/fifteen_digits.h"
 
 namespace {
@@ -21,7 +21,7 @@ namespace {
 std::uint64_t mismatches = 0, checked = 0;
 
 void compare(const char* way, double v, double fast, double slow) {
-    if (std::bit_cast<std::uint64_t>(fast) != std::bit_cast<std::uint64_t>(slow)) {
+    if (plotmere::BitCast<std::uint64_t>(fast) != plotmere::BitCast<std::uint64_t>(slow)) {
         if (++mismatches <= 20)
             std::printf("mismatch %s: %.17g -> %.17g, text gives %.17g\n", way, v, fast, slow);
     }
@@ -80,12 +80,12 @@ int main(int argc, char** argv) {
         check(double(n));
     for (std::uint64_t i = 0; checked < count; ++i) {
         switch (i % 5) {
-            case 0: check(std::bit_cast<double>(random())); break;  // every exponent alike
-            case 1: check(nearHalf(random)); break;                 // on or next to a half
+            case 0: check(plotmere::BitCast<double>(random())); break;  // every exponent alike
+            case 1: check(nearHalf(random)); break;                     // on or next to a half
             case 2:
                 check(std::ldexp(double(random() >> 11), int(random() % 120) - 100));
-                break;                                                    // everyday sizes
-            case 3: check(std::bit_cast<double>(random() >> 12)); break;  // subnormals
+                break;                                                        // everyday sizes
+            case 3: check(plotmere::BitCast<double>(random() >> 12)); break;  // subnormals
             default: checkSweep(random); break;
         }
     }

@@ -6,12 +6,12 @@
 //   4 m                 5 the stored function F   6 the angle mode, 1 for Degrees
 //   7 to 9 "name caption": stored as a variable with #[name] while Result shows caption
 
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <iterator>
 
 #include "console/console.h"
+#include "expr/bit_cast.h"
 #include "expr/eval_failure.h"
 #include "lines.h"
 #include "quiet_platform.h"
@@ -43,7 +43,8 @@ void checkEvalAll(Console& console, const std::string& text, double x) {
     if (!ev.evalAll(*program, xs, values)) return;
     for (size_t i = 0; i < std::size(xs); ++i) {
         const plotmere::Value v = ev.eval(*program, xs[i]);
-        if (!v || s.EvalError || std::bit_cast<std::uint64_t>(*v) != std::bit_cast<std::uint64_t>(values[i]))
+        if (!v || s.EvalError ||
+            plotmere::BitCast<std::uint64_t>(*v) != plotmere::BitCast<std::uint64_t>(values[i]))
             std::abort();
     }
 }

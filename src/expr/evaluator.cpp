@@ -1,10 +1,10 @@
 #include "expr/evaluator.h"
 
-#include <bit>
 #include <cstdint>
 #include <vector>
 
 #include "expr/arithmetic.h"
+#include "expr/bit_cast.h"
 #include "expr/eval_failure.h"
 #include "expr/fifteen_digits.h"
 #include "expr/number_text.h"
@@ -30,7 +30,7 @@ private:
 // The integral and parametric curves evaluate twice at each x. Compared bit
 // for bit: -0 is not 0 here.
 double Evaluator::roundedX(double X) {
-    if (std::bit_cast<std::uint64_t>(X) != std::bit_cast<std::uint64_t>(lastX_)) {
+    if (BitCast<std::uint64_t>(X) != BitCast<std::uint64_t>(lastX_)) {
         lastX_ = X;
         lastRounded_ = RoundTo15Digits(X);
     }

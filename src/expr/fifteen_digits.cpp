@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -11,16 +9,14 @@
 #include <limits>
 #include <utility>
 
+#include "expr/bit_cast.h"
+#include "expr/decimal_text.h"
 #include "expr/exact_arithmetic.h"
 
 namespace plotmere {
 
 [[gnu::noinline]] double RoundTo15DigitsByText(double v) {
-    char buf[32];
-    auto end = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
-    double rounded = v;
-    std::from_chars(buf, end, rounded);
-    return rounded;
+    return std::isfinite(v) ? RoundToSignificant(v, 15) : v;
 }
 
 namespace {
@@ -87,7 +83,7 @@ double fromScaled(double R, int s) {
 // decided by what the scaling dropped. Rare: kept out of the fast path's way.
 [[gnu::cold, gnu::noinline]] double roundRarely(double v, double a) {
     if (a == 0) return v;
-    const auto biased = static_cast<int>(std::bit_cast<std::uint64_t>(a) >> 52);
+    const auto biased = static_cast<int>(BitCast<std::uint64_t>(a) >> 52);
     // Subnormal, infinite, NaN.
     if (biased == 0 || biased == 2047) return RoundTo15DigitsByText(v);
     int k = ((biased - 1023) * 78913) >> 18;  // floor(log10 a), or one less
@@ -110,7 +106,7 @@ double fromScaled(double R, int s) {
 
 // The power of ten that brings a (positive) to 15 digits, or 0.
 double scaleFor(double a) {
-    const Binade& binade = binades[std::bit_cast<std::uint64_t>(a) >> 52];
+    const Binade& binade = binades[BitCast<std::uint64_t>(a) >> 52];
     return a >= binade.limit ? binade.above : binade.below;
 }
 

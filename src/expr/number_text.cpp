@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <limits>
 
+#include "expr/decimal_text.h"
 #include "expr/eval_failure.h"
 
 namespace plotmere {
@@ -17,9 +15,7 @@ namespace {
 
 std::string printed(double v, int digits) {
     if (v == 0) return "0";  // also negative zero
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
-    return buf;
+    return FormatSignificant(v, digits);
 }
 
 // The language would read the "+" of 2E+15 as part of the exponent's text.
@@ -39,8 +35,7 @@ double RoundToStep(double v, double step) {
     const double decimals = std::ceil(-std::log10(step));
     const double digits = std::floor(std::log10(std::fabs(v))) + 1 + decimals;
     // Never more digits than any other number shows.
-    if (digits >= 1)
-        return std::strtod(printed(v, static_cast<int>(std::min(digits, 15.0))).c_str(), nullptr);
+    if (digits >= 1) return RoundToSignificant(v, static_cast<int>(std::min(digits, 15.0)));
     // Smaller than the unit: it rounds to none or to one.
     const double unit = std::pow(10.0, -decimals);
     return std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v);
@@ -48,11 +43,7 @@ double RoundToStep(double v, double step) {
 
 std::string FormatPlain(double v) {
     if (v == 0 || !(std::fabs(v) < PlainBelow)) return FormatForInput(v);
-    // The longest: a sign, "0." and the decimals down to the smallest double's digit.
-    constexpr int longest =
-        1 + 2 + std::numeric_limits<double>::max_digits10 - std::numeric_limits<double>::min_exponent10;
-    char text[longest];
-    return std::string(text, std::to_chars(text, text + longest, v, std::chars_format::fixed).ptr);
+    return FormatShortestPlain(v);
 }
 
 std::string FormatToStep(double v, double step) { return FormatPlain(RoundToStep(v, step)); }
@@ -91,29 +82,8 @@ size_t exponentLength(std::string_view t, size_t i) {
     return end > j ? end - i : 0;
 }
 
-// A number too small for a double reads as 0; one too large does not read.
-// Tells them apart by the position of the first significant digit.
-bool isUnderflow(std::string_view number) {
-    size_t exponentAt = number.find_first_of("Ee");
-    std::string_view mantissa = number.substr(0, exponentAt);
-    size_t point = std::min(mantissa.find('.'), mantissa.size());
-    size_t first = mantissa.find_first_not_of("0.");
-    if (first == std::string_view::npos) return true;
-    long magnitude = first < point ? long(point - first) : -long(first - point);
-    long exponent = 0;
-    if (exponentAt != std::string_view::npos) {
-        std::string_view digits = number.substr(exponentAt + 1);
-        bool negative = !digits.empty() && digits[0] == '-';
-        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) digits.remove_prefix(1);
-        if (digits.size() > 9) return negative;  // far beyond either limit
-        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        if (negative) exponent = -exponent;
-    }
-    return magnitude + exponent < 0;
-}
-
 // Reads "[sign]mantissa[exponent]" at i; returns the end, or npos when absent
-// or too large.
+// or too large. A number too small for a double reads as 0.
 size_t readNumber(std::string_view t, size_t i, double& out) {
     bool negative = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
@@ -121,9 +91,7 @@ size_t readNumber(std::string_view t, size_t i, double& out) {
     if (m == 0) return std::string_view::npos;
     size_t end = i + m;
     end += exponentLength(t, end);
-    auto [ptr, ec] = std::from_chars(t.data() + i, t.data() + end, out);
-    if (ec == std::errc::result_out_of_range && isUnderflow(t.substr(i, end - i))) out = 0;
-    else if (ec != std::errc() || !std::isfinite(out)) return std::string_view::npos;
+    if (!std::isfinite(out = ReadDecimal(t.substr(i, end - i)))) return std::string_view::npos;
     if (negative) out = -out;
     return end;
 }

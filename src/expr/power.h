@@ -11,11 +11,11 @@
 // Compilers replace pow(a, 2.0) by a * a, the correct rounding, where they
 // see the 2: pow is called out of line here, with the exponent unseen.
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <span>
 
+#include "expr/bit_cast.h"
 #include "expr/exact_arithmetic.h"
 
 namespace plotmere::power {
@@ -31,7 +31,7 @@ bool PowersInPlace(std::span<double> values, double exponent);
 // half and no value within 0.54 ulp of it other than r is a double.
 inline bool clearlyRounded(double r, double rest) {
     const double magnitude = std::fabs(r);
-    const double below = std::bit_cast<double>(std::bit_cast<std::uint64_t>(magnitude) - 1);
+    const double below = BitCast<double>(BitCast<std::uint64_t>(magnitude) - 1);
     return std::fabs(rest) <= 0.45 * (magnitude - below);
 }
 

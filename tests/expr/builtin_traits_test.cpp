@@ -35,8 +35,9 @@ std::pair<double, bool> outcomeOf(Apply&& apply) {
 }
 
 TEST(BuiltinTraits, APrefixFunctionDoesWhatItsRowSays) {
-    for (const auto& [fn, name] : Prefixes) {
+    for (const auto& [each, name] : Prefixes) {
         SCOPED_TRACE(name);
+        const Builtin fn = each;  // a lambda cannot capture a binding in clang 14
         bool setsEvalError = false, dependsOnAngleMode = false;
         for (double a : Specials) {
             const auto radians = outcomeOf([&](bool& e) { return ApplyPrefix(fn, a, false, e); });
@@ -52,7 +53,8 @@ TEST(BuiltinTraits, APrefixFunctionDoesWhatItsRowSays) {
 // With each right operand as a constant: a power to a whole one or a division
 // by one other than 0 never sets EvalError, whatever the left.
 TEST(BuiltinTraits, AnInfixOperatorSetsEvalErrorWhereItsRowSays) {
-    for (const auto& [op, name] : Infixes) {
+    for (const auto& [each, name] : Infixes) {
+        const Builtin op = each;
         for (double rhs : Specials) {
             SCOPED_TRACE(std::string(name) + " " + std::to_string(rhs));
             bool setsEvalError = false;

@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <random>
 #include <vector>
 
+#include "expr/bit_cast.h"
 #include "expr/eval_failure.h"
 #include "expr/fifteen_digits.h"
 
@@ -49,7 +49,7 @@ TEST(NumberText, LeadingNumbers) {
 // The fast rounding agrees with the decimal text bit for bit, singly and in a
 // batch; bench/round_check runs the same over a hundred million doubles.
 TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
-    auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    auto bits = [](double v) { return BitCast<std::uint64_t>(v); };
     // clang-format off
     std::vector<double> sample = {0.0, -0.0, 1e15, 999999999999999.5, 1000000000000005.0, 1000000000000015.0,
                                   0.1 + 0.2, 1.0 / 3, -2.0 / 3, 1e-8, 9.9999999999999995e-9, 1e37, 4.9e-324,
@@ -57,7 +57,7 @@ TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
     // clang-format on
     std::mt19937_64 random(7);
     for (int i = 0; i < 20000; ++i) {
-        sample.push_back(std::bit_cast<double>(random()));
+        sample.push_back(BitCast<double>(random()));
         sample.push_back(std::ldexp(double(random() >> 11), int(random() % 120) - 100));
     }
     for (int i = 0; i < 4110; ++i) sample.push_back(-10 + i * (20.0 / 4109));  // a sweep's neighbours

@@ -4,12 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
 #include <vector>
+
+#include "expr/bit_cast.h"
 
 namespace plotmere {
 namespace {
@@ -27,10 +28,10 @@ TEST(Power, SquaresAndCubesArePowsBitForBit) {
     // clang-format on
     std::mt19937_64 random(7);
     for (int i = 0; i < 30000; ++i) {
-        sample.push_back(std::bit_cast<double>(random()));
+        sample.push_back(BitCast<double>(random()));
         sample.push_back(std::ldexp(double(random() >> 11), int(random() % 120) - 100) * (i % 2 ? 1 : -1));
     }
-    auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+    auto bits = [](double v) { return BitCast<std::uint64_t>(v); };
     for (double exponent : {2.0, 3.0}) {
         std::vector<double> many = sample;
         EXPECT_FALSE(power::PowersInPlace(many, exponent));

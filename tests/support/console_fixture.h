@@ -19,7 +19,9 @@ namespace plotmere::testing {
 
 using Events = std::vector<std::string>;
 
-inline long count(const Events& events, const std::string& line) { return std::ranges::count(events, line); }
+inline long count(const Events& events, const std::string& line) {
+    return std::count(events.begin(), events.end(), line);
+}
 
 template <class PictureKind>
 class ConsoleTestOn : public ::testing::Test {

@@ -2,10 +2,10 @@
 // One evaluation and everything it did, as one line of text: the value (or
 // empty, or the failure), the flags, the memory, and every call to the host.
 
-#include <charconv>
 #include <sstream>
 #include <string>
 
+#include "expr/decimal_text.h"
 #include "expr/eval_failure.h"
 #include "expr/evaluator.h"
 #include "expr/number_text.h"
@@ -69,10 +69,7 @@ struct StartState {
 };
 
 // The shortest text that reads back as the same double.
-inline std::string exactly(double v) {
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
-}
+inline std::string exactly(double v) { return FormatShortest(v); }
 
 // An evaluator in a world of its own. A script started from an expression is
 // logged and, as a script's Evaluate does, clears the flags and shows a new result.

@@ -26,7 +26,9 @@ public:
         } while (!std::filesystem::create_directory(path_));
     }
     ~TempFolder() {
+#ifndef __EMSCRIPTEN__
         umount2(path_.c_str(), MNT_DETACH);  // what mountTmpfs mounted, if anything
+#endif
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
@@ -41,9 +43,14 @@ public:
         std::ofstream(path_ / name, std::ios::binary) << content;
     }
     std::string read(const std::string& name) const { return ContentsOf(path_ / name); }
-    // A tmpfs over the folder until the end (MS_RDONLY, MS_REMOUNT; "size=8k"). Only root may mount.
-    bool mountTmpfs(unsigned long flags, const char* opts = "") {
+    // A tmpfs over the folder until the end (MS_RDONLY, MS_REMOUNT; "size=8k"). Only root may
+    // mount, and not under Node.
+    bool mountTmpfs([[maybe_unused]] unsigned long flags, [[maybe_unused]] const char* opts = "") {
+#ifdef __EMSCRIPTEN__
+        return false;
+#else
         return !mount("tmpfs", path_.c_str(), "tmpfs", flags, opts);
+#endif
     }
 
 private:

@@ -1,0 +1,9 @@
+# The web edition (emcmake): the core and the headless console in WebAssembly,
+# run by Node. Exceptions are WebAssembly's own; files are the real file
+# system's; the .wasm is inside its loader, which Node 20 cannot read by path.
+if(NOT EMSCRIPTEN)
+  return()
+endif()
+add_compile_options(-fwasm-exceptions)
+add_link_options(-fwasm-exceptions -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1
+  -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1)
