@@ -3,6 +3,7 @@
 // own options; without any, the window.
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace plotmere {
@@ -23,7 +24,7 @@ std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv);
 // The text of --help, which an unreadable command line shows too.
 extern const char* const Usage;
 
-// The text of --version.
-std::string VersionText();
+// The text of --version, naming the platform the program runs on.
+std::string VersionText(std::string_view platform);
 
 }  // namespace plotmere

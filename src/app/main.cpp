@@ -1,15 +1,13 @@
 // Program start: the window, or with --headless the calculator driven from text.
 
 #include <QGuiApplication>
-#include <fstream>
-#include <iostream>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
 
-#include "app/command_line.h"
-#include "app/headless/headless_console.h"
 #include "app/manual_address.h"
+#include "app/program.h"
 #include "app/qt/artwork.h"
 #include "app/qt/headless_picture.h"
 #include "app/qt/run_window.h"
@@ -33,16 +31,13 @@ int runHeadless(int& argc, char** argv, const plotmere::CommandLine& line, const
         app.emplace(argc, argv);
         return plotmere::StartupPicture(scale);
     });
-    plotmere::HeadlessConsole console(std::cout, std::cerr, picture, line.scale);
-    console.console().SetHelpAddress(helpAddress);
-    if (!line.scripts.empty()) console.console().scripts().SetFolder(line.scripts);
-    if (line.file.empty()) return console.Run(std::cin);
-    std::ifstream file(line.file);
-    if (!file) {
-        std::cerr << "plotmere: cannot read " << line.file << '\n';
-        return 2;
-    }
-    return console.Run(file);
+    return plotmere::RunHeadless(line, picture, helpAddress);
+}
+
+// The folder of the program itself, however it was started.
+std::filesystem::path programFolder() {
+    std::error_code unknown;
+    return std::filesystem::canonical("/proc/self/exe", unknown).parent_path();
 }
 
 }  // namespace
@@ -50,16 +45,10 @@ int runHeadless(int& argc, char** argv, const plotmere::CommandLine& line, const
 int main(int argc, char** argv) {
     using plotmere::CommandLine;
     const auto read = plotmere::ReadCommandLine(argc, argv);
-    if (const std::string* why = std::get_if<std::string>(&read)) {
-        std::cerr << "plotmere: " << *why << "\n\n" << plotmere::Usage;
-        return 2;
-    }
+    if (const auto status = plotmere::AnswerCommandLine(read, std::string("Qt ") + qVersion()))
+        return *status;
     const CommandLine& line = std::get<CommandLine>(read);
-    switch (line.mode) {
-        case CommandLine::Mode::Help: std::cout << plotmere::Usage; return 0;
-        case CommandLine::Mode::Version: std::cout << plotmere::VersionText(); return 0;
-        case CommandLine::Mode::Headless: return runHeadless(argc, argv, line, plotmere::ManualAddress());
-        case CommandLine::Mode::Window: break;
-    }
-    return plotmere::RunWindow(argc, argv, plotmere::ManualAddress());
+    const std::string manual = plotmere::ManualAddress(programFolder());
+    if (line.mode == CommandLine::Mode::Headless) return runHeadless(argc, argv, line, manual);
+    return plotmere::RunWindow(argc, argv, manual);
 }
