@@ -13,8 +13,9 @@ scripts/install-packages.sh dpkg-dev
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # The build folder's name, like the source folder's, stays out of the binary.
 CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$build_dir=."
+CFLAGS="$(dpkg-buildflags --get CFLAGS) $(dpkg-buildflags --get CPPFLAGS) -ffile-prefix-map=$build_dir=."
 LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-export CXXFLAGS LDFLAGS
+export CXXFLAGS CFLAGS LDFLAGS
 scripts/setup.sh "$build_dir" -DBUILD_TESTING=OFF -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON
 cd "$build_dir"
 cpack -G DEB

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-packages.sh g++ cmake ninja-build ccache qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libfmt-dev libfast-float-dev pkg-config fonts-liberation \
+scripts/install-packages.sh g++ cmake ninja-build ccache glibc-source qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev libfmt-dev libfast-float-dev pkg-config fonts-liberation \
   libxkbcommon-dev poppler-utils python3-markdown desktop-file-utils appstream groff-base dpkg-dev file \
   xvfb openbox x11-utils xdotool
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "expr/arithmetic.h"
+#include "expr/elementary.h"
 #include "expr/number_text.h"
 
 namespace plotmere {
@@ -16,8 +17,8 @@ namespace {
 std::string polarPart(double x, double y, double step, bool degrees) {
     using arithmetic::fromRadians, arithmetic::pi;
     const double turn = fromRadians(2 * pi, degrees);
-    const double r = std::hypot(x, y);
-    double theta = fromRadians(std::atan2(y, x), degrees);
+    const double r = elementary::hypot(x, y);
+    double theta = fromRadians(elementary::atan2(y, x), degrees);
     if (theta < 0) theta += turn;
     // At the origin every angle is as good as another.
     theta = RoundToStep(theta, std::min(fromRadians(step / r, degrees), turn));

@@ -7,6 +7,7 @@
 #include <numbers>
 
 #include "expr/builtins.h"
+#include "expr/elementary.h"
 #include "expr/eval_failure.h"
 #include "expr/power.h"
 
@@ -39,15 +40,15 @@ template <Builtin B>
 double PrefixValue(double a, bool degrees, bool& evalError) {
     using namespace arithmetic;
     double r;
-    if constexpr (B == Builtin::Atn) r = fromRadians(std::atan(a), degrees);
+    if constexpr (B == Builtin::Atn) r = fromRadians(elementary::atan(a), degrees);
     else if constexpr (B == Builtin::Asin) r = fromRadians(arcsine(a), degrees);
     else if constexpr (B == Builtin::Acos) r = fromRadians(arccosine(a), degrees);
     else if constexpr (B == Builtin::Abs) r = std::fabs(a);
     else if constexpr (B == Builtin::Neg) r = -a;
-    else if constexpr (B == Builtin::Sin) r = std::sin(toRadians(a, degrees));
-    else if constexpr (B == Builtin::Cos) r = std::cos(toRadians(a, degrees));
-    else if constexpr (B == Builtin::Tan) r = std::tan(toRadians(a, degrees));
-    else if constexpr (B == Builtin::Log) r = a > 0 ? std::log(a) : 0;
+    else if constexpr (B == Builtin::Sin) r = elementary::sin(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Cos) r = elementary::cos(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Tan) r = elementary::tan(toRadians(a, degrees));
+    else if constexpr (B == Builtin::Log) r = a > 0 ? elementary::log(a) : 0;
     else if constexpr (B == Builtin::Sqr) {
         if (a < 0) {
             evalError = true;
@@ -85,7 +86,7 @@ double InfixValue(double lhs, double rhs, bool& evalError) {
     else if constexpr (B == Builtin::Pow) return Checked(arithmetic::guardedPower(lhs, rhs, evalError));
     else {
         static_assert(B == Builtin::Exp10);
-        return Checked(lhs * Checked(std::pow(10.0, rhs)));
+        return Checked(lhs * Checked(elementary::pow(10.0, rhs)));
     }
 }
 

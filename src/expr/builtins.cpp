@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "expr/arithmetic.h"
+#include "expr/elementary.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
 
@@ -25,10 +26,10 @@ double quotient(double a, double b) {
 
 }  // namespace
 
-double arcsine(double a) { return std::atan(quotient(a, platformSqrt(1 - std::pow(a, 2)))); }
+double arcsine(double a) { return elementary::atan(quotient(a, platformSqrt(1 - a * a))); }
 
 double arccosine(double a) {
-    return std::atan(quotient(-a, platformSqrt(1 - std::pow(a, 2)))) + 2 * std::atan(1.0);
+    return elementary::atan(quotient(-a, platformSqrt(1 - a * a))) + 2 * elementary::atan(1.0);
 }
 
 double factorialOf(double a) {

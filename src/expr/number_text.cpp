@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "expr/decimal_text.h"
+#include "expr/elementary.h"
 #include "expr/eval_failure.h"
 
 namespace plotmere {
@@ -32,12 +33,12 @@ std::string FormatForInput(double v) { return typeable(printed(v, 15)); }
 
 double RoundToStep(double v, double step) {
     // The unit 10^-decimals is the coarsest power of ten not above the step.
-    const double decimals = std::ceil(-std::log10(step));
-    const double digits = std::floor(std::log10(std::fabs(v))) + 1 + decimals;
+    const double decimals = std::ceil(-elementary::log10(step));
+    const double digits = std::floor(elementary::log10(std::fabs(v))) + 1 + decimals;
     // Never more digits than any other number shows.
     if (digits >= 1) return RoundToSignificant(v, static_cast<int>(std::min(digits, 15.0)));
     // Smaller than the unit: it rounds to none or to one.
-    const double unit = std::pow(10.0, -decimals);
+    const double unit = elementary::pow(10.0, -decimals);
     return std::fabs(v) < unit / 2 ? 0 : std::copysign(unit, v);
 }
 

@@ -5,8 +5,6 @@
 
 namespace plotmere::power {
 
-double OfLibrary(double base, double exponent) { return std::pow(base, exponent); }
-
 namespace {
 
 // The power of each value where it is clearly rounded, and which ones are
@@ -37,7 +35,7 @@ template <int Exponent>
         else clearPowers<3>(chunk, bases, unsure);
         for (std::size_t i = 0; i < chunk.size(); ++i) {  // a sure power, of a base within 2^±300, is finite
             if (unsure[i]) {
-                chunk[i] = OfLibrary(bases[i], exponent);
+                chunk[i] = elementary::pow(bases[i], exponent);
                 finite &= std::isfinite(chunk[i]);
             }
         }

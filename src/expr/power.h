@@ -1,26 +1,23 @@
 #pragma once
-// std::pow's value for a square and a cube, mostly without calling it: a
-// graph of x^2 spends most of its time there.
+// elementary::pow's value for a square and a cube, mostly without calling it:
+// a graph of x^2 spends most of its time there.
 //
 // The exact power is worked out as an unevaluated sum, and its correct
 // rounding taken where the sum lies clearly off a half between two doubles.
-// pow is at most 0.54 ulp off the exact power (glibc's bound), so there it
-// returns the correctly rounded value too; only near a half, or out of the
-// range where the sums are exact, does pow itself decide.
-//
-// Compilers replace pow(a, 2.0) by a * a, the correct rounding, where they
-// see the 2: pow is called out of line here, with the exponent unseen.
+// pow is at most 0.544 ulp off the exact power (glibc's bound without fused
+// multiply-add), so there it returns the correctly rounded value too; only
+// near a half, or out of the range where the sums are exact, does pow itself
+// decide.
 
 #include <cmath>
 #include <cstdint>
 #include <span>
 
 #include "expr/bit_cast.h"
+#include "expr/elementary.h"
 #include "expr/exact_arithmetic.h"
 
 namespace plotmere::power {
-
-double OfLibrary(double base, double exponent);
 
 // Power(value, exponent) in place for each value, the exponent 2 or 3, many
 // at a time; whether every power is finite.
@@ -28,7 +25,7 @@ bool PowersInPlace(std::span<double> values, double exponent);
 
 // Whether r is the correct rounding of r + rest with room to spare: at most
 // 0.45 of the gap below |r|, so that the exact power stays 0.05 ulp off every
-// half and no value within 0.54 ulp of it other than r is a double.
+// half and no value within 0.55 ulp of it other than r is a double.
 inline bool clearlyRounded(double r, double rest) {
     const double magnitude = std::fabs(r);
     const double below = BitCast<double>(BitCast<std::uint64_t>(magnitude) - 1);
@@ -66,18 +63,18 @@ template <int Exponent>
 template <int Exponent>
 inline double wholePower(double a) {
     const auto power = exactPower<Exponent>(a);
-    return sureOf(a, power) ? power.rounded : OfLibrary(a, Exponent);
+    return sureOf(a, power) ? power.rounded : elementary::pow(a, Exponent);
 }
 
 }  // namespace plotmere::power
 
 namespace plotmere {
 
-// std::pow(base, exponent), bit for bit.
+// elementary::pow(base, exponent), bit for bit.
 inline double Power(double base, double exponent) {
     if (exponent == 2) return power::wholePower<2>(base);
     if (exponent == 3) return power::wholePower<3>(base);
-    return power::OfLibrary(base, exponent);
+    return elementary::pow(base, exponent);
 }
 
 }  // namespace plotmere

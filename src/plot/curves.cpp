@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "expr/elementary.h"
 #include "expr/evaluator.h"
 #include "plot/axes.h"
 #include "plot/cartesian.h"
@@ -60,7 +61,7 @@ void PolarGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::st
     const Steps steps = curveSteps(view.TStep, view.TMin, view.TMax);
     drawCurve(ctx, ev, view, steps, *program, nullptr, [&](const Sample& at) {
         const double r = num(at.value);
-        plotWorldPoint(ctx, view, r * std::cos(at.x), r * std::sin(at.x));
+        plotWorldPoint(ctx, view, r * elementary::cos(at.x), r * elementary::sin(at.x));
     });
 }
 
