@@ -54,3 +54,10 @@ target_include_directories(plotmere_elementary PRIVATE ${glibc_dir}/internal ${g
 target_compile_options(plotmere_elementary PRIVATE
   "SHELL:-include ${PROJECT_SOURCE_DIR}/src/elementary/glibc_shims.h" -Wno-pedantic -Wno-sign-compare)
 
+# The values scripts/compare-elementary.sh compares between builds.
+add_executable(elementary_values bench/elementary_values.cpp)
+target_link_libraries(elementary_values PRIVATE plotmere_expr)
+if(EMSCRIPTEN)
+  # Standard output through the file system, not a call into JavaScript per line.
+  target_link_options(elementary_values PRIVATE -sFORCE_FILESYSTEM=1)
+endif()
