@@ -12,6 +12,7 @@
 #include "expr/bit_cast.h"
 #include "expr/decimal_text.h"
 #include "expr/exact_arithmetic.h"
+#include "expr/vector_clones.h"
 
 namespace plotmere {
 
@@ -142,8 +143,7 @@ double RoundTo15Digits(double v) {
 // the first: neighbours in a sweep nearly always share it, and any power of
 // ten gives the right digits where the checks pass. The rest go singly,
 // afterwards.
-[[gnu::target_clones("arch=x86-64-v3", "default")]] void RoundAllTo15Digits(std::span<const double> in,
-                                                                            std::span<double> out) {
+PLOTMERE_VECTOR_CLONES void RoundAllTo15Digits(std::span<const double> in, std::span<double> out) {
     constexpr std::int64_t Sign = std::numeric_limits<std::int64_t>::min();
     constexpr Masks SignBits = {Sign, Sign, Sign, Sign};
     std::array<Masks, 16> fine;  // a chunk of 64 values: which ones passed

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "expr/vector_clones.h"
+
 namespace plotmere::power {
 
 namespace {
@@ -23,8 +25,7 @@ template <int Exponent>
 
 }  // namespace
 
-[[gnu::target_clones("arch=x86-64-v3", "default")]] bool PowersInPlace(std::span<double> values,
-                                                                       double exponent) {
+PLOTMERE_VECTOR_CLONES bool PowersInPlace(std::span<double> values, double exponent) {
     constexpr std::size_t Chunk = 64;
     std::array<double, Chunk> bases;
     std::array<std::int64_t, Chunk> unsure;
