@@ -37,6 +37,13 @@ inline float ToSingle(double v) {
     return static_cast<float>(std::clamp(v, -max, max));
 }
 
+// Where a point is set: the drawing area, its far edges left out.
+inline bool OnPicture(float x, float y) { return x >= 0 && y >= 0 && x < PictureWidth && y < PictureHeight; }
+// A line is drawn only between ends that are numbers, however far.
+inline bool FiniteEnds(float x1, float y1, float x2, float y2) {
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
+}
+
 // How a save ended; every way but Saved leaves any old file as it was.
 enum class SaveResult {
     Saved,

@@ -1,6 +1,7 @@
 // The picture as an image: where and in which colour things land, at 100 %
 // and at a larger scale, and the files written from it: BMP, PNG, JPEG, SVG
-// and PDF, and why one could not be written; the headless console's picture.
+// and PDF, and why one could not be written; the headless console's picture;
+// the picture without Qt beside it.
 
 #include "app/qt/image_picture.h"
 
@@ -8,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -15,6 +17,7 @@
 #include <map>
 #include <set>
 
+#include "app/image/raster_picture.h"
 #include "app/qt/headless_picture.h"
 #include "support/temp_folder.h"
 
@@ -75,7 +78,8 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     picture.ClearBackgroundPicture();  // still shown until the next clear
     picture.PSet(4080, 600, QBColor(12));
     picture.Line(0, 1200, PictureWidth, 1200, QBColor(2));
-    picture.PSet(8, 8, QBColor(14));  // in the first pixel at 100 %, in the second at 200 %
+    picture.PSet(8, 8, QBColor(14));                  // in the first pixel at 100 %, in the second at 200 %
+    picture.Line(-3e38f, 8, -3e38f, 8, QBColor(14));  // a dot far off, at no scale on the picture
     const QImage atFirst = picture.image();
 
     picture.SetScale(1, 2);
@@ -85,6 +89,7 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     EXPECT_EQ(countColumn(picture.image(), 300, rgb(2)), 2);
     EXPECT_EQ(picture.image().pixel(2, 2), rgb(14)) << "drawn again, not stretched";
     EXPECT_EQ(picture.image().pixel(19, 19), Startup);
+    EXPECT_EQ(picture.image().pixel(0, 2), Startup);
     const qint64 drawn = picture.image().cacheKey();
     picture.SetScale(1, 2);  // as every paint asks
     EXPECT_EQ(picture.image().cacheKey(), drawn) << "the same scale is not drawn again";
@@ -152,32 +157,55 @@ QImage renderedPdf(const std::string& file, QSize picture) {
     return drawn.copy(QRect(QPoint(), picture * 4));
 }
 
-// Points, dots in a row, lines, a far end, a zero length: every format shows
-// them where the bitmap does; the SVG as one path a run of one kind and colour.
+// Points, dots in a row, lines along the axes, far ends, a line that far ends
+// bring within a hair of an axis, a zero length: the kind alone or the colour
+// alone starts a run, five of them.
+void drawPointsAndAxisLines(Picture& p) {
+    p.PSet(100, 200, QBColor(12));
+    p.SetBackColor({255, 255, 0});  // clears
+    for (float x = 15; x < 300; x += 7) p.PSet(x, 30 + x / 4, QBColor(4));
+    for (auto [x, y] : {std::pair{PictureWidth, 10.0}, {-1, 5}})
+        p.PSet(x, y, QBColor(4));  // not drawn, not kept
+    p.Line(2055, 0, 2055, PictureHeight, QBColor(4));
+    p.Line(0, 925, 3.4e38f, 925, QBColor(9));
+    p.Line(10, std::nanf(""), 10, 10, QBColor(9));
+    p.Line(200, 1400, 1600, 1400, QBColor(9));
+    p.PSet(3000, 900, QBColor(4));
+    p.Line(1000, 1000, 1000, -3e38f, QBColor(1));
+    p.Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
+    p.Line(3000, 300, 3000, 300, QBColor(1));
+}
+
+// Rising and falling, steep and not, leaving the picture on each side: three
+// more runs.
+void drawSlantedLines(Picture& p) {
+    p.Line(300, 600, 900, 700, QBColor(4));
+    p.Line(0, 0, 4095, 1835, QBColor(9));
+    p.Line(100, 300, 2000, -200, QBColor(9));
+    p.Line(3000, 1500, 4000, 2000, QBColor(9));
+    p.Line(1000, 1000, 1100, -3e38f, QBColor(1));
+    p.Line(3500, 100, 3700, 1800, QBColor(1));
+    p.Line(-50, -5, -5, -50, QBColor(1));       // touches the clipping margin's corner alone
+    p.Line(-100, -100, -300, -50, QBColor(1));  // misses it
+}
+
+// Every format shows the drawing where the bitmap does; the SVG as one path a
+// run of one kind and colour.
 TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     TempFolder folder;
     const auto path = [&](const char* name) { return (folder.path() / name).string(); };
     const auto contents = [&](const char* name) { return QByteArray::fromStdString(folder.read(name)); };
     ImagePicture picture;
-    picture.SetBackgroundPicture(startupPicture(292, 122));
-    ASSERT_EQ(picture.Save(path("start.svg")), SaveResult::Saved);
-    EXPECT_TRUE(contents("start.svg").contains(R"(<image width="292" height="122")"));
-
-    picture.ClearBackgroundPicture();
-    picture.PSet(100, 200, QBColor(12));
     ImagePicture atTwice(2);  // dots and lines two pixels wide
+    atTwice.SetBackgroundPicture(startupPicture(292, 122));
+    ASSERT_EQ(atTwice.Save(path("start.svg")), SaveResult::Saved);
+    EXPECT_TRUE(contents("start.svg")
+                    .contains(R"(<image width="584" height="244" xlink:href="data:image/png;base64,iVBOR)"));
+
+    atTwice.ClearBackgroundPicture();
     for (ImagePicture* p : {&picture, &atTwice}) {
-        p->SetBackColor({255, 255, 0});  // clears
-        for (float x = 15; x < 300; x += 7) p->PSet(x, 30 + x / 4, QBColor(4));
-        p->PSet(PictureWidth, 10, QBColor(4));    // outside: not drawn, not kept
-        p->Line(300, 600, 900, 700, QBColor(4));  // the colour alone or the kind alone starts a run
-        p->Line(0, 0, 4095, 1835, QBColor(9));
-        p->Line(2055, 0, 2055, PictureHeight, QBColor(9));
-        p->Line(10, std::nanf(""), 10, 10, QBColor(9));
-        p->PSet(3000, 900, QBColor(4));
-        p->Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
-        p->Line(1000, 1000, 1100, -3e38f, QBColor(1));
-        p->Line(3000, 300, 3000, 300, QBColor(1));
+        drawPointsAndAxisLines(*p);
+        drawSlantedLines(*p);
     }
 
     const std::pair<const char*, const char*> bitmaps[] = {{"p.bmp", "BMP"}, {"p.PNG", "PNG"}, {"p", "BMP"}};
@@ -196,15 +224,7 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
         EXPECT_TRUE(sameWithinOnePixel(p->image(), renderedPdf(path("p.pdf"), p->image().size())));
     }
     const QByteArray svg = contents("p.svg");
-    EXPECT_EQ(svg.count("<path"), 5) << "one a run";
-    ImagePicture few;  // dots once, touching ones joined; steps from the last
-    for (float x : {15, 29, 30, 60}) few.PSet(x, 30, QBColor(4));
-    few.PSet(0, 60, QBColor(4));  // two rows below, alone at the left edge
-    few.Line(0, 0, 45, 0, QBColor(9));
-    ASSERT_EQ(few.Save(path("few.svg")), SaveResult::Saved);
-    EXPECT_TRUE(
-        contents("few.svg").contains("<path stroke=\"#800000\" d=\"m1 2.5h2m1 0h1m-5 2h1\"/>\n"
-                                     "<path stroke=\"#0000ff\" stroke-linecap=\"square\" d=\"m.5 .5h3\"/>"));
+    EXPECT_EQ(svg.count("<path"), 8) << "one a run";
 
     for (size_t i = 0; i <= Drawing::MaxShapes; ++i)
         picture.PSet(static_cast<float>(i % static_cast<size_t>(PictureWidth)), 10, QBColor(1));
@@ -213,6 +233,42 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
     EXPECT_EQ(picture.Save(path("p.png")), SaveResult::Saved);
     picture.Cls();  // a clear starts a drawing that is whole again
     EXPECT_EQ(picture.Save(path("p.pdf")), SaveResult::Saved);
+}
+
+// The picture without Qt draws what this one draws: points and lines along
+// the axes on the same bytes of a bitmap, slanted lines within a pixel of
+// Qt's, off on a few pixels where Qt's fixed point rounds a tie the other way;
+// and the same SVG.
+TEST(RasterPictureTest, DrawsWhatTheImagePictureDraws) {
+    constexpr int fewPixels = 16;
+    QCoreApplication::setAttribute(Qt::AA_Use96Dpi);  // the program's bitmaps: 96 dpi
+    TempFolder folder;
+    const auto saved = [&](Picture& picture, const char* name) {
+        EXPECT_EQ(picture.Save((folder.path() / name).string()), SaveResult::Saved);
+        return folder.read(name);
+    };
+    const auto decoded = [](const std::string& bmp) {
+        return QImage::fromData(QByteArray::fromStdString(bmp), "BMP").convertToFormat(QImage::Format_RGB32);
+    };
+    for (const double scale : {1, 2, 3}) {
+        ImagePicture image(scale);
+        RasterPicture raster(scale);
+        for (Picture* p : std::initializer_list<Picture*>{&image, &raster}) {
+            drawPointsAndAxisLines(*p);
+            p->Line(-1e7f, 1200, 1e7f, 1215, QBColor(1));  // within a hair of an axis, halfway between pixels
+            p->Line(2000, -1e7f, 2005, 1e7f, QBColor(1));
+        }
+        EXPECT_TRUE(saved(image, "i.bmp") == saved(raster, "r.bmp")) << scale;
+        drawSlantedLines(image);
+        drawSlantedLines(raster);
+        const QImage qt = decoded(saved(image, "i.bmp")), own = decoded(saved(raster, "r.bmp"));
+        EXPECT_TRUE(sameWithinOnePixel(qt, own)) << scale;
+        int differing = 0;
+        for (int y = 0; y < qt.height(); ++y)
+            for (int x = 0; x < qt.width(); ++x) differing += qt.pixel(x, y) != own.pixel(x, y);
+        EXPECT_LE(differing, fewPixels) << scale;
+        EXPECT_EQ(saved(image, "i.svg"), saved(raster, "r.svg")) << scale;
+    }
 }
 
 // Root may write anywhere: it tries as nobody. Only root may mount a read-only disk.

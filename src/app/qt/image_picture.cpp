@@ -6,21 +6,16 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <cerrno>
-#include <cmath>
 
+#include "app/image/file_format.h"
 #include "app/qt/checked_writes.h"
 #include "app/qt/pdf_drawing.h"
-#include "app/qt/svg_drawing.h"
+#include "app/qt/svg_device.h"
 #include "app/qt/vector_state.h"
 
 namespace plotmere {
 
 namespace {
-
-// The device pixels a point covers.
-QRect dot(float x, float y, const PixelGrid& grid) {
-    return QRect(static_cast<int>(grid.pixel(x)), static_cast<int>(grid.pixel(y)), grid.dot(), grid.dot());
-}
 
 void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
     image.fill(back);
@@ -32,33 +27,35 @@ void clear(QImage& image, double scale, QColor back, const QImage& underlay) {
 // Far ends stay in floating point. A line of no length is its end dot, which
 // Qt's thin lines would put a pixel off.
 void drawLine(QPainter& painter, const DrawnShape& line, const PixelGrid& grid) {
-    const QPointF from = grid.lineEnd(line.x1, line.y1), to = grid.lineEnd(line.x2, line.y2);
-    if (from == to) return painter.fillRect(dot(line.x1, line.y1, grid), ToQColor(line.color));
+    const PixelPoint from = grid.lineEnd(line.x1, line.y1), to = grid.lineEnd(line.x2, line.y2);
+    if (from == to) return painter.fillRect(ToQRect(grid.dotAt(line.x1, line.y1)), ToQColor(line.color));
     painter.setPen(QPen(ToQColor(line.color), grid.dot(), Qt::SolidLine, Qt::SquareCap));
-    painter.drawLine(from, to);
+    painter.drawLine(ToQPointF(from), ToQPointF(to));
 }
 
 using VectorWriter = bool (*)(QIODevice&, const Drawing&, const PixelGrid&, QColor, const QImage&);
 
-// The format a file's extension names: an image format of Qt's, or a writer
-// of the drawing; a Windows bitmap for any other name.
-struct FileFormat {
+// How a file's format is written: by an image format of Qt's, or by a
+// writer of the drawing.
+struct Encoding {
     const char* image = "BMP";
     int quality = -1;
     VectorWriter vector = nullptr;
 };
 
-FileFormat formatOf(const QString& name) {
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == "png") return {"PNG"};
-    if (suffix == "jpg" || suffix == "jpeg") return {"JPEG", 95};
-    if (suffix == "svg") return {nullptr, -1, WriteSvg};
-    if (suffix == "pdf") return {nullptr, -1, WritePdf};
+Encoding encodingOf(const std::string& path) {
+    switch (FormatOf(path)) {
+        case FileFormat::Png: return {"PNG"};
+        case FileFormat::Jpeg: return {"JPEG", 95};
+        case FileFormat::Svg: return {nullptr, -1, WriteSvg};
+        case FileFormat::Pdf: return {nullptr, -1, WritePdf};
+        case FileFormat::Bmp: break;
+    }
     return {};
 }
 
 // Encoded in memory first, as Qt's JPEG encoder leaks when its device fails.
-bool writeImage(QIODevice& file, const QImage& image, const FileFormat& format) {
+bool writeImage(QIODevice& file, const QImage& image, const Encoding& format) {
     QBuffer encoded;
     return image.save(&encoded, format.image, format.quality) && file.write(encoded.data()) == encoded.size();
 }
@@ -80,7 +77,7 @@ SaveResult whyNotWritten(int error) {
 }  // namespace
 
 ImagePicture::ImagePicture(double scale)
-    : ratio_(scale), image_(PixelGrid(scale).size(), QImage::Format_RGB32) {
+    : ratio_(scale), image_(ToQSize(PixelGrid(scale).size()), QImage::Format_RGB32) {
     image_.fill(back_);
 }
 
@@ -92,7 +89,7 @@ void ImagePicture::Cls() {
 }
 
 void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return;
+    if (!FiniteEnds(x1, y1, x2, y2)) return;
     const UpperVectorStateCleared cleared;
     drawing_.AddLine(x1, y1, x2, y2, color);
     QPainter painter(&image_);
@@ -100,9 +97,9 @@ void ImagePicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
 }
 
 void ImagePicture::PSet(float x, float y, Rgb color) {
-    if (!(x >= 0 && y >= 0 && x < PictureWidth && y < PictureHeight)) return;
+    if (!OnPicture(x, y)) return;
     drawing_.AddPoint(x, y, color);
-    const QRect p = dot(x, y, PixelGrid(scale())) & image_.rect();
+    const QRect p = ToQRect(PixelGrid(scale()).dotAt(x, y)) & image_.rect();
     const QRgb rgb = qRgb(color.r, color.g, color.b);
     for (int row = p.top(); row <= p.bottom(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(image_.scanLine(row));
@@ -138,16 +135,16 @@ void ImagePicture::SetScale(double ratio, double view) {
 QImage ImagePicture::render(double scale) const {
     const PixelGrid grid(scale);
     if (!drawing_.Complete())
-        return image_.scaled(grid.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        return image_.scaled(ToQSize(grid.size()), Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const UpperVectorStateCleared cleared;
-    QImage image(grid.size(), QImage::Format_RGB32);
+    QImage image(ToQSize(grid.size()), QImage::Format_RGB32);
     clear(image, scale, back_, underlay_);
     QPainter painter(&image);
     for (const DrawnShape& shape : drawing_.Shapes()) {
         if (shape.kind == DrawnShape::Kind::Line) {
             drawLine(painter, shape, grid);
         } else {
-            painter.fillRect(dot(shape.x1, shape.y1, grid), ToQColor(shape.color));
+            painter.fillRect(ToQRect(grid.dotAt(shape.x1, shape.y1)), ToQColor(shape.color));
         }
     }
     return image;
@@ -159,7 +156,7 @@ QImage ImagePicture::render(double scale) const {
 // the size of 100 %.
 SaveResult ImagePicture::Save(const std::string& path) {
     const QString name = QString::fromStdString(path);
-    const FileFormat format = formatOf(name);
+    const Encoding format = encodingOf(path);
     if (format.vector && !drawing_.Complete()) return SaveResult::TooManyShapes;
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return whyNotOpened(name);

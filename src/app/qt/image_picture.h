@@ -7,7 +7,7 @@
 #include <QImage>
 #include <string>
 
-#include "app/qt/pixel_grid.h"
+#include "app/qt/qt_pixels.h"
 #include "state/drawing.h"
 #include "state/picture.h"
 

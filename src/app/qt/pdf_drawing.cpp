@@ -6,7 +6,8 @@
 #include <cmath>
 #include <vector>
 
-#include "app/qt/shape_runs.h"
+#include "app/image/shape_runs.h"
+#include "app/qt/qt_pixels.h"
 
 namespace plotmere {
 
@@ -33,7 +34,7 @@ public:
         if (spans_.size() == Piece) flush();
     }
     void AddSegment(const Segment& segment) override {
-        lines_.emplace_back(segment.from, segment.to);
+        lines_.emplace_back(ToQPointF(segment.from), ToQPointF(segment.to));
         if (lines_.size() == Piece) flush();
     }
     void EndRun() override { flush(); }
@@ -60,7 +61,7 @@ private:
 bool WritePdf(QIODevice& out, const Drawing& drawing, const PixelGrid& grid, QColor back,
               const QImage& startup) {
     constexpr double pointsPerPixel = 72.0 / 96;
-    const QSizeF size(grid.size());
+    const QSizeF size(ToQSize(grid.size()));
     QPdfWriter pdf(&out);
     pdf.setTitle("Plotmere picture");
     pdf.setCreator("Plotmere");

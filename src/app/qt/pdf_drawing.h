@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QImage>
 
-#include "app/qt/pixel_grid.h"
+#include "app/image/pixel_grid.h"
 #include "state/drawing.h"
 
 class QIODevice;

@@ -1,23 +1,21 @@
-#include "app/qt/svg_drawing.h"
+#include "app/image/svg_drawing.h"
 
-#include <QBuffer>
-#include <QIODevice>
 #include <charconv>
 #include <cmath>
-#include <string>
+#include <cstdio>
 #include <string_view>
 
-#include "app/qt/shape_runs.h"
+#include "app/image/shape_runs.h"
 
 namespace plotmere {
 
 namespace {
 
-// Text that reaches the device in large pieces, so that a million shapes take
+// Text that reaches the sink in large pieces, so that a million shapes take
 // neither a write each nor the whole file in memory.
 class Output {
 public:
-    explicit Output(QIODevice& device) : device_(device) { text_.reserve(Piece + 64); }
+    explicit Output(ByteSink& sink) : sink_(sink) { text_.reserve(Piece + 64); }
 
     Output& operator<<(std::string_view text) {
         text_ += text;
@@ -42,21 +40,24 @@ public:
 
     // False once a write fell short; nothing is written after that.
     bool flush() {
-        const auto size = static_cast<qint64>(text_.size());
-        ok_ = ok_ && device_.write(text_.data(), size) == size;
+        ok_ = ok_ && sink_.Write(text_);
         text_.clear();
         return ok_;
     }
 
 private:
     static constexpr std::size_t Piece = 64 * 1024;
-    QIODevice& device_;
+    ByteSink& sink_;
     std::string text_;
     bool afterNumber_ = false;
     bool ok_ = true;
 };
 
-std::string colorText(QColor color) { return color.name(QColor::HexRgb).toStdString(); }
+std::string colorText(Rgb color) {
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", color.r, color.g, color.b);
+    return text;
+}
 
 // Each run as one path of relative steps, in tenths of a pixel: past the first
 // step of a run only whole pixels, but where a line was clipped. A dot row is
@@ -67,7 +68,7 @@ public:
     SvgRuns(Output& out, int dot) : out_(out), half_(dot * 5LL) {}
 
     void BeginRun(DrawnShape::Kind kind, Rgb color) override {
-        out_ << "<path stroke=\"" << colorText(QColor(color.r, color.g, color.b))
+        out_ << "<path stroke=\"" << colorText(color)
              << (kind == DrawnShape::Kind::Line ? "\" stroke-linecap=\"square" : "") << "\" d=\"";
         penX_ = penY_ = 0;
     }
@@ -76,8 +77,8 @@ public:
         step('h', (span.x + span.width) * 10LL, penY_);
     }
     void AddSegment(const Segment& segment) override {
-        step('m', tenths(segment.from.x()), tenths(segment.from.y()));
-        step('l', tenths(segment.to.x()), tenths(segment.to.y()));
+        step('m', tenths(segment.from.x), tenths(segment.from.y));
+        step('l', tenths(segment.to.x), tenths(segment.to.y));
     }
     void EndRun() override { out_ << "\"/>\n"; }
 
@@ -98,28 +99,20 @@ private:
     long long half_, penX_ = 0, penY_ = 0;
 };
 
-std::string pngBase64(const QImage& image) {
-    QBuffer png;
-    image.save(&png, "PNG");
-    return png.data().toBase64().toStdString();
-}
-
 }  // namespace
 
-bool WriteSvg(QIODevice& device, const Drawing& drawing, const PixelGrid& grid, QColor back,
-              const QImage& startup) {
-    Output out(device);
-    const long long width = grid.size().width(), height = grid.size().height();
+bool WriteSvg(ByteSink& sink, const Drawing& drawing, const PixelGrid& grid, Rgb back,
+              const std::optional<EmbeddedPng>& startup) {
+    Output out(sink);
+    const long long width = grid.size().width, height = grid.size().height;
     out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
         << "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\"" << width << "\" height=\""
         << height << "\" viewBox=\"0 0 " << width << " " << height << "\" fill=\"none\" stroke-width=\""
         << static_cast<long long>(grid.dot()) << "\">\n<title>Plotmere picture</title>\n<rect width=\""
         << width << "\" height=\"" << height << "\" fill=\"" << colorText(back) << "\"/>\n";
-    if (!startup.isNull()) {
-        const QSizeF size = startup.deviceIndependentSize() * grid.scale();
-        out << "<image width=\"" << std::llround(size.width()) << "\" height=\""
-            << std::llround(size.height()) << "\" xlink:href=\"data:image/png;base64," << pngBase64(startup)
-            << "\"/>\n";
+    if (startup) {
+        out << "<image width=\"" << startup->width << "\" height=\"" << startup->height
+            << "\" xlink:href=\"data:image/png;base64," << startup->base64 << "\"/>\n";
     }
     SvgRuns runs(out, grid.dot());
     ReplayRuns(drawing, grid, runs);

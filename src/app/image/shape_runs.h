@@ -6,9 +6,9 @@
 // that a far end stays a small number. Runs keep their order, so that what
 // lies over what stays as on the bitmap.
 
-#include <QPointF>
+#include <optional>
 
-#include "app/qt/pixel_grid.h"
+#include "app/image/pixel_grid.h"
 #include "state/drawing.h"
 
 namespace plotmere {
@@ -21,8 +21,12 @@ struct DotSpan {
 // A line in pixels, between the middles of its end dots (or where it leaves
 // the margin around the picture).
 struct Segment {
-    QPointF from, to;
+    PixelPoint from, to;
 };
+
+// A line between the middles of its end dots, clipped two dots around the
+// picture, where no cap reaches into it; none when it passes outside.
+std::optional<Segment> ClippedLine(const DrawnShape& line, const PixelGrid& grid);
 
 class RunWriter {
 public:

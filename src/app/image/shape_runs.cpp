@@ -1,6 +1,5 @@
-#include "app/qt/shape_runs.h"
+#include "app/image/shape_runs.h"
 
-#include <QRectF>
 #include <algorithm>
 #include <bit>
 #include <climits>
@@ -18,9 +17,9 @@ namespace {
 // most, however many points it holds.
 class DotRows {
 public:
-    explicit DotRows(QSize size)
-        : width_(size.width()),
-          height_(size.height()),
+    explicit DotRows(PixelSize size)
+        : width_(size.width),
+          height_(size.height),
           words_((width_ + 63) / 64),
           bits_(static_cast<std::size_t>(words_) * height_) {}
 
@@ -64,19 +63,24 @@ private:
     int top_ = INT_MAX, bottom_ = -1, first_ = INT_MAX, last_ = -1;
 };
 
-double magnitude(QPointF p) { return std::max(std::abs(p.x()), std::abs(p.y())); }
+double magnitude(PixelPoint p) { return std::max(std::abs(p.x), std::abs(p.y)); }
+
+// The box around the picture that lines are clipped to.
+struct Box {
+    double left, right, top, bottom;
+};
 
 // The part of the segment inside the box, if any (Liang and Barsky's clip).
 // Worked out from the end nearer the picture, as a far end has too few digits
 // left for a point near it, and on the edge that cuts it exactly; ends inside
 // stay as they were.
-std::optional<Segment> clipped(QPointF a, QPointF b, const QRectF& box) {
+std::optional<Segment> clipped(PixelPoint a, PixelPoint b, const Box& box) {
     const bool swapped = magnitude(b) < magnitude(a);
     if (swapped) std::swap(a, b);
-    const QPointF d = b - a;
-    const double p[] = {-d.x(), d.x(), -d.y(), d.y()};
-    const double q[] = {a.x() - box.left(), box.right() - a.x(), a.y() - box.top(), box.bottom() - a.y()};
-    const double edge[] = {box.left(), box.right(), box.top(), box.bottom()};
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x - box.left, box.right - a.x, a.y - box.top, box.bottom - a.y};
+    const double edge[] = {box.left, box.right, box.top, box.bottom};
     double t[] = {0, 1};
     int cut[] = {-1, -1};
     for (int i = 0; i < 4; ++i) {
@@ -90,8 +94,8 @@ std::optional<Segment> clipped(QPointF a, QPointF b, const QRectF& box) {
     if (t[0] > t[1]) return std::nullopt;
     const auto at = [&](int end) {
         if (cut[end] < 0) return end == 0 ? a : b;
-        QPointF point = a + d * t[end];
-        (cut[end] < 2 ? point.rx() : point.ry()) = edge[cut[end]];
+        PixelPoint point{a.x + dx * t[end], a.y + dy * t[end]};
+        (cut[end] < 2 ? point.x : point.y) = edge[cut[end]];
         return point;
     };
     return swapped ? Segment{at(1), at(0)} : Segment{at(0), at(1)};
@@ -106,16 +110,13 @@ void replayPoints(Shapes from, Shapes to, const PixelGrid& grid, DotRows& dots, 
     writer.EndRun();
 }
 
-// A margin of two dots keeps a clipped end's cap off the picture.
 void replayLines(Shapes from, Shapes to, const PixelGrid& grid, RunWriter& writer) {
-    const double margin = 2 * grid.dot();
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(grid.size())).adjusted(-margin, -margin, margin, margin);
     bool begun = false;
     for (auto shape = from; shape != to; ++shape) {
-        auto segment = clipped(grid.lineEnd(shape->x1, shape->y1), grid.lineEnd(shape->x2, shape->y2), box);
+        auto segment = ClippedLine(*shape, grid);
         if (!segment) continue;
         // A stroke of no length shows nothing in a PDF and in many SVG viewers.
-        if (segment->from == segment->to) segment->to.rx() += 0.1;
+        if (segment->from == segment->to) segment->to.x += 0.1;
         if (!std::exchange(begun, true)) writer.BeginRun(DrawnShape::Kind::Line, shape->color);
         writer.AddSegment(*segment);
     }
@@ -123,6 +124,13 @@ void replayLines(Shapes from, Shapes to, const PixelGrid& grid, RunWriter& write
 }
 
 }  // namespace
+
+std::optional<Segment> ClippedLine(const DrawnShape& line, const PixelGrid& grid) {
+    const double margin = 2 * grid.dot();
+    const PixelSize size = grid.size();
+    return clipped(grid.lineEnd(line.x1, line.y1), grid.lineEnd(line.x2, line.y2),
+                   {-margin, size.width + margin, -margin, size.height + margin});
+}
 
 void ReplayRuns(const Drawing& drawing, const PixelGrid& grid, RunWriter& writer) {
     DotRows dots(grid.size());

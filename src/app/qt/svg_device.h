@@ -1,11 +1,10 @@
 #pragma once
-// The picture as an SVG document: one element a run of shapes, with its style
-// once, on the pixels the bitmap of the same scale has them; written as it goes.
+// The SVG writer on a Qt device, with the start-up picture encoded as a PNG.
 
 #include <QColor>
 #include <QImage>
 
-#include "app/qt/pixel_grid.h"
+#include "app/image/pixel_grid.h"
 #include "state/drawing.h"
 
 class QIODevice;
