@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 
-scripts/install-packages.sh clang-14 libclang-rt-14-dev cmake ninja-build ccache glibc-source qt6-base-dev qt6-svg-dev
+scripts/install-packages.sh clang-14 libclang-rt-14-dev cmake ninja-build ccache glibc-source libfmt-dev libfast-float-dev \
+  qt6-base-dev qt6-svg-dev
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLOTMERE_FUZZ=ON "$@"
 cmake --build build-fuzz --target fuzzers -j 2
