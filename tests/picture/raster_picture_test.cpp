@@ -72,7 +72,7 @@ TEST(RasterPictureTest, AFailedSaveLeavesTheFolderAsItWasAndSaysWhy) {
 }
 
 // A new file has the permissions the process gives one, a file replaced keeps
-// its own; past the drawing's limit only the SVG is refused.
+// its own, a link stays one; past the drawing's limit only the SVG is refused.
 TEST(RasterPictureTest, ReplacesAFileKeepingItsPermissions) {
     TempFolder folder;
     const std::string file = (folder.path() / "p").string();
@@ -86,10 +86,12 @@ TEST(RasterPictureTest, ReplacesAFileKeepingItsPermissions) {
     EXPECT_EQ(permissions(), fs::status(folder.path() / "new").permissions());
     fs::remove(folder.path() / "new");
     fs::permissions(file, fs::perms(0604));
-    ASSERT_EQ(picture.Save(file), SaveResult::Saved);
+    fs::create_symlink("p", folder.path() / "link");
+    ASSERT_EQ(picture.Save((folder.path() / "link").string()), SaveResult::Saved);
     EXPECT_EQ(permissions(), fs::perms(0604));
+    EXPECT_TRUE(fs::is_symlink(folder.path() / "link"));
     EXPECT_EQ(folder.read("p").substr(0, 2), "BM");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 2);
 }
 
 }  // namespace

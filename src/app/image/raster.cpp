@@ -48,7 +48,7 @@ void Raster::thinLine(PixelPoint from, PixelPoint to, Rgb color) {
         std::swap(to.x, to.y);
     }
     if (to.x < from.x) std::swap(from, to);
-    // Qt steps in 65536ths of a pixel: a slope of less than one is none.
+    // Qt steps in 65536ths of a pixel: a slope under one such step is none.
     const double exact = (to.y - from.y) / (to.x - from.x), slope = std::abs(exact) < 0x1p-16 ? 0 : exact;
     const double at = slope > 0 ? 0.5 : 0;
     const PixelSize area = steep ? PixelSize{size_.height, size_.width} : size_;

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 namespace plotmere {
 
@@ -34,11 +35,8 @@ public:
     bool Write(std::string_view bytes) override {
         while (!bytes.empty() && !error_) {
             const ssize_t written = ::write(file_, bytes.data(), bytes.size());
-            if (written < 0) {
-                error_ = errno;
-                break;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
+            if (written < 0) error_ = errno;
+            else bytes.remove_prefix(static_cast<std::size_t>(written));
         }
         return !error_;
     }
@@ -59,7 +57,10 @@ int createBeside(const std::string& path, std::string& name) {
 
 }  // namespace
 
-SaveResult WriteWholeFile(const std::string& path, const std::function<void(ByteSink&)>& write) {
+SaveResult WriteWholeFile(const std::string& name, const std::function<void(ByteSink&)>& write) {
+    std::error_code unresolved;  // then the name as it is, for the reason it gives
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(name, unresolved);
+    const std::string path = unresolved ? name : resolved.string();
     struct stat old {};
     const bool replacing = stat(path.c_str(), &old) == 0;
     if (replacing && access(path.c_str(), W_OK) != 0) return reasonFor(errno);

@@ -1,7 +1,8 @@
 #pragma once
 // A file written whole or not at all: beside the target first, then renamed
 // over it, so that a full disk leaves the old file as it was and no part of a
-// new one. An old file keeps its permissions.
+// new one. An old file keeps its permissions; a symbolic link stays and the
+// file it names is replaced, as Qt's saves do.
 
 #include <functional>
 #include <string>
