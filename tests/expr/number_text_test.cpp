@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "expr/bit_cast.h"
+#include "expr/decimal_text.h"
 #include "expr/eval_failure.h"
 #include "expr/fifteen_digits.h"
 
@@ -67,6 +68,9 @@ TEST(NumberText, XRoundsToFifteenDigitsAsItsTextDoes) {
     for (size_t i = 0; i < sample.size(); ++i) {
         EXPECT_EQ(bits(RoundTo15Digits(sample[i])), bits(RoundTo15DigitsByText(sample[i]))) << sample[i];
         EXPECT_EQ(bits(batch[i]), bits(RoundTo15DigitsByText(sample[i]))) << sample[i];
+        // The shortest text reads back as the very double.
+        EXPECT_TRUE(std::isnan(sample[i]) || bits(ReadDecimal(FormatShortest(sample[i]))) == bits(sample[i]))
+            << sample[i];
     }
     EXPECT_EQ(RoundTo15Digits(0.1 + 0.2), 0.3);
     EXPECT_EQ(RoundTo15Digits(1000000000000005.0), 1e15);  // a half, to even
