@@ -43,7 +43,7 @@ public:
         bool filesOnly = false;
         for (int i = 1; i < argc; ++i) {
             const std::string_view argument = argv[i];
-            if (filesOnly || argument == "-" || argument[0] != '-') files.emplace_back(argument);
+            if (filesOnly || argument.size() < 2 || argument[0] != '-') files.emplace_back(argument);
             else if (argument == "--") filesOnly = true;
             else if (argument[1] != '-') unknownShort(argument.substr(1));
             else if (readOption(argument, i + 1 < argc ? argv[i + 1] : nullptr)) ++i;
@@ -53,7 +53,7 @@ public:
     std::optional<std::string> scale, scripts;
     bool help = false, version = false, headless = false;
     std::vector<std::string> files;
-    std::string error;  // the first misuse, else the unknown option names
+    std::string error;  // the first misuse of a known option
     std::vector<std::string_view> unknown;
 
 private:
