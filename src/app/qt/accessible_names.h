@@ -1,9 +1,9 @@
 #pragma once
-// What a screen reader calls each control of a window built from its design.
+// Names each control of a window built from its design for screen readers.
 // Buttons, check boxes, options, frames and labels are named by their captions
 // and described by their tool tips, as Qt does; here the rest is named.
 
-#include "app/qt/form_design.h"
+#include "app/design/form_design.h"
 
 class QWidget;
 

@@ -15,7 +15,7 @@
 #include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
-#include "app/qt/tab_order.h"
+#include "app/design/tab_order.h"
 #include "state/picture.h"
 
 namespace plotmere {

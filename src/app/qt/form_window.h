@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/qt/form_design.h"
+#include "app/design/form_design.h"
 
 namespace plotmere {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "app/qt/form_design.h"
+#include "app/design/form_design.h"
 
 namespace plotmere {
 

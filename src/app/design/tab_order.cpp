@@ -1,6 +1,5 @@
-#include "app/qt/tab_order.h"
+#include "app/design/tab_order.h"
 
-#include <QRect>
 #include <algorithm>
 #include <cstring>
 #include <tuple>
@@ -21,30 +20,31 @@ bool takesTab(ControlKind kind) {
     }
 }
 
-QRect rectOf(const TwipRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+bool contains(const TwipRect& r, int x, int y) {
+    return x >= r.left && x < r.left + r.width && y >= r.top && y < r.top + r.height;
+}
 
 bool isFrame(const ControlDesign& c) { return c.kind == ControlKind::Frame; }
 
 // Its place on the window, not in its frame.
-QRect onWindow(const ControlDesign& c, const FormDesign& design) {
-    const QRect place = rectOf(c.place);
-    if (!c.frame) return place;
+TwipRect onWindow(const ControlDesign& c, const FormDesign& design) {
+    if (!c.frame) return c.place;
     const auto frame = std::ranges::find_if(design.controls, [&c](const ControlDesign& f) {
         return isFrame(f) && std::strcmp(f.name, c.frame) == 0;
     });
-    return place.translated(frame->place.left, frame->place.top);
+    return {c.place.left + frame->place.left, c.place.top + frame->place.top, c.place.width, c.place.height};
 }
 
 // Top and left of the frame it lies in or on (of itself, in none), then its own.
 using ReadingPlace = std::tuple<int, int, int, int>;
 
 ReadingPlace readingPlace(const ControlDesign& c, const FormDesign& design) {
-    const QRect place = onWindow(c, design);
-    QRect block = place;
+    const TwipRect place = onWindow(c, design);
+    TwipRect block = place;
     for (const ControlDesign& f : design.controls) {
-        if (isFrame(f) && rectOf(f.place).contains(place.topLeft())) block = rectOf(f.place);
+        if (isFrame(f) && contains(f.place, place.left, place.top)) block = f.place;
     }
-    return {block.top(), block.left(), place.top(), place.left()};
+    return {block.top, block.left, place.top, place.left};
 }
 
 }  // namespace

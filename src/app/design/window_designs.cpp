@@ -1,6 +1,6 @@
 #include <array>
 
-#include "app/qt/form_design.h"
+#include "app/design/form_design.h"
 #include "console/control_registry.h"
 
 namespace plotmere {

@@ -1,0 +1,50 @@
+#include "app/design/spoken_names.h"
+
+#include <algorithm>
+#include <span>
+#include <utility>
+
+#include "console/control_registry.h"
+
+namespace plotmere {
+
+namespace {
+
+constexpr std::pair<const char*, const char*> BoxLabels[] = {
+    {Named("FunctionIn"), "Label1"}, {Named("Xequals"), "Label2"},   {Named("Text3"), "Label4"},
+    {Named("Text4"), "Label5"},      {Named("Text5"), "Label6"},     {Named("Text6"), "Label7"},
+    {Named("XTickbox"), "Label10"},  {Named("YTickbox"), "Label11"}, {Named("ThetaMin"), "Label8"},
+    {Named("ThetaMax"), "Label3"},   {Named("ThetaStep"), "Label9"}, {Named("ParamMin"), "Label2"},
+    {Named("ParamMax"), "Label1"},   {Named("ParamStep"), "Label4"}};
+
+// The standard palette, by QBColor index.
+constexpr const char* ColorNames[] = {"Black",     "Dark blue",     "Dark green",  "Dark cyan",
+                                      "Dark red",  "Dark magenta",  "Brown",       "Light grey",
+                                      "Dark grey", "Light blue",    "Light green", "Light cyan",
+                                      "Light red", "Light magenta", "Yellow",      "White"};
+
+// "Function 3" for f3: a row of the function list by the caption its rows
+// share and the slot's number.
+std::string slotName(std::string_view name, std::span<const char* const> rowNames, const char* caption) {
+    const auto row = std::ranges::find_if(rowNames, [name](const char* n) { return n == name; });
+    return row == rowNames.end() ? "" : caption + (" " + std::to_string(row - rowNames.begin()));
+}
+
+}  // namespace
+
+const char* LabelOf(std::string_view box) {
+    const auto pair = std::ranges::find_if(BoxLabels, [box](const auto& p) { return p.first == box; });
+    return pair == std::end(BoxLabels) ? nullptr : pair->second;
+}
+
+std::string SpokenName(const ControlDesign& c) {
+    if (c.spokenName) return c.spokenName;
+    switch (c.kind) {
+        case ControlKind::TextBox: return slotName(c.name, SlotTextNames, "Function");
+        case ControlKind::CheckBox: return slotName(c.name, SlotCheckNames, "On");
+        case ControlKind::Swatch: return ColorNames[c.index];
+        default: return "";
+    }
+}
+
+}  // namespace plotmere
