@@ -152,6 +152,13 @@ T* FindState(ConsoleState& s, std::string_view name) {
     return found ? *found : nullptr;
 }
 
+// What can be typed into: a text box, or the edit text of the combo box.
+inline std::string* EditText(ConsoleState& s, std::string_view name) {
+    if (TextBox* box = FindState<TextBox>(s, name)) return &box->Text;
+    if (ComboBox* combo = FindState<ComboBox>(s, name)) return &combo->Text;
+    return nullptr;
+}
+
 // The text or number a control shows (a check box's value, an option group's
 // selected index); none for a control that keeps nothing.
 std::optional<std::string> ShownText(const Control::State& state);

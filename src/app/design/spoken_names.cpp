@@ -26,14 +26,16 @@ constexpr const char* ColorNames[] = {"Black",     "Dark blue",     "Dark green"
 // "Function 3" for f3: a row of the function list by the caption its rows
 // share and the slot's number.
 std::string slotName(std::string_view name, std::span<const char* const> rowNames, const char* caption) {
-    const auto row = std::ranges::find_if(rowNames, [name](const char* n) { return n == name; });
+    const auto row =
+        std::find_if(rowNames.begin(), rowNames.end(), [name](const char* n) { return n == name; });
     return row == rowNames.end() ? "" : caption + (" " + std::to_string(row - rowNames.begin()));
 }
 
 }  // namespace
 
 const char* LabelOf(std::string_view box) {
-    const auto pair = std::ranges::find_if(BoxLabels, [box](const auto& p) { return p.first == box; });
+    const auto pair = std::find_if(std::begin(BoxLabels), std::end(BoxLabels),
+                                   [box](const auto& p) { return p.first == box; });
     return pair == std::end(BoxLabels) ? nullptr : pair->second;
 }
 

@@ -29,9 +29,9 @@ bool isFrame(const ControlDesign& c) { return c.kind == ControlKind::Frame; }
 // Its place on the window, not in its frame.
 TwipRect onWindow(const ControlDesign& c, const FormDesign& design) {
     if (!c.frame) return c.place;
-    const auto frame = std::ranges::find_if(design.controls, [&c](const ControlDesign& f) {
-        return isFrame(f) && std::strcmp(f.name, c.frame) == 0;
-    });
+    const auto frame = std::find_if(
+        design.controls.begin(), design.controls.end(),
+        [&c](const ControlDesign& f) { return isFrame(f) && std::strcmp(f.name, c.frame) == 0; });
     return {c.place.left + frame->place.left, c.place.top + frame->place.top, c.place.width, c.place.height};
 }
 
@@ -55,7 +55,8 @@ std::vector<std::size_t> TabOrder(const FormDesign& design) {
         if (takesTab(design.controls[i].kind))
             stops.emplace_back(readingPlace(design.controls[i], design), i);
     }
-    std::ranges::stable_sort(stops, {}, &std::pair<ReadingPlace, std::size_t>::first);
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::size_t> order;
     for (const auto& stop : stops) order.push_back(stop.second);
     return order;

@@ -41,13 +41,6 @@ std::optional<std::pair<float, float>> pictureCoordinates(std::string_view text)
     return std::pair{static_cast<float>(*x), static_cast<float>(*y)};
 }
 
-// What can be typed into: a text box, or the edit text of the combo box.
-std::string* editText(ConsoleState& s, std::string_view name) {
-    if (TextBox* box = FindState<TextBox>(s, name)) return &box->Text;
-    if (ComboBox* combo = FindState<ComboBox>(s, name)) return &combo->Text;
-    return nullptr;
-}
-
 }  // namespace
 
 HeadlessConsole::HeadlessConsole(std::ostream& out, std::ostream& err, Picture& picture, double scale)
@@ -85,7 +78,7 @@ std::string HeadlessConsole::perform(std::string_view line) {
 
 std::string HeadlessConsole::type(std::string_view rest) {
     auto [control, text] = firstWord(rest);
-    std::string* target = editText(console_.state(), control);
+    std::string* target = EditText(console_.state(), control);
     if (!target) return "no text box named '" + std::string(control) + "'";
     *target = std::string(text);
     return {};

@@ -44,8 +44,7 @@ void HeadlessHost::Wait(long ms, const std::function<void(TimerId)>& fire) {
     now_ = 0;
 }
 
-// The classic desktop colours.
-Rgb HeadlessHost::SystemColor(SystemColorId id) {
+Rgb ClassicSystemColor(SystemColorId id) {
     switch (id) {
         case SystemColorId::MenuText: return {0, 0, 0};
         case SystemColorId::Highlight: return {0, 0, 128};
@@ -53,13 +52,16 @@ Rgb HeadlessHost::SystemColor(SystemColorId id) {
     }
 }
 
-bool HeadlessHost::ShowSave(SaveDialog& dialog) {
-    std::string answer = std::exchange(answer_, std::string());
-    if (answer.empty()) return false;
+bool AnswerSave(SaveDialog& dialog, std::string fileName) {
+    if (fileName.empty()) return false;
     // Like a real dialog, add the default extension to a name without one.
-    if (!std::filesystem::path(answer).has_extension()) answer += "." + dialog.DefaultExt;
-    dialog.FileName = answer;
+    if (!std::filesystem::path(fileName).has_extension()) fileName += "." + dialog.DefaultExt;
+    dialog.FileName = std::move(fileName);
     return true;
+}
+
+bool HeadlessHost::ShowSave(SaveDialog& dialog) {
+    return AnswerSave(dialog, std::exchange(answer_, std::string()));
 }
 
 }  // namespace plotmere

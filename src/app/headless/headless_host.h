@@ -10,6 +10,12 @@
 
 namespace plotmere {
 
+// The classic desktop colours, for a front end with no desktop to ask.
+Rgb ClassicSystemColor(SystemColorId id);
+
+// Answers a save dialog with a file name chosen beforehand; empty cancels.
+bool AnswerSave(SaveDialog& dialog, std::string fileName);
+
 class HeadlessHost : public Host {
 public:
     explicit HeadlessHost(std::ostream& out) : out_(out) {}
@@ -18,7 +24,7 @@ public:
     void Beep() override;
     void DoEvents() override {}
     void Pause(int) override {}
-    Rgb SystemColor(SystemColorId id) override;
+    Rgb SystemColor(SystemColorId id) override { return ClassicSystemColor(id); }
     void SetClipboardText(const std::string& text) override;
     void TimerChanged(const Timer& timer) override;
     void StatusShown(const std::string& text) override;

@@ -17,20 +17,31 @@ void RasterPicture::Cls() {
     raster_.Fill(back_);
 }
 
-// A line of no length is its end dot.
 void RasterPicture::Line(float x1, float y1, float x2, float y2, Rgb color) {
     if (!FiniteEnds(x1, y1, x2, y2)) return;
     drawing_.AddLine(x1, y1, x2, y2, color);
-    const DrawnShape line{DrawnShape::Kind::Line, color, x1, y1, x2, y2};
-    if (grid_.lineEnd(x1, y1) == grid_.lineEnd(x2, y2)) return raster_.FillRect(grid_.dotAt(x1, y1), color);
-    if (const auto segment = ClippedLine(line, grid_))
-        raster_.Stroke(segment->from, segment->to, grid_.dot(), color);
+    draw({DrawnShape::Kind::Line, color, x1, y1, x2, y2});
 }
 
 void RasterPicture::PSet(float x, float y, Rgb color) {
     if (!OnPicture(x, y)) return;
     drawing_.AddPoint(x, y, color);
-    raster_.FillRect(grid_.dotAt(x, y), color);
+    draw({DrawnShape::Kind::Point, color, x, y, x, y});
+}
+
+// A line of no length is its end dot.
+void RasterPicture::draw(const DrawnShape& shape) {
+    const auto [kind, color, x1, y1, x2, y2] = shape;
+    if (kind == DrawnShape::Kind::Point || grid_.lineEnd(x1, y1) == grid_.lineEnd(x2, y2))
+        return raster_.FillRect(grid_.dotAt(x1, y1), color);
+    if (const auto segment = ClippedLine(shape, grid_))
+        raster_.Stroke(segment->from, segment->to, grid_.dot(), color);
+}
+
+void RasterPicture::Rescale(double scale) {
+    grid_ = PixelGrid(scale);
+    raster_ = Raster(grid_.size(), back_);
+    for (const DrawnShape& shape : drawing_.Shapes()) draw(shape);
 }
 
 void RasterPicture::SetBackColor(Rgb color) {

@@ -26,8 +26,12 @@ public:
     SaveResult Save(const std::string& path) override;
 
     const Raster& raster() const { return raster_; }
+    // Draws the picture again at another scale, from what it drew.
+    void Rescale(double scale);
 
 private:
+    void draw(const DrawnShape& shape);
+
     PixelGrid grid_;
     Rgb back_ = White;
     Raster raster_;

@@ -12,10 +12,10 @@
 #include <QStyle>
 #include <cmath>
 
+#include "app/design/tab_order.h"
 #include "app/qt/accessible_names.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
-#include "app/design/tab_order.h"
 #include "state/picture.h"
 
 namespace plotmere {

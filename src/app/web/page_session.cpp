@@ -1,0 +1,98 @@
+#include "app/web/page_session.h"
+
+#include "analysis/graph_description.h"
+#include "console/control_registry.h"
+
+namespace plotmere {
+
+using emscripten::val;
+
+namespace {
+
+val rgb(Rgb c) {
+    val color = val::array();
+    for (int part : {c.r, c.g, c.b}) color.call<void>("push", part);
+    return color;
+}
+
+template <class T>
+val withText(const char* key, const T& text) {
+    val v = val::object();
+    v.set(key, text);
+    return v;
+}
+
+struct StateOf {
+    val operator()(std::monostate) const { return val::undefined(); }
+    val operator()(const TextBox* box) const { return withText("text", box->Text); }
+    val operator()(const CommandButton* button) const { return withText("caption", button->Caption); }
+    val operator()(const CheckBox* box) const { return withText("value", box->Value); }
+    val operator()(const OptionGroup* group) const { return withText("selected", group->Selected); }
+    val operator()(const Label* label) const {
+        val v = withText("caption", label->Caption);
+        v.set("color", rgb(QBColor(label->ForeColor)));
+        return v;
+    }
+    val operator()(const ComboBox* combo) const {
+        val v = withText("text", combo->Text);
+        val list = val::array();
+        for (const std::string& item : combo->List) list.call<void>("push", item);
+        v.set("list", list);
+        return v;
+    }
+    val operator()(const Form* form) const {
+        val v = withText("caption", form->Caption);
+        v.set("visible", form->Visible);
+        return v;
+    }
+};
+
+}  // namespace
+
+PageSession::PageSession(val send, double scale, const std::string& helpAddress,
+                         const std::string& scriptFolder)
+    : host_(std::move(send)), picture_(host_, scale), console_(host_, picture_), scale_(scale) {
+    console_.SetHelpAddress(helpAddress);
+    console_.scripts().SetFolder(scriptFolder);
+}
+
+val PageSession::State() {
+    ConsoleState& s = console_.state();
+    val controls = val::object();
+    for (const Control& control : Controls) {
+        if (val state = std::visit(StateOf{}, control.StateIn(s)); !state.isUndefined())
+            controls.set(control.name, state);
+    }
+    val state = val::object();
+    state.set("controls", controls);
+    state.set("graph", GraphDescription(s));
+    state.set("saveTitle", s.Dialog1.DialogTitle);
+    state.set("saveName", s.Dialog1.FileName);
+    state.set("picture", picture_.TakeChanges());
+    return state;
+}
+
+bool PageSession::SetText(const std::string& name, const std::string& text) {
+    std::string* target = EditText(console_.state(), name);
+    if (target) *target = text;
+    return target;
+}
+
+bool PageSession::SetValue(const std::string& name, int value) {
+    ConsoleState& s = console_.state();
+    if (CheckBox* box = FindState<CheckBox>(s, name)) box->Value = value;
+    else if (OptionGroup* group = FindState<OptionGroup>(s, name)) group->Selected = value;
+    else return false;
+    return true;
+}
+
+std::string PageSession::PointerReadout(float u, float v) const {
+    return console_.PointerReadout(u, v, scale_).value_or("");
+}
+
+void PageSession::SetScale(double scale) {
+    scale_ = scale;
+    picture_.Rescale(scale);
+}
+
+}  // namespace plotmere
