@@ -2,6 +2,9 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <array>
+
 #include "app/design/form_design.h"
 #include "app/design/spoken_names.h"
 #include "app/design/tab_order.h"
@@ -21,8 +24,26 @@ static_assert(std::size(FaceNames) == static_cast<int>(Face::SmallFonts675) + 1)
 
 val orNull(const char* text) { return text ? val(std::string(text)) : val::null(); }
 
-val controlOf(const ControlDesign& c) {
+// The three windows, the Console first.
+std::array<const FormDesign*, 3> forms() {
+    return {&ConsoleDesign(), &SettingsDesign(), &FunctionListDesign()};
+}
+
+// A control by its name, an option button by its group's and its index, and
+// a name that two windows use by its window's and its own.
+std::string idOf(const ControlDesign& c, const FormDesign& design) {
+    if (c.kind == ControlKind::OptionButton) return std::string(c.name) + "(" + std::to_string(c.index) + ")";
+    const auto named = [&c](const ControlDesign& other) { return std::string_view(other.name) == c.name; };
+    for (const FormDesign* other : forms()) {
+        if (other != &design && std::any_of(other->controls.begin(), other->controls.end(), named))
+            return std::string(design.name) + "." + c.name;
+    }
+    return c.name;
+}
+
+val controlOf(const ControlDesign& c, const FormDesign& design) {
     val v = val::object();
+    v.set("id", idOf(c, design));
     v.set("kind", KindNames[static_cast<int>(c.kind)]);
     v.set("name", c.name);
     v.set("caption", c.caption);
@@ -53,7 +74,7 @@ val formOf(const FormDesign& design) {
     form.set("defaultButton", orNull(design.defaultButton));
     form.set("cancelButton", orNull(design.cancelButton));
     val controls = val::array();
-    for (const ControlDesign& c : design.controls) controls.call<void>("push", controlOf(c));
+    for (const ControlDesign& c : design.controls) controls.call<void>("push", controlOf(c, design));
     form.set("controls", controls);
     val tabs = val::array();
     for (std::size_t i : TabOrder(design)) tabs.call<void>("push", static_cast<int>(i));
@@ -64,10 +85,9 @@ val formOf(const FormDesign& design) {
 // The three windows' designs, for the page to lay out: each with its controls,
 // their spoken names and labels, and the order Tab visits them.
 val Designs() {
-    val forms = val::array();
-    for (const FormDesign* design : {&ConsoleDesign(), &SettingsDesign(), &FunctionListDesign()})
-        forms.call<void>("push", formOf(*design));
-    return forms;
+    val all = val::array();
+    for (const FormDesign* design : forms()) all.call<void>("push", formOf(*design));
+    return all;
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ val PageSession::State() {
     state.set("graph", GraphDescription(s));
     state.set("saveTitle", s.Dialog1.DialogTitle);
     state.set("saveName", s.Dialog1.FileName);
+    state.set("saveFilter", s.Dialog1.Filter);
     state.set("picture", picture_.TakeChanges());
     return state;
 }

@@ -20,7 +20,8 @@ public:
                 const std::string& scriptFolder);
 
     // Every control's state by name, the picture's description, the save
-    // dialog's title and name, and the picture's pixels where they changed.
+    // dialog's title, name and filter, and the picture's pixels where they
+    // changed.
     emscripten::val State();
     // What the user typed into a box, ticked or selected; a click follows.
     bool SetText(const std::string& name, const std::string& text);

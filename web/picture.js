@@ -1,0 +1,60 @@
+// Picture1: the core's pixels at the device's resolution, the mouse on it in
+// picture units, the readout beside the pointer, and a picture saved from it.
+
+import { TwipsPerPixel } from "./forms.js";
+
+export class Picture {
+  constructor(canvas, send) {
+    this.canvas = canvas;
+    this.readout = Object.assign(document.createElement("div"), { className: "readout", hidden: true });
+    this.readout.setAttribute("aria-hidden", "true"); // the status line says the same
+    canvas.after(this.readout);
+    this.asking = false; // a readout asked for and not yet come
+    canvas.addEventListener("mousedown", (e) => e.button === 0 && send({ type: "press", ...this.at(e) }));
+    canvas.addEventListener("mousemove", (e) => {
+      this.pointer = e;
+      if (!this.asking) this.ask(send);
+    });
+    canvas.addEventListener("mouseleave", () => {
+      this.pointer = null;
+      this.readout.hidden = true;
+    });
+  }
+
+  // Picture units from the top left of the drawing area.
+  at(e) {
+    return { u: e.offsetX * TwipsPerPixel, v: e.offsetY * TwipsPerPixel };
+  }
+
+  ask(send) {
+    this.asking = true;
+    this.askedFor = this.pointer;
+    send({ type: "pointer", ...this.at(this.pointer) });
+  }
+
+  // The readout for where the pointer was; if it moved meanwhile, where it is
+  // now is asked next.
+  showReadout(text, send) {
+    this.asking = false;
+    if (!this.pointer) return;
+    Object.assign(this.readout, { textContent: text, hidden: !text });
+    Object.assign(this.readout.style, { left: `${this.pointer.offsetX + 12}px`, top: `${this.pointer.offsetY + 12}px` });
+    if (this.pointer !== this.askedFor) this.ask(send);
+  }
+
+  // The core's pixels, scale device pixels to a CSS pixel.
+  show({ width, height, rgba }, scale) {
+    Object.assign(this.canvas, { width, height });
+    Object.assign(this.canvas.style, { width: `${width / scale}px`, height: `${height / scale}px` });
+    this.canvas.getContext("2d").putImageData(new ImageData(rgba, width, height), 0, 0);
+  }
+
+  describe(description) {
+    if (this.canvas.getAttribute("aria-description") !== description)
+      this.canvas.setAttribute("aria-description", description);
+  }
+
+  encode(mime) {
+    return new Promise((resolve) => this.canvas.toBlob(resolve, mime));
+  }
+}
