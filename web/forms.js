@@ -46,7 +46,7 @@ const makers = {
     const box = make("div");
     const canvas = make("canvas", { id: c.id });
     canvas.setAttribute("role", "img");
-    box.append(canvas);
+    box.append(canvas, make("img", { className: "startup", src: "startup.svg", alt: "" }));
     return box;
   },
   Swatch(c) {

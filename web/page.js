@@ -99,6 +99,7 @@ const fromWorker = {
     showState(state.controls, { typedSince: (name) => (typedAt.get(name) ?? 0) > seen, showWindow });
     if (state.picture) picture.show(state.picture, pictureScale());
     picture.describe(state.graph);
+    picture.showStartup(state.startup);
   },
   message: messageBox,
   pause: ({ ms }) => new Promise((resolve) => setTimeout(resolve, ms)),

@@ -49,6 +49,10 @@ export class Picture {
     this.canvas.getContext("2d").putImageData(new ImageData(rgba, width, height), 0, 0);
   }
 
+  showStartup(shown) {
+    this.canvas.parentElement.querySelector(".startup").hidden = !shown;
+  }
+
   describe(description) {
     if (this.canvas.getAttribute("aria-description") !== description)
       this.canvas.setAttribute("aria-description", description);

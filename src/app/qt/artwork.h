@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures: the start-up picture, drawn in code so that it is
-// sharp at any scale, and the icon.
+// The program's own pictures, both drawn from SVG so that they are sharp at
+// any scale: the start-up picture and the icon.
 
 #include <QIcon>
 #include <QImage>

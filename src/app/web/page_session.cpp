@@ -66,6 +66,7 @@ val PageSession::State() {
     val state = val::object();
     state.set("controls", controls);
     state.set("graph", GraphDescription(s));
+    state.set("startup", s.StartupPictureShown);
     state.set("saveTitle", s.Dialog1.DialogTitle);
     state.set("saveName", s.Dialog1.FileName);
     state.set("saveFilter", s.Dialog1.Filter);

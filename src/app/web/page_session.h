@@ -19,7 +19,8 @@ public:
     PageSession(emscripten::val send, double scale, const std::string& helpAddress,
                 const std::string& scriptFolder);
 
-    // Every control's state by name, the picture's description, the save
+    // Every control's state by name, the picture's description, whether the
+    // start-up picture shows, the save
     // dialog's title, name and filter, and the picture's pixels where they
     // changed.
     emscripten::val State();
