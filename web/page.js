@@ -80,9 +80,10 @@ function showWindow(name, { caption, visible }) {
   const { element } = windows.get(name);
   element.querySelector(".caption").textContent = caption;
   if (visible === element.open) return;
-  if (!visible) element.close();
-  else if (name === "FunctionList") element.showModal();
+  if (!visible) return element.close();
+  if (name === "FunctionList") element.showModal();
   else element.show();
+  element.style.setProperty("--fit", Math.min(1, (innerWidth - 16) / element.offsetWidth));
 }
 
 const fromWorker = {
