@@ -29,3 +29,17 @@ export async function openPage(t) {
   await page.goto(`http://127.0.0.1:${server.address().port}/`);
   return { browser, page, server, errors };
 }
+
+// The page with its windows built and the core's first state shown.
+export async function openConsole(t) {
+  const opened = await openPage(t);
+  await opened.page.waitForFunction(() => document.getElementById("Status")?.textContent === "Ready");
+  return opened;
+}
+
+// Types into the box of that name what a user types, replacing what it held.
+export async function typeInto(page, name, text) {
+  await page.click(`[id="${name}"]`, { clickCount: 3 });
+  await page.keyboard.press("Backspace");
+  await page.keyboard.type(text);
+}

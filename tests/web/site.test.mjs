@@ -27,7 +27,7 @@ test("after the first visit every file of the site is there offline", { timeout:
   server.closeAllConnections();
   await page.reload();
   assert.equal(await page.title(), "Plotmere");
-  assert.ok(await page.$("#Picture1"));
+  await page.waitForSelector("#Picture1");
   const missing = await page.evaluate(async (files) => {
     const found = await Promise.all(files.map((file) => fetch(file).then((response) => response.ok, () => false)));
     return files.filter((file, i) => !found[i]);

@@ -1,0 +1,135 @@
+// The page does what the desktop does, through the same core: checked against
+// the desktop program's own headless console where it names one.
+import assert from "node:assert/strict";
+import { execFileSync } from "node:child_process";
+import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { tmpdir } from "node:os";
+import { join } from "node:path";
+import test from "node:test";
+import { openConsole, typeInto } from "./browser.mjs";
+
+const desktop = process.env.PLOTMERE_DESKTOP_PROGRAM;
+const examples = new URL("../../examples/", import.meta.url).pathname;
+const options = { timeout: 90_000 };
+
+// The desktop's transcript of the actions, and the bitmap its last line saves.
+function onDesktop(actions) {
+  const folder = mkdtempSync(join(tmpdir(), "page-test-"));
+  writeFileSync(join(folder, "actions"), `${actions.join("\n")}\npicture ${folder}/picture.bmp\n`);
+  const transcript = execFileSync(desktop, ["--headless", "--scripts", examples, join(folder, "actions")],
+    { env: { ...process.env, QT_QPA_PLATFORM: "offscreen" }, encoding: "utf8" });
+  return { transcript, bitmap: readFileSync(join(folder, "picture.bmp")) };
+}
+
+// Each pixel of a bottom-up 24-bit bitmap as RGBA, top row first.
+function rgbaOf(bitmap) {
+  const [start, width, height] = [bitmap.readUInt32LE(10), bitmap.readInt32LE(18), bitmap.readInt32LE(22)];
+  const stride = Math.ceil((width * 3) / 4) * 4;
+  const rgba = [];
+  for (let y = height - 1; y >= 0; y--) {
+    for (let x = 0; x < width; x++) {
+      const at = start + y * stride + x * 3;
+      rgba.push(bitmap[at + 2], bitmap[at + 1], bitmap[at], 255);
+    }
+  }
+  return { width, height, rgba };
+}
+
+const canvasPixels = (page) => page.evaluate(() => {
+  const { width, height } = document.getElementById("Picture1");
+  const data = document.getElementById("Picture1").getContext("2d").getImageData(0, 0, width, height).data;
+  return { width, height, rgba: [...data] };
+});
+
+// After a command, once the start-up picture went and the status line says Ready.
+const graphed = (page) => page.waitForFunction(() =>
+  document.querySelector(".startup").hidden && document.getElementById("Status").textContent === "Ready");
+
+test("a graph is the desktop's, pixel for pixel; Enter evaluates", { ...options, skip: !desktop }, async (t) => {
+  const { page, errors } = await openConsole(t);
+  await typeInto(page, "FunctionIn", "(Sx)Cx");
+  await page.click("#WhichOp");
+  await page.keyboard.press("Enter");
+  await graphed(page);
+  const expected = rgbaOf(onDesktop(["type FunctionIn (Sx)Cx", "check WhichOp 1", "click Evaluate"]).bitmap);
+  assert.deepEqual(await canvasPixels(page), expected);
+  assert.deepEqual(await page.$$eval("#FunctionIn\\.List option", (items) => items.map((o) => o.value)), ["(Sx)Cx"]);
+  assert.deepEqual(errors, []);
+});
+
+test("a script of the script folder runs as on the desktop", { ...options, skip: !desktop }, async (t) => {
+  const { page } = await openConsole(t);
+  const actions = ["type Xequals 3", 'type FunctionIn "circle"', "click Evaluate", "show Result"];
+  const [, result] = onDesktop(actions).transcript.match(/^Result: (.*)$/m);
+  await typeInto(page, "Xequals", "3");
+  await typeInto(page, "FunctionIn", '"circle"');
+  await page.click("#Evaluate");
+  for (;;) { // the script shows each line in a box of its own
+    const box = await page.waitForSelector("dialog[role=alertdialog]", { timeout: 2000 }).catch(() => null);
+    if (!box) break;
+    await box.$eval("button", (ok) => ok.click());
+  }
+  assert.equal(await page.$eval("#Result", (label) => label.textContent), result);
+});
+
+test("a message box holds back what the command did after it until OK", options, async (t) => {
+  const { page } = await openConsole(t);
+  await typeInto(page, "FunctionIn", "2#[a]+a");
+  await page.click("#Evaluate");
+  const box = await page.waitForSelector("dialog[role=alertdialog]");
+  assert.match(await box.evaluate((b) => b.textContent), /The format of the memory store/);
+  assert.equal(await page.$eval("#Status", (s) => s.textContent), "Evaluating input");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => document.getElementById("Status").textContent === "Error.");
+  assert.equal(await page.$("dialog[role=alertdialog]"), null);
+});
+
+test("Help names the manual with a link the site serves", options, async (t) => {
+  const { page } = await openConsole(t);
+  await page.click("#HelpMe");
+  const link = await page.waitForSelector("dialog[role=alertdialog] a");
+  const href = await link.evaluate((a) => a.href);
+  assert.match(href, /\/manual\.html$/);
+  assert.equal(await page.evaluate(async (url) => (await fetch(url)).ok, href), true);
+});
+
+test("the Functions window is modal; OK keeps its rows and Esc cancels", options, async (t) => {
+  const { page } = await openConsole(t);
+  await page.click("#GotoFunkList");
+  await page.waitForFunction(() => document.querySelector("dialog:modal")?.id === "FunctionList");
+  await typeInto(page, "f1", "x^2");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => !document.getElementById("FunctionList").open);
+  await page.click("#GotoFunkList");
+  await page.waitForFunction(() => document.getElementById("FunctionList").open);
+  assert.equal(await page.$eval("#f1", (box) => box.value), "x^2");
+  await typeInto(page, "f2", "x^3");
+  await page.keyboard.press("Escape");
+  await page.waitForFunction(() => !document.getElementById("FunctionList").open);
+  await page.click("#GotoFunkList");
+  await page.waitForFunction(() => document.getElementById("FunctionList").open);
+  assert.equal(await page.$eval("#f2", (box) => box.value), "");
+});
+
+test("Quit ends Plotmere, and the page starts it again", options, async (t) => {
+  const { page } = await openConsole(t);
+  await page.click("#GetOut");
+  const again = await page.waitForSelector("#ended button");
+  assert.match(await page.$eval("#ended", (e) => e.textContent), /Plotmere has ended\./);
+  await Promise.all([page.waitForNavigation(), again.click()]);
+  await page.waitForSelector("#Picture1");
+});
+
+test("every control is named for a screen reader; the picture is the Graph", options, async (t) => {
+  const { page } = await openConsole(t);
+  const unnamed = [];
+  const visit = (node) => {
+    if (["button", "textbox", "combobox", "checkbox", "radio", "image"].includes(node.role) && !node.name?.trim())
+      unnamed.push(node.role);
+    node.children?.forEach(visit);
+  };
+  visit(await page.accessibility.snapshot({ interestingOnly: false }));
+  assert.deepEqual(unnamed, []);
+  assert.equal(await page.$eval("#Picture1", (c) => c.getAttribute("aria-label")), "Graph");
+  assert.equal(await page.$eval("label[for=Xequals]", (l) => l.textContent), "x =");
+});
