@@ -11,7 +11,7 @@ import { addFiles, folderFiles } from "./script_folder.js";
 const worker = new Worker("worker.js");
 let sent = 0; // messages to the worker, numbered
 const typedAt = new Map(); // box -> the number of the message with its last text
-let commands = 0; // clicks sent whose command has not ended
+let busy = false; // the core said it is in the middle of a command
 let latest = null; // the last state shown
 let picture = null;
 const windows = new Map(); // form name -> { element, design }
@@ -20,14 +20,11 @@ function send(message) {
   worker.postMessage({ ...message, seq: ++sent });
 }
 
-// A command runs to its end before the next; Quit ends even one that runs.
+// Clicks wait their turn, but one made while a command runs is lost, as on
+// the desktop; Quit ends even that command.
 function click(name, extra = {}) {
-  if (commands > 0) {
-    if (name === "GetOut") end();
-    return;
-  }
-  commands++;
-  send({ type: "click", name, ...extra });
+  if (!busy) send({ type: "click", name, ...extra });
+  else if (name === "GetOut") end();
 }
 
 function end() {
@@ -42,16 +39,21 @@ const pictureScale = () => devicePixelRatio * fitted;
 function fit() {
   const desk = document.getElementById("desk");
   const console = document.getElementById("Console");
-  const scale = Math.min(1, document.documentElement.clientWidth / console.offsetWidth);
+  const room = document.documentElement.clientWidth - 2 * parseFloat(getComputedStyle(document.body).paddingLeft);
+  const scale = Math.min(1, room / console.offsetWidth);
+  Object.assign(desk.style, {
+    transform: scale < 1 ? `scale(${scale})` : "",
+    width: `${console.offsetWidth * scale}px`,
+    height: `${console.offsetHeight * scale}px`,
+  });
   if (scale === fitted) return;
   fitted = scale;
-  desk.style.transform = scale < 1 ? `scale(${scale})` : "";
   send({ type: "scale", scale: pictureScale() });
 }
 
 // The save dialog is answered before the click that shows it.
 async function save() {
-  if (commands > 0) return;
+  if (busy) return;
   const fileName = await saveDialog(latest, (extension) => extension !== "pdf");
   click("Saver", { save: fileName });
 }
@@ -89,14 +91,18 @@ function showWindow(name, { caption, visible }) {
 const fromWorker = {
   designs({ forms }) {
     for (const design of forms) buildWindow(design);
-    picture = new Picture(document.getElementById("Picture1"), send);
+    picture = new Picture(document.getElementById("Picture1"), {
+      press: (at) => busy || send({ type: "press", ...at }),
+      ask: (at) => send({ type: "pointer", ...at }),
+    });
     const first = forms[0].firstFocus;
     if (first) document.getElementById(first).focus();
     fit();
     addEventListener("resize", fit);
   },
-  state({ state, seen }) {
+  state({ state, seen, running }) {
     latest = state;
+    busy = running;
     showState(state.controls, { typedSince: (name) => (typedAt.get(name) ?? 0) > seen, showWindow });
     if (state.picture) picture.show(state.picture, pictureScale());
     picture.describe(state.graph);
@@ -108,10 +114,7 @@ const fromWorker = {
   clipboard: ({ text }) => navigator.clipboard.writeText(text).catch(() => {}),
   download: ({ name, mime, bytes }) => download(new Blob([bytes], { type: mime }), name),
   encode: async ({ path, mime }) => download(await picture.encode(mime), path),
-  readout: ({ text }) => picture.showReadout(text, send),
-  done() {
-    commands--;
-  },
+  readout: ({ text }) => picture.showReadout(text),
   end: showEnded,
 };
 

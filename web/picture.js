@@ -4,16 +4,18 @@
 import { TwipsPerPixel } from "./forms.js";
 
 export class Picture {
-  constructor(canvas, send) {
+  // press and ask take a place in picture units: a press, a readout wanted.
+  constructor(canvas, { press, ask }) {
+    this.askCore = ask;
     this.canvas = canvas;
     this.readout = Object.assign(document.createElement("div"), { className: "readout", hidden: true });
     this.readout.setAttribute("aria-hidden", "true"); // the status line says the same
     canvas.after(this.readout);
     this.asking = false; // a readout asked for and not yet come
-    canvas.addEventListener("mousedown", (e) => e.button === 0 && send({ type: "press", ...this.at(e) }));
+    canvas.addEventListener("mousedown", (e) => e.button === 0 && press(this.at(e)));
     canvas.addEventListener("mousemove", (e) => {
       this.pointer = e;
-      if (!this.asking) this.ask(send);
+      if (!this.asking) this.ask();
     });
     canvas.addEventListener("mouseleave", () => {
       this.pointer = null;
@@ -26,20 +28,20 @@ export class Picture {
     return { u: e.offsetX * TwipsPerPixel, v: e.offsetY * TwipsPerPixel };
   }
 
-  ask(send) {
+  ask() {
     this.asking = true;
     this.askedFor = this.pointer;
-    send({ type: "pointer", ...this.at(this.pointer) });
+    this.askCore(this.at(this.pointer));
   }
 
   // The readout for where the pointer was; if it moved meanwhile, where it is
   // now is asked next.
-  showReadout(text, send) {
+  showReadout(text) {
     this.asking = false;
     if (!this.pointer) return;
     Object.assign(this.readout, { textContent: text, hidden: !text });
     Object.assign(this.readout.style, { left: `${this.pointer.offsetX + 12}px`, top: `${this.pointer.offsetY + 12}px` });
-    if (this.pointer !== this.askedFor) this.ask(send);
+    if (this.pointer !== this.askedFor) this.ask();
   }
 
   // The core's pixels, scale device pixels to a CSS pixel.

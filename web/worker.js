@@ -9,6 +9,7 @@ const ProgressEvery = 50; // milliseconds between pictures while a command runs
 let core, session;
 let lastShown = 0;
 let seen = 0; // the number of the page's last message: the page knows what came after
+let running = false; // in the middle of what the page asked
 const timers = new Map(); // id -> { due, interval, handle }
 
 function post(message, transfer = []) {
@@ -24,7 +25,7 @@ function showState() {
     transfer.push(state.picture.rgba.buffer);
   }
   lastShown = Date.now();
-  post({ type: "state", state, seen }, transfer);
+  post({ type: "state", state, seen, running }, transfer);
 }
 
 function schedule(id, interval) {
@@ -42,14 +43,13 @@ function stop(id) {
 function fire(id) {
   const timer = timers.get(id);
   if (!timer) return;
-  if (Date.now() < timer.due) { // a command fired it meanwhile
-    timer.handle = setTimeout(() => fire(id), timer.due - Date.now());
-    return;
-  }
   stop(id);
   schedule(id, timer.interval);
+  const within = running;
+  running = true;
   session.tick(id);
-  if (!session.ended()) showState();
+  running = within;
+  if (!session.ended() && !within) showState();
 }
 
 function fireDueTimers() {
@@ -130,7 +130,8 @@ onmessage = async ({ data }) => {
   await ready;
   if (session?.ended()) return;
   seen = data.seq;
-  if (fromPage[data.type](data) === false) return;
-  showState();
-  post({ type: "done" });
+  running = true;
+  const changed = fromPage[data.type](data) !== false;
+  running = false;
+  if (changed) showState();
 };

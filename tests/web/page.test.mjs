@@ -7,6 +7,7 @@ import { tmpdir } from "node:os";
 import { join } from "node:path";
 import test from "node:test";
 import { openConsole, typeInto } from "./browser.mjs";
+import { TwipsPerPixel } from "../../web/forms.js";
 
 const desktop = process.env.PLOTMERE_DESKTOP_PROGRAM;
 const examples = new URL("../../examples/", import.meta.url).pathname;
@@ -55,6 +56,24 @@ test("a graph is the desktop's, pixel for pixel; Enter evaluates", { ...options,
   assert.deepEqual(await canvasPixels(page), expected);
   assert.deepEqual(await page.$$eval("#FunctionIn\\.List option", (items) => items.map((o) => o.value)), ["(Sx)Cx"]);
   assert.deepEqual(errors, []);
+});
+
+test("two clicks on the picture zoom into the box they span", { ...options, skip: !desktop }, async (t) => {
+  const { page } = await openConsole(t);
+  await page.click("#WhichOp");
+  await page.click("#Evaluate");
+  await graphed(page);
+  const canvas = await (await page.$("#Picture1")).boundingBox();
+  for (const [u, v] of [[1500, 405], [3000, 1200]]) {
+    await page.mouse.click(canvas.x + u / TwipsPerPixel, canvas.y + v / TwipsPerPixel);
+    await new Promise((resolve) => setTimeout(resolve, 300)); // the first corner's box shows for 150 ms
+  }
+  const boxes = ["Text3", "Text4", "Text5", "Text6"];
+  const { transcript } = onDesktop(["check WhichOp 1", "click Evaluate", "press 1500 405", "wait 300",
+    "press 3000 1200", "wait 300", ...boxes.map((box) => `show ${box}`)]);
+  await page.waitForFunction(() => document.getElementById("Text3").value !== "10");
+  for (const box of boxes)
+    assert.equal(`${box}: ${await page.$eval(`#${box}`, (b) => b.value)}`, transcript.match(new RegExp(`^${box}: .*$`, "m"))[0]);
 });
 
 test("a script of the script folder runs as on the desktop", { ...options, skip: !desktop }, async (t) => {
@@ -111,8 +130,14 @@ test("the Functions window is modal; OK keeps its rows and Esc cancels", options
   assert.equal(await page.$eval("#f2", (box) => box.value), "");
 });
 
-test("Quit ends Plotmere, and the page starts it again", options, async (t) => {
+test("Quit ends even a long command, and the page starts Plotmere again", options, async (t) => {
   const { page } = await openConsole(t);
+  await page.$eval("#FunctionIn", (box) => {
+    box.value = "Sx+".repeat(1 << 20) + "x";
+    box.dispatchEvent(new Event("input", { bubbles: true }));
+  });
+  await page.click("#Integrate");
+  await page.waitForFunction(() => document.title === "Plotmere <running>");
   await page.click("#GetOut");
   const again = await page.waitForSelector("#ended button");
   assert.match(await page.$eval("#ended", (e) => e.textContent), /Plotmere has ended\./);

@@ -47,6 +47,19 @@ struct StateOf {
     }
 };
 
+// All a control shows, to tell whether it changed.
+std::string everythingShown(const Control::State& state) {
+    if (Label* const* label = std::get_if<Label*>(&state))
+        return (*label)->Caption + '\0' + std::to_string((*label)->ForeColor);
+    if (Form* const* form = std::get_if<Form*>(&state))
+        return (*form)->Caption + '\0' + std::to_string((*form)->Visible);
+    std::string all = ShownText(state).value_or("");
+    if (ComboBox* const* combo = std::get_if<ComboBox*>(&state)) {
+        for (const std::string& item : (*combo)->List) all += '\0' + item;
+    }
+    return all;
+}
+
 }  // namespace
 
 PageSession::PageSession(val send, double scale, const std::string& helpAddress,
@@ -60,8 +73,8 @@ val PageSession::State() {
     ConsoleState& s = console_.state();
     val controls = val::object();
     for (const Control& control : Controls) {
-        if (val state = std::visit(StateOf{}, control.StateIn(s)); !state.isUndefined())
-            controls.set(control.name, state);
+        if (!showsAlready(control.name))
+            controls.set(control.name, std::visit(StateOf{}, control.StateIn(s)));
     }
     val state = val::object();
     state.set("controls", controls);
@@ -74,10 +87,23 @@ val PageSession::State() {
     return state;
 }
 
+bool PageSession::showsAlready(const std::string& name) {
+    const Control* control = FindControl(name);
+    const Control::State state = control->StateIn(console_.state());
+    if (std::holds_alternative<std::monostate>(state)) return true;
+    std::string now = everythingShown(state);
+    std::string& shown = shown_[name];
+    if (shown == now) return true;
+    shown = std::move(now);
+    return false;
+}
+
 bool PageSession::SetText(const std::string& name, const std::string& text) {
     std::string* target = EditText(console_.state(), name);
-    if (target) *target = text;
-    return target;
+    if (!target) return false;
+    *target = text;
+    showsAlready(name);  // the page shows what was typed
+    return true;
 }
 
 bool PageSession::SetValue(const std::string& name, int value) {
@@ -85,6 +111,7 @@ bool PageSession::SetValue(const std::string& name, int value) {
     if (CheckBox* box = FindState<CheckBox>(s, name)) box->Value = value;
     else if (OptionGroup* group = FindState<OptionGroup>(s, name)) group->Selected = value;
     else return false;
+    showsAlready(name);
     return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <emscripten/val.h>
 
+#include <map>
 #include <string>
 
 #include "app/web/page_host.h"
@@ -19,7 +20,8 @@ public:
     PageSession(emscripten::val send, double scale, const std::string& helpAddress,
                 const std::string& scriptFolder);
 
-    // Every control's state by name, the picture's description, whether the
+    // The state of every control that changed since the page last saw it,
+    // by name; the picture's description, whether the
     // start-up picture shows, the save
     // dialog's title, name and filter, and the picture's pixels where they
     // changed.
@@ -37,10 +39,14 @@ public:
     bool Ended() const { return host_.ended(); }
 
 private:
+    // Whether the page shows the control as it is; notes that it will.
+    bool showsAlready(const std::string& name);
+
     PageHost host_;
     PagePicture picture_;
     Console console_;
     double scale_;
+    std::map<std::string, std::string> shown_;  // all each control showed the page
 };
 
 }  // namespace plotmere
