@@ -2,7 +2,7 @@
 // the desktop program's own headless console where it names one.
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
-import { mkdtempSync, readFileSync, writeFileSync } from "node:fs";
+import { existsSync, mkdtempSync, readFileSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import test from "node:test";
@@ -46,15 +46,32 @@ const canvasPixels = (page) => page.evaluate(() => {
 const graphed = (page) => page.waitForFunction(() =>
   document.querySelector(".startup").hidden && document.getElementById("Status").textContent === "Ready");
 
-test("a graph is the desktop's, pixel for pixel; Enter evaluates", { ...options, skip: !desktop }, async (t) => {
+// Saves the picture through the save dialog; the file the browser downloads.
+async function save(page, name, type) {
+  const folder = mkdtempSync(join(tmpdir(), "page-download-"));
+  const cdp = await page.createCDPSession();
+  await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: folder });
+  await page.click("#Saver");
+  await typeInto(page, "SaveName", name);
+  await page.select("#SaveType", type);
+  await page.keyboard.press("Enter");
+  const file = join(folder, `${name}.${type}`);
+  await page.waitForFunction((shown) => document.getElementById("Status").textContent === shown, {}, `${name}.${type}`);
+  for (let waited = 0; !existsSync(file) && waited < 5000; waited += 100) await new Promise((r) => setTimeout(r, 100));
+  return readFileSync(file);
+}
+
+test("a graph is the desktop's, pixel for pixel, and saves as its files", { ...options, skip: !desktop }, async (t) => {
   const { page, errors } = await openConsole(t);
   await typeInto(page, "FunctionIn", "(Sx)Cx");
   await page.click("#WhichOp");
   await page.keyboard.press("Enter");
   await graphed(page);
-  const expected = rgbaOf(onDesktop(["type FunctionIn (Sx)Cx", "check WhichOp 1", "click Evaluate"]).bitmap);
-  assert.deepEqual(await canvasPixels(page), expected);
+  const { bitmap } = onDesktop(["type FunctionIn (Sx)Cx", "check WhichOp 1", "click Evaluate"]);
+  assert.deepEqual(await canvasPixels(page), rgbaOf(bitmap));
   assert.deepEqual(await page.$$eval("#FunctionIn\\.List option", (items) => items.map((o) => o.value)), ["(Sx)Cx"]);
+  assert.deepEqual(await save(page, "graph", "bmp"), bitmap);
+  assert.equal((await save(page, "graph", "png")).toString("latin1", 1, 4), "PNG");
   assert.deepEqual(errors, []);
 });
 
