@@ -86,6 +86,10 @@ function showWindow(name, { caption, visible }) {
   if (name === "FunctionList") element.showModal();
   else element.show();
   element.style.setProperty("--fit", Math.min(1, (innerWidth - 16) / element.offsetWidth));
+  // Beside the Console where the screen has room, as on the desktop.
+  const beside = document.getElementById("desk").getBoundingClientRect().right + 8;
+  element.classList.toggle("beside", !element.matches(":modal") && beside + element.offsetWidth <= innerWidth);
+  element.style.setProperty("--beside", `${beside}px`);
 }
 
 const fromWorker = {

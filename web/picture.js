@@ -40,7 +40,12 @@ export class Picture {
     this.asking = false;
     if (!this.pointer) return;
     Object.assign(this.readout, { textContent: text, hidden: !text });
-    Object.assign(this.readout.style, { left: `${this.pointer.offsetX + 12}px`, top: `${this.pointer.offsetY + 12}px` });
+    // Below and right of the pointer, or where the picture has room for it.
+    const gap = 12, { offsetX: x, offsetY: y } = this.pointer;
+    const { offsetWidth: width, offsetHeight: height } = this.readout;
+    const left = x + gap + width > this.canvas.offsetWidth ? x - gap - width : x + gap;
+    const top = y + gap + height > this.canvas.offsetHeight ? y - gap - height : y + gap;
+    Object.assign(this.readout.style, { left: `${Math.max(0, left)}px`, top: `${Math.max(0, top)}px` });
     if (this.pointer !== this.askedFor) this.ask();
   }
 
@@ -48,7 +53,8 @@ export class Picture {
   show({ width, height, rgba }, scale) {
     Object.assign(this.canvas, { width, height });
     Object.assign(this.canvas.style, { width: `${width / scale}px`, height: `${height / scale}px` });
-    this.canvas.getContext("2d").putImageData(new ImageData(rgba, width, height), 0, 0);
+    // Pixels put whole each time: a canvas in memory, not on the graphics card.
+    this.canvas.getContext("2d", { willReadFrequently: true }).putImageData(new ImageData(rgba, width, height), 0, 0);
   }
 
   showStartup(shown) {
