@@ -75,6 +75,27 @@ test("a graph is the desktop's, pixel for pixel, and saves as its files", { ...o
   assert.deepEqual(errors, []);
 });
 
+test("Evaluate shows the value at x, and a click on it copies it", options, async (t) => {
+  const { browser, page } = await openConsole(t);
+  await browser.defaultBrowserContext().overridePermissions(new URL(page.url()).origin, ["clipboard-read", "clipboard-sanitized-write"]);
+  await typeInto(page, "Xequals", "4");
+  await typeInto(page, "FunctionIn", "x+1");
+  await page.click("#Evaluate");
+  await page.waitForFunction(() => document.getElementById("Result").textContent === "5");
+  await page.click("#Result");
+  await page.waitForFunction(async () => (await navigator.clipboard.readText()) === "5");
+});
+
+test("the Console is laid out from its design, and whole on a narrow screen", options, async (t) => {
+  const { page } = await openConsole(t);
+  const box = (id) => page.$eval(`[id="${id}"]`, (e) => [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight]);
+  const evaluateDesign = [1320, 1080, 1215, 735]; // its row of the Console's design, in twips
+  assert.deepEqual(await box("Evaluate"), evaluateDesign.map((twips) => twips / TwipsPerPixel));
+  assert.deepEqual((await box("Picture1")).slice(2), [274, 124]);
+  await page.setViewport({ width: 360, height: 640 });
+  await page.waitForFunction(() => document.getElementById("Console").getBoundingClientRect().right <= innerWidth);
+});
+
 test("two clicks on the picture zoom into the box they span", { ...options, skip: !desktop }, async (t) => {
   const { page } = await openConsole(t);
   await page.click("#WhichOp");
