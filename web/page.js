@@ -14,7 +14,7 @@ const typedAt = new Map(); // box -> the number of the message with its last tex
 let busy = false; // the core said it is in the middle of a command
 let latest = null; // the last state shown
 let picture = null;
-const windows = new Map(); // form name -> { element, design }
+const windows = new Map(); // form name -> its element
 
 function send(message) {
   worker.postMessage({ ...message, seq: ++sent });
@@ -38,13 +38,13 @@ const pictureScale = () => devicePixelRatio * fitted;
 // A screen narrower than the Console shows it whole, scaled to the width.
 function fit() {
   const desk = document.getElementById("desk");
-  const console = document.getElementById("Console");
+  const { offsetWidth: width, offsetHeight: height } = document.getElementById("Console");
   const room = document.documentElement.clientWidth - 2 * parseFloat(getComputedStyle(document.body).paddingLeft);
-  const scale = Math.min(1, room / console.offsetWidth);
+  const scale = Math.min(1, room / width);
   Object.assign(desk.style, {
     transform: scale < 1 ? `scale(${scale})` : "",
-    width: `${console.offsetWidth * scale}px`,
-    height: `${console.offsetHeight * scale}px`,
+    width: `${width * scale}px`,
+    height: `${height * scale}px`,
   });
   if (scale === fitted) return;
   fitted = scale;
@@ -79,7 +79,7 @@ function showWindow(name, { caption, visible }) {
     document.title = caption;
     return;
   }
-  const { element } = windows.get(name);
+  const element = windows.get(name);
   element.querySelector(".caption").textContent = caption;
   if (visible === element.open) return;
   if (!visible) return element.close();
@@ -186,7 +186,7 @@ function buildWindow(design) {
     });
   }
   keys(element, design);
-  windows.set(design.name, { element, design });
+  windows.set(design.name, element);
   document.getElementById("desk").append(element);
 }
 
