@@ -75,15 +75,18 @@ test("a graph is the desktop's, pixel for pixel, and saves as its files", { ...o
   assert.deepEqual(errors, []);
 });
 
-test("Evaluate shows the value at x, and a click on it copies it", options, async (t) => {
+test("Evaluate shows the value at x, a click on it copies it, the status fades", options, async (t) => {
   const { browser, page } = await openConsole(t);
   await browser.defaultBrowserContext().overridePermissions(new URL(page.url()).origin, ["clipboard-read", "clipboard-sanitized-write"]);
   await typeInto(page, "Xequals", "4");
   await typeInto(page, "FunctionIn", "x+1");
   await page.click("#Evaluate");
   await page.waitForFunction(() => document.getElementById("Result").textContent === "5");
+  const statusColor = () => page.$eval("#Status", (status) => status.style.color);
+  assert.equal(await statusColor(), "rgb(0, 0, 128)");
   await page.click("#Result");
   await page.waitForFunction(async () => (await navigator.clipboard.readText()) === "5");
+  await page.waitForFunction(() => document.getElementById("Status").style.color === "rgb(0, 0, 0)");
 });
 
 test("the Console is laid out from its design, and whole on a narrow screen", options, async (t) => {
