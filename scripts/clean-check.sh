@@ -42,12 +42,20 @@ new_root() {
   tar -C "$1" -xf "$base"
   chmod 755 "$1"  # as a machine's /, whatever mode the folder it was made in had
   cp /etc/resolv.conf "$1/etc/resolv.conf"
+  # The machine's own certificate authorities, which a proxy of its network may
+  # need; the root's ca-certificates adds them to its bundle when installed.
+  mkdir -p "$1/usr/local/share/ca-certificates"
+  cp -r /usr/local/share/ca-certificates/. "$1/usr/local/share/ca-certificates/" 2>/dev/null || true
   for fs in proc sys dev; do
     mount --bind "/$fs" "$1/$fs"
     mounted+=("$1/$fs")
   done
 }
-in_root() { chroot "$1" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin bash -euo pipefail -c "$2"; }
+# Node takes the root's bundle of authorities too, as the machine's Node does.
+in_root() {
+  chroot "$1" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin \
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt bash -euo pipefail -c "$2"
+}
 
 echo "== The README's commands in a minimal root"
 new_root "$work/build"
