@@ -16,32 +16,32 @@ val rgb(Rgb c) {
 }
 
 template <class T>
-val withText(const char* key, const T& text) {
+val objectWith(const char* key, const T& value) {
     val v = val::object();
-    v.set(key, text);
+    v.set(key, value);
     return v;
 }
 
 struct StateOf {
     val operator()(std::monostate) const { return val::undefined(); }
-    val operator()(const TextBox* box) const { return withText("text", box->Text); }
-    val operator()(const CommandButton* button) const { return withText("caption", button->Caption); }
-    val operator()(const CheckBox* box) const { return withText("value", box->Value); }
-    val operator()(const OptionGroup* group) const { return withText("selected", group->Selected); }
+    val operator()(const TextBox* box) const { return objectWith("text", box->Text); }
+    val operator()(const CommandButton* button) const { return objectWith("caption", button->Caption); }
+    val operator()(const CheckBox* box) const { return objectWith("value", box->Value); }
+    val operator()(const OptionGroup* group) const { return objectWith("selected", group->Selected); }
     val operator()(const Label* label) const {
-        val v = withText("caption", label->Caption);
+        val v = objectWith("caption", label->Caption);
         v.set("color", rgb(QBColor(label->ForeColor)));
         return v;
     }
     val operator()(const ComboBox* combo) const {
-        val v = withText("text", combo->Text);
+        val v = objectWith("text", combo->Text);
         val list = val::array();
         for (const std::string& item : combo->List) list.call<void>("push", item);
         v.set("list", list);
         return v;
     }
     val operator()(const Form* form) const {
-        val v = withText("caption", form->Caption);
+        val v = objectWith("caption", form->Caption);
         v.set("visible", form->Visible);
         return v;
     }
