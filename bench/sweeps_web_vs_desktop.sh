@@ -5,10 +5,10 @@
 # desktop's, then the geometric mean of those ratios. The two must sum each
 # sweep's values alike.
 # Usage: bench/sweeps_web_vs_desktop.sh [BUILD_DIR [WEB_BUILD_DIR [RUNS]]]
-#   (defaults: build, build-web, 3)
+#   (defaults: build, build-web, 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-desktop=${1:-build}/sweep_times web=${2:-build-web}/sweep_times.js runs=${3:-3}
+desktop=${1:-build}/sweep_times web=${2:-build-web}/sweep_times.js runs=${3:-5}
 
 times=$(mktemp)
 trap 'rm -f "$times"' EXIT
