@@ -12,22 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/headless/headless_host.h"
 #include "app/qt/image_picture.h"
-#include "console/console.h"
-#include "plot/samples.h"
-#include "state/null_picture.h"
+#include "everyday_sweeps.h"
 
 namespace {
 
 using namespace plotmere;
-
-struct Bench {
-    std::ostringstream out;
-    HeadlessHost host{out};
-    NullPicture picture;
-    Console console{host, picture};
-};
+using namespace plotmere::bench;
 
 // A whole redraw in graph mode onto the image the window shows.
 void BM_Redraw(benchmark::State& state, int kind, const char* function, int slotCount) {
@@ -71,29 +62,12 @@ void BM_LongText(benchmark::State& state, const char* button, size_t length) {
 BENCHMARK_CAPTURE(BM_LongText, integrate_64kb, "Integrate", size_t{64} << 10)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_LongText, evaluate_1mb, "Evaluate", size_t{1} << 20)->Unit(benchmark::kMillisecond);
 
-// The same eight everyday formulas in our language and in muParser's, each
-// evaluated over one sweep of a graph: 4,110 samples from -10 to 10.
-struct Formula {
-    const char* name;
-    const char* ours;
-    const char* muparser;
-};
-constexpr Formula formulas[] = {
-    {"x", "x", "x"},
-    {"linear", "(2x)+1", "2*x+1"},
-    {"sine", "S(x+1)", "sin(x+1)"},
-    {"square", "(x^2)-2", "x^2-2"},
-    {"product_of_sines", "(Sx)Cx", "sin(x)*cos(x)"},
-    {"product", "(x+1)(x-1)", "(x+1)*(x-1)"},
-    {"mixed", "(RAx)+L((xx)+1)", "sqrt(abs(x))+ln(x*x+1)"},
-    {"cubic", "(((2(x^3))-(3(x^2)))+x)-5", "2*x^3-3*x^2+x-5"},
-};
-constexpr int SweepSamples = 4110;
-
-// x from -10 by step, added up as the graph's sweep adds it.
+// The everyday formulas (everyday_sweeps.h) in our language and in
+// muParser's, each evaluated over one sweep of a graph: x from SweepFrom by
+// step, added up as the graph's sweep adds it.
 template <class Evaluate>
 void sweepOnce(double step, Evaluate&& evaluate) {
-    double x = -10;
+    double x = SweepFrom;
     for (int i = 0; i < SweepSamples; ++i, x += step) benchmark::DoNotOptimize(evaluate(x));
 }
 
@@ -104,22 +78,16 @@ void countEvaluations(benchmark::State& state) {
 
 template <class Evaluate>
 void sweep(benchmark::State& state, Evaluate&& evaluate) {
-    for (auto _ : state) sweepOnce(20.0 / (SweepSamples - 1), evaluate);
+    for (auto _ : state) sweepOnce(SweepStep, evaluate);
     countEvaluations(state);
 }
 
-// As the graph's sweep does: compiled once, the values worked out a batch of
-// samples ahead, at the same x as the other sweeps.
+// As the graph's sweep does, compiled once, at the same x as the other sweeps.
 void BM_SweepOurs(benchmark::State& state, const Formula& f) {
     Bench b;
-    Evaluator& ev = b.console.evaluator();
-    const auto program = ev.compile(f.ours);
-    const Steps steps = Steps::Counted(-10, 20.0 / (SweepSamples - 1), SweepSamples);
-    for (auto _ : state) {
-        Samples samples(b.console.context(), ev, steps, {.clearEvalError = true, .takeCriticalSample = true},
-                        *program);
-        samples.each([](const Sample& at) { benchmark::DoNotOptimize(num(at.value)); });
-    }
+    const auto program = b.console.evaluator().compile(f.ours);
+    for (auto _ : state)
+        SweepAhead(b.console, *program, [](double value) { benchmark::DoNotOptimize(value); });
     countEvaluations(state);
 }
 

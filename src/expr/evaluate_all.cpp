@@ -44,6 +44,61 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     return true;
 }
 
+namespace {
+
+// What the steps of one pass share: the accumulators, which are the values
+// themselves, x, and the next free row of the stack, where the left operands
+// lie one row of all the values per level.
+struct Pass {
+    std::span<double> acc;
+    const double* x;
+    double* row;
+    bool degrees;
+};
+
+// The step of op for all the values of a pass; false where the pass stops:
+// at its end, or where it gives up because eval would fail or set a flag for
+// some value. Each step is a function of its own, called through a table
+// that keeps optimisers from folding them into one: WebAssembly's engines
+// compile a function fully once it has run for a while, and so soon have the
+// few steps a long text repeats compiled fully, rather than the whole runner
+// only after a long while. What is left is effects, which give the pass up,
+// and exits, which come only after an effect.
+template <Op op>
+bool step(Pass&, double) {
+    static_assert(IsEffect(op) || op == Op::Exit);
+    return false;
+}
+
+template <>
+bool step<Op::LoadX>(Pass& pass, double) {
+    std::copy_n(pass.x, pass.acc.size(), pass.acc.begin());
+    return true;
+}
+
+template <>
+bool step<Op::LoadConst>(Pass& pass, double c) {
+    std::fill(pass.acc.begin(), pass.acc.end(), c);
+    return true;
+}
+
+template <>
+bool step<Op::PushLhs>(Pass& pass, double) {
+    pass.row = std::copy(pass.acc.begin(), pass.acc.end(), pass.row);
+    return true;
+}
+
+// A latch set anywhere gives the pass up where it is set.
+template <>
+bool step<Op::CheckLatch>(Pass&, double) {
+    return true;
+}
+
+template <>
+bool step<Op::End>(Pass&, double) {
+    return false;
+}
+
 // The sum that tells a result not finite is 0 in any order, so the web
 // build's clang may vectorise its loop as GCC does without being told. Not
 // for clang elsewhere: under the sanitizers it cannot, and says so.
@@ -53,18 +108,26 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
 #define PLOTMERE_ANY_ORDER
 #endif
 
-// Each step for all the values: acc[i] for the accumulators, x[i] and row[i]
-// for x and the left operand of each. A left operand on the stack is popped
-// before the step reads it. The plain operators run unchecked, so that the
-// compiler can work on several values at once, and a result that is not
-// finite gives the pass up after the step.
-#define PLOTMERE_PREFIX(B, ...)                                                                      \
-    case Op::B:                                                                                      \
-        for (size_t i = 0; i < n; ++i) acc[i] = PrefixValue<Builtin::B>(acc[i], degrees, evalError); \
-        break;
+#define PLOTMERE_PREFIX(B, ...)                                                        \
+    template <>                                                                        \
+    bool step<Op::B>(Pass & pass, double) {                                            \
+        const bool degrees = pass.degrees;                                             \
+        bool evalError = false;                                                        \
+        for (double& a : pass.acc) a = PrefixValue<Builtin::B>(a, degrees, evalError); \
+        return !evalError;                                                             \
+    }
+// x[i] and row[i] are x and the left operand of acc[i]. A left operand on the
+// stack is popped before the step reads it. The plain operators run
+// unchecked, so that the compiler can work on several values at once, and a
+// result that is not finite gives the pass up after the step.
 #define PLOTMERE_FORM(form, B, left, right)                                                            \
-    case Op::form:                                                                                     \
-        if (Op::form == Op::B##Stack) row -= n;                                                        \
+    template <>                                                                                        \
+    bool step<Op::form>(Pass & pass, [[maybe_unused]] double c) {                                      \
+        if (Op::form == Op::B##Stack) pass.row -= pass.acc.size();                                     \
+        const std::span<double> acc = pass.acc;                                                        \
+        [[maybe_unused]] const double *const x = pass.x, *const row = pass.row;                        \
+        const size_t n = acc.size();                                                                   \
+        bool evalError = false;                                                                        \
         if constexpr (PlainInfix<Builtin::B>) {                                                        \
             double zeros = 0; /* stays 0 while every result is finite */                               \
             PLOTMERE_ANY_ORDER                                                                         \
@@ -72,50 +135,58 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
                 acc[i] = PlainInfixValue<Builtin::B>(left, right, evalError);                          \
                 zeros += 0 * acc[i];                                                                   \
             }                                                                                          \
-            if (zeros != 0) return false;                                                              \
+            return zeros == 0 && !evalError;                                                           \
         } else if (Builtin::B == Builtin::Pow &&                                                       \
                    (Op::form == Op::PowRhsConst || Op::form == Op::PowXConst) && (c == 2 || c == 3)) { \
             if (Op::form == Op::PowXConst) std::copy_n(x, n, acc.begin());                             \
-            if (!power::PowersInPlace(acc, c)) return false;                                           \
+            return power::PowersInPlace(acc, c);                                                       \
         } else {                                                                                       \
             for (size_t i = 0; i < n; ++i) acc[i] = InfixValue<Builtin::B>(left, right, evalError);    \
+            return !evalError;                                                                         \
         }                                                                                              \
-        break;
-#define PLOTMERE_INFIX(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, B, row[i], acc[i], c, x[i])
-#define PLOTMERE_EFFECT(name, ...) case Op::name:
-
-// The accumulators are the values themselves; left operands lie on the stack
-// one row of all the values per level.
-bool Evaluator::runAll(const Program& p, std::span<double> acc) {
-    const bool degrees = ctx_.s.InDegrees();
-    const double* const x = batch_->x.data();
-    const size_t n = acc.size();
-    double* row = batch_->stack.data();  // the next free row
-    bool evalError = false;
-    for (const Instruction& in : p.code) {
-        const double c = in.value;
-        switch (in.op) {
-            case Op::LoadX: std::copy_n(x, n, acc.begin()); break;
-            case Op::LoadConst: std::fill(acc.begin(), acc.end(), c); break;
-            case Op::PushLhs:
-                std::copy(acc.begin(), acc.end(), row);
-                row += n;
-                break;
-                PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
-                PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
-            case Op::CheckLatch: break;  // a latch set anywhere gives the pass up at its end
-            case Op::End: return !evalError;
-            case Op::Exit:  // only ever after an effect
-                PLOTMERE_EFFECTS(PLOTMERE_EFFECT) return false;
-        }
     }
-    return false;
-}
-
+#define PLOTMERE_INFIX(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, B, row[i], acc[i], c, x[i])
+PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
+PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
 #undef PLOTMERE_ANY_ORDER
 #undef PLOTMERE_PREFIX
 #undef PLOTMERE_FORM
 #undef PLOTMERE_INFIX
-#undef PLOTMERE_EFFECT
+
+using Step = bool (*)(Pass&, double);
+struct StepOf {
+    Op op;
+    Step run;
+};
+#define PLOTMERE_STEP(name, ...) StepOf{Op::name, &step<Op::name>},
+#define PLOTMERE_INFIX_STEPS(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_STEP, B, , , , )
+// clang-format off
+constexpr StepOf steps[] = {
+    PLOTMERE_PURE_INSTRUCTIONS(PLOTMERE_STEP)
+    PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_STEP)
+    PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX_STEPS)
+    PLOTMERE_EFFECTS(PLOTMERE_STEP)
+};
+// clang-format on
+#undef PLOTMERE_STEP
+#undef PLOTMERE_INFIX_STEPS
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < std::size(steps); ++i) {
+            if (steps[i].op != static_cast<Op>(i)) return false;
+        }
+        return true;
+    }(),
+    "the steps in the order of Op");
+
+}  // namespace
+
+bool Evaluator::runAll(const Program& p, std::span<double> values) {
+    Pass pass{values, batch_->x.data(), batch_->stack.data(), ctx_.s.InDegrees()};
+    for (const Instruction& in : p.code) {
+        if (!steps[static_cast<std::size_t>(in.op)].run(pass, in.value)) return in.op == Op::End;
+    }
+    return false;
+}
 
 }  // namespace plotmere

@@ -111,11 +111,22 @@ double scaleFor(double a) {
     return a >= binade.limit ? binade.above : binade.below;
 }
 
-// Four values side by side: on a machine with wide registers, one instruction
-// does the arithmetic of all four.
+// Values side by side: on a machine with wide registers, one instruction does
+// the arithmetic of all of them. WebAssembly's registers hold two; four would
+// be split in halves, and their masks joined and parted again at a cost.
+#if defined(__wasm__)
+constexpr std::size_t Lanes = 2;
+#else
 constexpr std::size_t Lanes = 4;
+#endif
 using Doubles = double __attribute__((vector_size(Lanes * sizeof(double))));
 using Masks = std::int64_t __attribute__((vector_size(Lanes * sizeof(double))));
+
+bool anyLane(const Masks& m) {
+    std::int64_t any = 0;
+    for (std::size_t i = 0; i < Lanes; ++i) any |= m[i];
+    return any != 0;
+}
 
 }  // namespace
 
@@ -139,14 +150,13 @@ double RoundTo15Digits(double v) {
     return std::copysign(R / p, v);
 }
 
-// RoundTo15Digits four values at a time, all scaled by the power that suits
+// RoundTo15Digits a few values at a time, all scaled by the power that suits
 // the first: neighbours in a sweep nearly always share it, and any power of
 // ten gives the right digits where the checks pass. The rest go singly,
 // afterwards.
 PLOTMERE_VECTOR_CLONES void RoundAllTo15Digits(std::span<const double> in, std::span<double> out) {
-    constexpr std::int64_t Sign = std::numeric_limits<std::int64_t>::min();
-    constexpr Masks SignBits = {Sign, Sign, Sign, Sign};
-    std::array<Masks, 16> fine;  // a chunk of 64 values: which ones passed
+    const Masks SignBits = Masks{} + std::numeric_limits<std::int64_t>::min();
+    std::array<Masks, 64 / Lanes> fine;  // a chunk of 64 values: which ones passed
     for (std::size_t chunk = 0; chunk < in.size(); chunk += Lanes * fine.size()) {
         const std::size_t end = std::min(in.size(), chunk + Lanes * fine.size());
         Masks allFine = ~Masks{};
@@ -162,7 +172,7 @@ PLOTMERE_VECTOR_CLONES void RoundAllTo15Digits(std::span<const double> in, std::
             const Doubles R = (m + TwoTo52) - TwoTo52;  // as nearestWhole
             const Masks half = (R - m == 0.5) | (R - m == -0.5);
             Doubles whole = R;
-            if (half[0] | half[1] | half[2] | half[3]) [[unlikely]] {
+            if (anyLane(half)) [[unlikely]] {
                 const Doubles residue = exact::product(a, p).rest;  // which side of the half a * p lies
                 whole = (half & (residue > 0)) ? m + 0.5 : (half & (residue < 0)) ? m - 0.5 : R;
             }
@@ -172,7 +182,7 @@ PLOTMERE_VECTOR_CLONES void RoundAllTo15Digits(std::span<const double> in, std::
             const Masks rounded = (Masks)(whole / p) | (v & SignBits);
             std::memcpy(&out[i], &rounded, sizeof rounded);
         }
-        if (!(allFine[0] & allFine[1] & allFine[2] & allFine[3])) {
+        if (anyLane(~allFine)) {
             for (std::size_t j = chunk; j < i; ++j) {
                 if (!fine[(j - chunk) / Lanes][j % Lanes]) out[j] = RoundTo15Digits(in[j]);
             }
