@@ -153,21 +153,25 @@ test("Help names the manual with a link the site serves", options, async (t) => 
   assert.equal(await page.evaluate(async (url) => (await fetch(url)).ok, href), true);
 });
 
+// Waits until the Functions window is open, or closed.
+const functionsOpen = (page, open) =>
+  page.waitForFunction((wanted) => document.getElementById("FunctionList").open === wanted, {}, open);
+
 test("the Functions window is modal; OK keeps its rows and Esc cancels", options, async (t) => {
   const { page } = await openConsole(t);
   await page.click("#GotoFunkList");
   await page.waitForFunction(() => document.querySelector("dialog:modal")?.id === "FunctionList");
   await typeInto(page, "f1", "x^2");
   await page.keyboard.press("Enter");
-  await page.waitForFunction(() => !document.getElementById("FunctionList").open);
+  await functionsOpen(page, false);
   await page.click("#GotoFunkList");
-  await page.waitForFunction(() => document.getElementById("FunctionList").open);
+  await functionsOpen(page, true);
   assert.equal(await page.$eval("#f1", (box) => box.value), "x^2");
   await typeInto(page, "f2", "x^3");
   await page.keyboard.press("Escape");
-  await page.waitForFunction(() => !document.getElementById("FunctionList").open);
+  await functionsOpen(page, false);
   await page.click("#GotoFunkList");
-  await page.waitForFunction(() => document.getElementById("FunctionList").open);
+  await functionsOpen(page, true);
   assert.equal(await page.$eval("#f2", (box) => box.value), "");
 });
 
