@@ -45,7 +45,7 @@ TEST(ImagePictureTest, PointsAndLinesLandOnTheirPixels) {
     ImagePicture picture;
     ASSERT_EQ(picture.image().size(), QSize(274, 124));
     picture.PSet(0, 0, QBColor(4));
-    picture.PSet(4109, 1849, QBColor(9));  // 15 units to a pixel
+    picture.PSet(PictureWidth - 1, PictureHeight - 1, QBColor(9));
     for (auto [x, y] : {std::pair{PictureWidth, 5.0}, {0, PictureHeight}, {-1, 5}})
         picture.PSet(x, y, QBColor(0));  // just outside: clipped
     EXPECT_EQ(picture.image().pixel(0, 0), rgb(4));
@@ -76,7 +76,8 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     ImagePicture picture;
     picture.SetBackgroundPicture(startupPicture(10, 10));
     picture.ClearBackgroundPicture();  // still shown until the next clear
-    picture.PSet(4080, 600, QBColor(12));
+    const int dotX = 272, dotY = 40;   // the pixel at 100 %
+    picture.PSet(dotX * UnitsPerPixel, dotY * UnitsPerPixel, QBColor(12));
     picture.Line(0, 1200, PictureWidth, 1200, QBColor(2));
     picture.PSet(8, 8, QBColor(14));  // in the first pixel at 100 %, in the second at 200 %
     for (auto [x, y] : {std::pair{-3e38f, 8.0f}, {8, -3e38f}})
@@ -85,8 +86,8 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
 
     picture.SetScale(1, 2);
     ASSERT_EQ(picture.image().size(), QSize(548, 247));
-    EXPECT_EQ(picture.image().pixel(4080 / 15 * 2 + 1, 81), rgb(12));
-    EXPECT_EQ(picture.image().pixel(4080 / 15 * 2 + 2, 81), White);
+    EXPECT_EQ(picture.image().pixel(dotX * 2 + 1, dotY * 2 + 1), rgb(12));
+    EXPECT_EQ(picture.image().pixel(dotX * 2 + 2, dotY * 2 + 1), White);
     EXPECT_EQ(countColumn(picture.image(), 300, rgb(2)), 2);
     EXPECT_EQ(picture.image().pixel(2, 2), rgb(14)) << "drawn again, not stretched";
     EXPECT_EQ(picture.image().pixel(19, 19), Startup);
