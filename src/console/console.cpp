@@ -16,7 +16,6 @@ constexpr const char* ContactAddress = "help@plotmere.example.org";
 }  // namespace
 
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
-    s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
     s_.Dialog1.Filter =
         "Picture | *.bmp|PNG image|*.png|JPEG image|*.jpg *.jpeg|SVG drawing|*.svg|PDF document|*.pdf";
     eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });

@@ -98,7 +98,7 @@ struct ConsoleState : RunFlags {
     OptionGroup Option1{2, 0};    // Radian, Degrees
     Timer TextReset{TimerId::TextReset, 3000};
     Timer GfxSpeed{TimerId::GfxSpeed, 150};
-    SaveDialog Dialog1{"Save your Plotmere picture.", "untitled", "", "bmp", "c:\\", 0};
+    SaveDialog Dialog1{"Save your Plotmere picture.", "untitled", "", "bmp"};
 
     SettingsWindow Settings;
     FunctionListWindow FunctionList;

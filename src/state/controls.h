@@ -48,8 +48,6 @@ struct SaveDialog {
     std::string FileName;
     std::string Filter;
     std::string DefaultExt;
-    std::string InitDir;
-    int Flags = 0;
 };
 
 enum class TimerId { TextReset, GfxSpeed };

@@ -18,6 +18,7 @@
 #include "app/qt/file_dialog_scale.h"
 #include "app/qt/image_picture.h"
 #include "app/qt/picture_widget.h"
+#include "state/version.h"
 #include "window_fixture.h"
 
 namespace plotmere::testing {
@@ -227,7 +228,8 @@ TEST_F(WindowInputTest, ClicksWhileACommandRunsAreIgnoredAndBoxesBreakLines) {
     EXPECT_EQ(s.guess, 0);
 
     click("HelpMe");
-    EXPECT_TRUE(boxes.shown[1].contains("& click on the tutorial link.\n\nVersion 7G  :  "));
+    EXPECT_TRUE(
+        boxes.shown[1].contains(QString("& click on the tutorial link.\n\nVersion %1  :  ").arg(Version)));
 }
 
 // Picture units are UnitsPerPixel to a widget pixel at 100 %; the box marks the same units at any scale, and

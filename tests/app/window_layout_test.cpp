@@ -71,8 +71,9 @@ TEST_F(WindowLayoutTest, EveryRegisteredControlShowsItsState) {
     expectStateShown();
 }
 
-// Places and sizes are the design's twips times the scale; the faces are the
-// design's or their metric-compatible twins, never a fallback of another width.
+// Places and sizes are the design's twips (1440 to the inch; 96 pixels to the
+// inch at 100 %) times the scale; the faces are the design's or their
+// metric-compatible twins, never a fallback of another width.
 TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
     const std::pair<FormWindow*, const FormDesign*> forms[] = {
         {&consoleWindow, &ConsoleDesign()},
@@ -94,7 +95,7 @@ TEST_F(WindowLayoutTest, WindowsAreTheirDesignTimesTheScale) {
         SCOPED_TRACE(percent);
         windows.viewScale().Set(percent);
         const double scale = percent / 100.0;
-        auto px = [scale](int twips) { return Pixels(twips, scale); };
+        auto px = [scale](int twips) { return static_cast<int>(std::lround(twips * scale * 96 / 1440)); };
         for (auto [form, design] : forms) {
             EXPECT_EQ(form->size(), QSize(px(design->width), px(design->height))) << design->name;
             for (const ControlDesign& c : design->controls) {

@@ -10,6 +10,7 @@
 #include <regex>
 #include <sstream>
 
+#include "state/version.h"
 #include "support/temp_folder.h"
 
 namespace plotmere::testing {
@@ -49,7 +50,7 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
         fs::path(PLOTMERE_BINARY).parent_path().string() + "/doc/manual\\.html\\\\r[\\s\\S]*";
     // clang-format off
     const struct { const char* arguments; int status; std::string out, err; } rows[] = {  // out, err: regexes
-        {"--help", 0, usage, ""}, {"--version", 0, "plotmere 7G \\(Qt 6\\.[0-9.]+\\)\n", ""},
+        {"--help", 0, usage, ""}, {"--version", 0, "plotmere " + std::string(Version) + " \\(Qt 6\\.[0-9.]+\\)\n", ""},
         {"--headless --scale=16", 0, help, ""}, {"--headless --scale=1", 0, help, ""},
         {"--bogus", 2, "", "plotmere: Unknown option 'bogus'\\." + wrong},
         {"--scripts", 2, "", "plotmere: Missing value after '--scripts'\\." + wrong},

@@ -1,6 +1,7 @@
 // Whole commands through the headless console: each file under transcripts/
 // holds the actions ("> " lines), the expected output (plain lines) and the
 // expected complaints on standard error ("! " lines); "#" starts a comment.
+// "{version}" in an expected line stands for the release the program shows.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <sstream>
 
 #include "app/headless/headless_console.h"
+#include "state/version.h"
 #include "support/recording_picture.h"
 
 namespace plotmere::testing {
@@ -26,6 +28,9 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
         else if (line.rfind("! ", 0) == 0) err += line.substr(2) + '\n';
         else if (!line.empty() && line[0] != '#') out += line + '\n';
     }
+    const std::string placeholder = "{version}";
+    for (std::size_t at; (at = out.find(placeholder)) != std::string::npos;)
+        out.replace(at, placeholder.size(), Version);
     std::istringstream in(actions);
     std::ostringstream shownOut, shownErr;
     RecordingPicture picture;

@@ -32,8 +32,7 @@ QString extensionOf(const QString& nameFilter) {
     return pattern.match(nameFilter).captured(1);
 }
 
-// The folder the dialog starts in: where the last file went, else the home
-// folder (the design's drive root has no meaning here).
+// The folder the dialog starts in: where the last file went, else the home folder.
 QString startFolder(const SaveDialog& dialog) {
     const QFileInfo last(QString::fromStdString(dialog.FileName));
     return last.isAbsolute() ? last.absolutePath() : QDir::homePath();
