@@ -11,10 +11,6 @@
 
 namespace plotmere {
 
-namespace {
-constexpr const char* ContactAddress = "help@plotmere.example.org";
-}  // namespace
-
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
     s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
     s_.Dialog1.Filter =
