@@ -6,6 +6,7 @@
 #include "plot/curves.h"
 #include "plot/data_file.h"
 #include "plot/window.h"
+#include "state/picture_formats.h"
 #include "state/running_caption.h"
 #include "state/version.h"
 
@@ -13,8 +14,7 @@ namespace plotmere {
 
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
     s_.Dialog1.Flags = 6;  // ask before overwriting, hide the read-only box
-    s_.Dialog1.Filter =
-        "Picture | *.bmp|PNG image|*.png|JPEG image|*.jpg *.jpeg|SVG drawing|*.svg|PDF document|*.pdf";
+    s_.Dialog1.Filter = SaveFilter();
     eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
 }
 

@@ -1,7 +1,7 @@
 #include "app/image/raster_picture.h"
 
 #include "app/image/bmp_file.h"
-#include "app/image/file_format.h"
+#include "state/picture_formats.h"
 #include "app/image/shape_runs.h"
 #include "app/image/svg_drawing.h"
 #include "app/image/whole_file.h"

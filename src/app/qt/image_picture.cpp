@@ -7,7 +7,7 @@
 #include <QStorageInfo>
 #include <cerrno>
 
-#include "app/image/file_format.h"
+#include "state/picture_formats.h"
 #include "app/qt/checked_writes.h"
 #include "app/qt/pdf_drawing.h"
 #include "app/qt/svg_device.h"
