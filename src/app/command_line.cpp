@@ -34,30 +34,32 @@ std::string optionHelp(std::string_view option, std::string_view description) {
 // The --headless option, naming every action.
 std::string headlessHelp() {
     std::string actions;
-    for (std::string_view name : HeadlessConsole::ActionNames()) actions += (actions.empty() ? "" : ", ") + std::string(name);
+    for (std::string_view name : HeadlessConsole::ActionNames())
+        actions += (actions.empty() ? "" : ", ") + std::string(name);
     return optionHelp("  --headless     ", "run without a window: read actions (" + actions +
-                                                 ") from FILE or standard input, one a line, and print the "
-                                                 "events a person at the window would see, one a line");
+                                               ") from FILE or standard input, one a line, and print the "
+                                               "events a person at the window would see, one a line");
 }
 
 }  // namespace
 
 const std::string& Usage() {
-    static const std::string usage = "Usage: plotmere [--help | --version]\n"
-                                     "       plotmere --headless [--scale N] [--scripts DIR] [FILE]\n"
-                                     "\n"
-                                     "Without options, plotmere opens its window: a graphing calculator.\n"
-                                     "\n" +
-                                     headlessHelp() +
-                                     "  --scale N      draw the picture at N device pixels per pixel (1 to 16)\n"
-                                     "  --scripts DIR  read script files from DIR instead of ~/plotmere\n"
-                                     "  --help         print this help and exit\n"
-                                     "  --version      print the version and exit\n"
-                                     "\n"
-                                     "Exit status:\n"
-                                     "  0  all went well\n"
-                                     "  1  the window could not open (no display)\n"
-                                     "  2  the command line, FILE or one of its lines could not be read\n";
+    static const std::string usage =
+        "Usage: plotmere [--help | --version]\n"
+        "       plotmere --headless [--scale N] [--scripts DIR] [FILE]\n"
+        "\n"
+        "Without options, plotmere opens its window: a graphing calculator.\n"
+        "\n" +
+        headlessHelp() +
+        "  --scale N      draw the picture at N device pixels per pixel (1 to 16)\n"
+        "  --scripts DIR  read script files from DIR instead of ~/plotmere\n"
+        "  --help         print this help and exit\n"
+        "  --version      print the version and exit\n"
+        "\n"
+        "Exit status:\n"
+        "  0  all went well\n"
+        "  1  the window could not open (no display)\n"
+        "  2  the command line, FILE or one of its lines could not be read\n";
     return usage;
 }
 

@@ -82,10 +82,10 @@ bool FindPrefix(char c1, char c2, Prefix& prefix) {
     const char start[] = {c1, c2};
     const std::string_view text(start, c2 ? 2 : 1);
     prefix.length = 0;
-    for (const auto& [fn, tokens] : PrefixTokens) {
-        forEachToken(tokens, [&](std::string_view token) {
+    for (const auto& row : PrefixTokens) {
+        forEachToken(row.second, [&](std::string_view token) {
             const int length = static_cast<int>(token.size());
-            if (length > prefix.length && text.starts_with(token)) prefix = {fn, length};
+            if (length > prefix.length && text.starts_with(token)) prefix = {row.first, length};
         });
     }
     return prefix.length > 0;

@@ -14,14 +14,17 @@ FileFormat FormatOf(const std::string& path) {
     const auto sameLetters = [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; };
     for (const PictureFormat& row : PictureFormats) {
         for (std::string_view extension : row.extensions) {
-            if (!extension.empty() && std::ranges::equal(suffix, extension, sameLetters)) return row.format;
+            if (!extension.empty() &&
+                std::equal(suffix.begin(), suffix.end(), extension.begin(), extension.end(), sameLetters))
+                return row.format;
         }
     }
     return PictureFormats[0].format;
 }
 
 const PictureFormat& RowOf(FileFormat format) {
-    return *std::ranges::find(PictureFormats, format, &PictureFormat::format);
+    return *std::find_if(std::begin(PictureFormats), std::end(PictureFormats),
+                         [format](const PictureFormat& row) { return row.format == format; });
 }
 
 std::string SaveFilter(bool (*keep)(FileFormat)) {

@@ -72,11 +72,12 @@ TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
 // Whether the row of the instruction says that it may set EvalError.
 bool maySetEvalError(const Instruction& in) {
     switch (in.op) {
-#define PLOTMERE_PREFIX(name, ...) \
-    case Op::name: return MaySetEvalError(Builtin::name);
+        // clang-format off
+#define PLOTMERE_PREFIX(name, ...) case Op::name: return MaySetEvalError(Builtin::name);
 #define PLOTMERE_FORM(form, name, left, constRhs) \
     case Op::form: return MaySetEvalError(Builtin::name, constRhs ? std::optional(in.value) : std::nullopt);
 #define PLOTMERE_INFIX(name, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, name, false, false, true, false)
+        // clang-format on
         PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
         PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
 #undef PLOTMERE_PREFIX
@@ -108,10 +109,9 @@ TEST(OutcomeTable, EvalErrorIsSetOnlyWhereARowSaysItMayBe) {
         EXPECT_FALSE(may.empty()) << "text: " << text;
         if (may.size() == 1) setting.insert(may.front());
     }
-#define PLOTMERE_EFFECT(name, rule)                                                     \
-    EXPECT_TRUE(ran.contains(Op::name)) << #name;                                        \
-    EXPECT_EQ(setting.contains(Op::name), EvalErrorRule::rule == EvalErrorRule::MaySet) \
-        << #name;
+#define PLOTMERE_EFFECT(name, rule)               \
+    EXPECT_TRUE(ran.contains(Op::name)) << #name; \
+    EXPECT_EQ(setting.contains(Op::name), EvalErrorRule::rule == EvalErrorRule::MaySet) << #name;
     PLOTMERE_EFFECTS(PLOTMERE_EFFECT)
 #undef PLOTMERE_EFFECT
 }
