@@ -1,12 +1,15 @@
-# The release as packaged and shown: PLOTMERE_VERSION, from the latest entry of
-# data/changelog, and PLOTMERE_SOURCE_DATE_EPOCH with PLOTMERE_DATE
-# (YYYY-MM-DD), the time written into built files, the program's resources
-# and the package. It is SOURCE_DATE_EPOCH when set, else the last commit's,
-# else the latest changelog entry's; never the clock or a file's time, so that
-# two builds of one commit, in any two clones, are byte for byte the same.
+# The release as packaged and shown: PLOTMERE_VERSION and PLOTMERE_CONTACT (the
+# maintainer's address), from the latest entry of data/changelog, and
+# PLOTMERE_SOURCE_DATE_EPOCH with PLOTMERE_DATE (YYYY-MM-DD), the time written
+# into built files, the program's resources and the package. It is
+# SOURCE_DATE_EPOCH when set, else the last commit's, else the latest changelog
+# entry's; never the clock or a file's time, so that two builds of one commit,
+# in any two clones, are byte for byte the same.
 set(changelog ${PROJECT_SOURCE_DIR}/data/changelog)
 file(STRINGS ${changelog} heading LIMIT_COUNT 1)
 string(REGEX REPLACE "^plotmere \\(([^)]+)\\).*" "\\1" PLOTMERE_VERSION "${heading}")
+file(STRINGS ${changelog} signature REGEX "^ -- " LIMIT_COUNT 1)
+string(REGEX REPLACE ".*<([^>]+)>.*" "\\1" PLOTMERE_CONTACT "${signature}")
 
 set(epoch $ENV{SOURCE_DATE_EPOCH})
 if(NOT epoch)

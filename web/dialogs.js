@@ -50,7 +50,7 @@ export async function messageBox({ text, title, exclamation }) {
   await shown;
 }
 
-// "Picture | *.bmp|PNG image|*.png" as [description, extensions] pairs.
+// "Picture|*.bmp|PNG image|*.png" as [description, extensions] pairs.
 function filters(filter) {
   const parts = filter.split("|");
   const pairs = [];
@@ -60,12 +60,11 @@ function filters(filter) {
 
 // The file name chosen, or "" for cancel. The type chosen gives a name without
 // an extension its own.
-export async function saveDialog({ saveTitle, saveName, saveFilter }, canSave) {
+export async function saveDialog({ saveTitle, saveName, saveFilter }) {
   const name = make("input", { type: "text", value: saveName, id: "SaveName" });
   const type = make("select", { id: "SaveType" });
   for (const [description, patterns] of filters(saveFilter)) {
-    const extension = patterns[0].slice(2);
-    if (canSave(extension)) type.append(make("option", { value: extension, textContent: description }));
+    type.append(make("option", { value: patterns[0].slice(2), textContent: description }));
   }
   const body = make("div", { className: "fields" });
   body.append(make("label", { htmlFor: name.id, textContent: "File name" }), name,

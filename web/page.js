@@ -54,7 +54,7 @@ function fit() {
 // The save dialog is answered before the click that shows it.
 async function save() {
   if (busy) return;
-  const fileName = await saveDialog(latest, (extension) => extension !== "pdf");
+  const fileName = await saveDialog(latest);
   click("Saver", { save: fileName });
 }
 

@@ -1,32 +1,67 @@
 #include "app/command_line.h"
 
 #include <optional>
+#include <sstream>
 #include <vector>
 
+#include "app/headless/headless_console.h"
 #include "expr/number_text.h"
 #include "state/version.h"
 
 namespace plotmere {
 
-const char* const Usage =
-    "Usage: plotmere [--help | --version]\n"
-    "       plotmere --headless [--scale N] [--scripts DIR] [FILE]\n"
-    "\n"
-    "Without options, plotmere opens its window: a graphing calculator.\n"
-    "\n"
-    "  --headless     run without a window: read actions (type, click, check,\n"
-    "                 choose, key, press, wait, show, answer, picture) from FILE\n"
-    "                 or standard input, one a line, and print the events a\n"
-    "                 person at the window would see, one a line\n"
-    "  --scale N      draw the picture at N device pixels per pixel (1 to 16)\n"
-    "  --scripts DIR  read script files from DIR instead of ~/plotmere\n"
-    "  --help         print this help and exit\n"
-    "  --version      print the version and exit\n"
-    "\n"
-    "Exit status:\n"
-    "  0  all went well\n"
-    "  1  the window could not open (no display)\n"
-    "  2  the command line, FILE or one of its lines could not be read\n";
+namespace {
+
+// The help's lines are at most this long.
+constexpr size_t HelpWidth = 75;
+
+// An option and its description, the words filled into lines that line up
+// after the option.
+std::string optionHelp(std::string_view option, std::string_view description) {
+    std::string text, line(option);
+    std::istringstream words{std::string(description)};
+    for (std::string word; words >> word;) {
+        const bool started = line.size() > option.size();
+        if (started && line.size() + 1 + word.size() > HelpWidth) {
+            text += line + '\n';
+            line.assign(option.size(), ' ');
+        }
+        line += (line.size() > option.size() ? " " : "") + word;
+    }
+    return text + line + '\n';
+}
+
+// The --headless option, naming every action.
+std::string headlessHelp() {
+    std::string actions;
+    for (std::string_view name : HeadlessConsole::ActionNames())
+        actions += (actions.empty() ? "" : ", ") + std::string(name);
+    return optionHelp("  --headless     ", "run without a window: read actions (" + actions +
+                                               ") from FILE or standard input, one a line, and print the "
+                                               "events a person at the window would see, one a line");
+}
+
+}  // namespace
+
+const std::string& Usage() {
+    static const std::string usage =
+        "Usage: plotmere [--help | --version]\n"
+        "       plotmere --headless [--scale N] [--scripts DIR] [FILE]\n"
+        "\n"
+        "Without options, plotmere opens its window: a graphing calculator.\n"
+        "\n" +
+        headlessHelp() +
+        "  --scale N      draw the picture at N device pixels per pixel (1 to 16)\n"
+        "  --scripts DIR  read script files from DIR instead of ~/plotmere\n"
+        "  --help         print this help and exit\n"
+        "  --version      print the version and exit\n"
+        "\n"
+        "Exit status:\n"
+        "  0  all went well\n"
+        "  1  the window could not open (no display)\n"
+        "  2  the command line, FILE or one of its lines could not be read\n";
+    return usage;
+}
 
 std::string VersionText(std::string_view platform) {
     return "plotmere " + std::string(Version) + " (" + std::string(platform) + ")\n";

@@ -22,7 +22,7 @@ struct CommandLine {
 std::variant<CommandLine, std::string> ReadCommandLine(int argc, char** argv);
 
 // The text of --help, which an unreadable command line shows too.
-extern const char* const Usage;
+const std::string& Usage();
 
 // The text of --version, naming the platform the program runs on.
 std::string VersionText(std::string_view platform);

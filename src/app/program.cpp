@@ -10,11 +10,11 @@ namespace plotmere {
 std::optional<int> AnswerCommandLine(const std::variant<CommandLine, std::string>& read,
                                      std::string_view platform) {
     if (const std::string* why = std::get_if<std::string>(&read)) {
-        std::cerr << "plotmere: " << *why << "\n\n" << Usage;
+        std::cerr << "plotmere: " << *why << "\n\n" << Usage();
         return 2;
     }
     switch (std::get<CommandLine>(read).mode) {
-        case CommandLine::Mode::Help: std::cout << Usage; return 0;
+        case CommandLine::Mode::Help: std::cout << Usage(); return 0;
         case CommandLine::Mode::Version: std::cout << VersionText(platform); return 0;
         default: return std::nullopt;
     }

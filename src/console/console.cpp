@@ -6,18 +6,14 @@
 #include "plot/curves.h"
 #include "plot/data_file.h"
 #include "plot/window.h"
+#include "state/picture_formats.h"
 #include "state/running_caption.h"
 #include "state/version.h"
 
 namespace plotmere {
 
-namespace {
-constexpr const char* ContactAddress = "help@plotmere.example.org";
-}  // namespace
-
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
-    s_.Dialog1.Filter =
-        "Picture | *.bmp|PNG image|*.png|JPEG image|*.jpg *.jpeg|SVG drawing|*.svg|PDF document|*.pdf";
+    s_.Dialog1.Filter = SaveFilter();
     eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
 }
 

@@ -1,6 +1,9 @@
 #include "expr/builtins.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <utility>
 
 #include "expr/arithmetic.h"
 #include "expr/elementary.h"
@@ -40,41 +43,60 @@ double factorialOf(double a) {
 
 }  // namespace arithmetic
 
+namespace {
+
+// Every prefix's tokens as its row writes them.
+#define PLOTMERE_TOKENS(name, tokens, ...) {Builtin::name, tokens},
+constexpr std::pair<Builtin, std::string_view> PrefixTokens[] = {
+    PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_TOKENS){Builtin::StoredFn, StoredFnToken}};
+#undef PLOTMERE_TOKENS
+
+// Calls f with each of a row's tokens.
+template <class F>
+constexpr void forEachToken(std::string_view tokens, F&& f) {
+    while (!tokens.empty()) {
+        const std::string_view token = tokens.substr(0, tokens.find(' '));
+        f(token);
+        tokens.remove_prefix(std::min(tokens.size(), token.size() + 1));
+    }
+}
+
+// No token is empty or written twice, so that no row hides behind another.
+consteval bool tokensDistinct() {
+    bool distinct = true;
+    for (const auto& [fn, tokens] : PrefixTokens) {
+        forEachToken(tokens, [&](std::string_view token) {
+            int times = 0;
+            for (const auto& [other, written] : PrefixTokens)
+                forEachToken(written, [&](std::string_view t) { times += t == token; });
+            distinct = distinct && !token.empty() && times == 1;
+        });
+    }
+    return distinct;
+}
+static_assert(tokensDistinct());
+
+}  // namespace
+
 bool FindPrefix(char c1, char c2, Prefix& prefix) {
-    if (c1 == 'A') {
-        switch (c2) {
-            case 'T': prefix = {Builtin::Atn, 2}; return true;
-            case 'S': prefix = {Builtin::Asin, 2}; return true;
-            case 'C': prefix = {Builtin::Acos, 2}; return true;
-            default: prefix = {Builtin::Abs, 1}; return true;
-        }
+    const char start[] = {c1, c2};
+    const std::string_view text(start, c2 ? 2 : 1);
+    prefix.length = 0;
+    for (const auto& row : PrefixTokens) {
+        forEachToken(row.second, [&](std::string_view token) {
+            const int length = static_cast<int>(token.size());
+            if (length > prefix.length && text.starts_with(token)) prefix = {row.first, length};
+        });
     }
-    switch (c1) {
-        case '~':
-        case '-': prefix = {Builtin::Neg, 1}; return true;
-        case 'S': prefix = {Builtin::Sin, 1}; return true;
-        case 'C': prefix = {Builtin::Cos, 1}; return true;
-        case 'T': prefix = {Builtin::Tan, 1}; return true;
-        case 'L': prefix = {Builtin::Log, 1}; return true;
-        case 'R': prefix = {Builtin::Sqr, 1}; return true;
-        case 'I': prefix = {Builtin::Int, 1}; return true;
-        case 'F': prefix = {Builtin::StoredFn, 1}; return true;
-        case '!': prefix = {Builtin::Fact, 1}; return true;
-        default: return false;
-    }
+    return prefix.length > 0;
 }
 
 Builtin InfixOperator(char op) {
     switch (op) {
-        case '+': return Builtin::Add;
-        case '-': return Builtin::Sub;
-        case '*': return Builtin::Mul;
-        case '/': return Builtin::Div;
-        case '^': return Builtin::Pow;
-        case 'E': return Builtin::Exp10;
-        case '=': return Builtin::Equal;
-        case '>': return Builtin::Greater;
-        case '<': return Builtin::Less;
+#define PLOTMERE_CASE(name, token, ...) \
+    case token: return Builtin::name;
+        PLOTMERE_INFIX_OPERATORS(PLOTMERE_CASE)
+#undef PLOTMERE_CASE
         default: return Builtin::ImplicitMul;
     }
 }

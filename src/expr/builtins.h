@@ -14,48 +14,52 @@ namespace plotmere {
 enum class EvalErrorRule : std::uint8_t { Never, MaySet, UnlessRhsNonzero, UnlessRhsWhole };
 
 // The prefix functions with arithmetic of their own, one row each: the name,
-// what the value depends on (the Argument alone, so that one of a constant can
-// be worked out once, or the AngleMode too) and its EvalErrorRule.
+// its tokens (several apart by a space; where two start alike the longer is
+// read), what the value depends on (the Argument alone, so that one of a
+// constant can be worked out once, or the AngleMode too) and its EvalErrorRule.
 // clang-format off
-#define PLOTMERE_PREFIX_FUNCTIONS(X) \
-    X(Atn,  AngleMode, Never)        \
-    X(Asin, AngleMode, Never)        \
-    X(Acos, AngleMode, Never)        \
-    X(Abs,  Argument,  Never)        \
-    X(Neg,  Argument,  Never)        \
-    X(Sin,  AngleMode, Never)        \
-    X(Cos,  AngleMode, Never)        \
-    X(Tan,  AngleMode, Never)        \
-    X(Log,  Argument,  Never)        \
-    X(Sqr,  Argument,  MaySet)       \
-    X(Int,  Argument,  Never)        \
-    X(Fact, Argument,  Never)
+#define PLOTMERE_PREFIX_FUNCTIONS(X)    \
+    X(Atn,  "AT",  AngleMode, Never)    \
+    X(Asin, "AS",  AngleMode, Never)    \
+    X(Acos, "AC",  AngleMode, Never)    \
+    X(Abs,  "A",   Argument,  Never)    \
+    X(Neg,  "- ~", Argument,  Never)    \
+    X(Sin,  "S",   AngleMode, Never)    \
+    X(Cos,  "C",   AngleMode, Never)    \
+    X(Tan,  "T",   AngleMode, Never)    \
+    X(Log,  "L",   Argument,  Never)    \
+    X(Sqr,  "R",   Argument,  MaySet)   \
+    X(Int,  "I",   Argument,  Never)    \
+    X(Fact, "!",   Argument,  Never)
 
-// The infix operators, one row each: the name, whether the arithmetic is Plain
-// enough to run unchecked on many values at once (no call out, and nothing to
-// check in the result but that it is finite) or Called, and its EvalErrorRule.
-#define PLOTMERE_INFIX_OPERATORS(X)     \
-    X(Add,     Plain,  Never)            \
-    X(Sub,     Plain,  Never)            \
-    X(Mul,     Plain,  Never)            \
-    X(Div,     Plain,  UnlessRhsNonzero) \
-    X(Pow,     Called, UnlessRhsWhole)   \
-    X(Exp10,   Called, Never)            \
-    X(Equal,   Plain,  Never)            \
-    X(Greater, Plain,  Never)            \
-    X(Less,    Plain,  Never)
+// The infix operators, one row each: the name, its character, whether the
+// arithmetic is Plain enough to run unchecked on many values at once (no call
+// out, and nothing to check in the result but that it is finite) or Called,
+// and its EvalErrorRule.
+#define PLOTMERE_INFIX_OPERATORS(X)          \
+    X(Add,     '+', Plain,  Never)            \
+    X(Sub,     '-', Plain,  Never)            \
+    X(Mul,     '*', Plain,  Never)            \
+    X(Div,     '/', Plain,  UnlessRhsNonzero) \
+    X(Pow,     '^', Called, UnlessRhsWhole)   \
+    X(Exp10,   'E', Called, Never)            \
+    X(Equal,   '=', Plain,  Never)            \
+    X(Greater, '>', Plain,  Never)            \
+    X(Less,    '<', Plain,  Never)
 // clang-format on
 
 #define PLOTMERE_BUILTIN_NAME(name, ...) name,
 // clang-format off
 enum class Builtin : std::uint8_t {
     PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_BUILTIN_NAME)
-    StoredFn,     // F: a call of the stored function
+    StoredFn,     // a call of the stored function: StoredFnToken
     PLOTMERE_INFIX_OPERATORS(PLOTMERE_BUILTIN_NAME)
     ImplicitMul,  // two operands side by side: Mul
 };
 // clang-format on
 #undef PLOTMERE_BUILTIN_NAME
+
+inline constexpr const char* StoredFnToken = "F";
 
 // What the value of a built-in depends on: its operands alone, the angle mode
 // too, or the state (F).
@@ -71,10 +75,10 @@ struct BuiltinTraits {
 // The traits of b as its row gives them.
 constexpr BuiltinTraits TraitsOf(Builtin b) {
     switch (b) {
-#define PLOTMERE_PREFIX_TRAITS(name, depends, rule) \
-    case Builtin::name:                             \
+#define PLOTMERE_PREFIX_TRAITS(name, tokens, depends, rule) \
+    case Builtin::name:                                     \
         return {Depends::depends, Arithmetic::Called, EvalErrorRule::rule};
-#define PLOTMERE_INFIX_TRAITS(name, arithmetic, rule) \
+#define PLOTMERE_INFIX_TRAITS(name, token, arithmetic, rule) \
     case Builtin::name: return {Depends::Argument, Arithmetic::arithmetic, EvalErrorRule::rule};
         PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX_TRAITS)
         PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX_TRAITS)

@@ -23,7 +23,7 @@ double EdgeIfFarOff(double p) { return p > 1000000 || p < -100000 ? 0 : p; }
 void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     ConsoleState& s = ctx.s;
     if (s.Settings.Axes.Value == 1) Showgrid(ctx, view);
-    ctx.SetStatus("Graphing function...");
+    ctx.SetStatus(GraphingStatus);
     const Rgb color = QBColor(s.GraphingColor);
     const auto program = ev.compile(fstr);
     Samples samples(ctx, ev, Steps::Across(view.XMin, view.XMax, view.sampleStep()),
@@ -34,7 +34,7 @@ void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string&
         ctx.picture.PSet(ToSingle(px), ToSingle(py), color);
         if (!at.critical && timeToYield(px)) ctx.host.DoEvents();
     });
-    ctx.SetStatus(finished ? "Ready" : "Critical graphing error.");
+    ctx.SetStatus(finished ? "Ready" : GraphingStoppedStatus);
 }
 
 void ReDraw(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr, double x) {

@@ -9,6 +9,11 @@ namespace plotmere {
 
 class Evaluator;
 
+// The status of every sweep that draws while it runs, and when an unbalanced
+// parenthesis stopped it.
+inline constexpr const char* GraphingStatus = "Graphing function...";
+inline constexpr const char* GraphingStoppedStatus = "Critical graphing error.";
+
 // Draws y = fstr(x) across the window in QBColor(GraphingColor), over the
 // axes when they are switched on. Stops at an unbalanced parenthesis.
 void Graph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr);

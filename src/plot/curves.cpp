@@ -38,10 +38,10 @@ void plotWorldPoint(Context& ctx, const Viewport& view, double x, double y) {
 template <class Plot>
 void drawCurve(Context& ctx, Evaluator& ev, const Viewport& view, const Steps& steps, const Program& program,
                const Program* second, Plot plot) {
-    ctx.SetStatus("Graphing function...");
+    ctx.SetStatus(GraphingStatus);
     Samples samples(ctx, ev, steps, {.clearEvalError = false, .takeCriticalSample = true}, program, second);
     if (!samples.each(plot)) {
-        ctx.SetStatus("Critical graphing error.");
+        ctx.SetStatus(GraphingStoppedStatus);
         return;
     }
     if (ctx.s.Settings.Axes.Value == 1) Showgrid(ctx, view);
@@ -68,7 +68,7 @@ void PolarGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::st
 void ParamGraph(Context& ctx, Evaluator& ev, const Viewport& view, const std::string& fstr) {
     const size_t comma = fstr.find(',');
     if (comma == std::string::npos) {
-        ctx.SetStatus("Graphing function...");
+        ctx.SetStatus(GraphingStatus);
         ctx.MsgBox("No comma!");
         ctx.s.signalallerrors();
         return;

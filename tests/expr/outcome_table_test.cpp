@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <tuple>
 #include <vector>
 
 #include "expr/evaluator.h"
+#include "expr/program.h"
 #include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
@@ -65,6 +67,53 @@ TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
             EXPECT_EQ(world.host.log.str(), "") << "text: " << text;
         }
     }
+}
+
+// Whether the row of the instruction says that it may set EvalError.
+bool maySetEvalError(const Instruction& in) {
+    switch (in.op) {
+        // clang-format off
+#define PLOTMERE_PREFIX(name, ...) case Op::name: return MaySetEvalError(Builtin::name);
+#define PLOTMERE_FORM(form, name, left, constRhs) \
+    case Op::form: return MaySetEvalError(Builtin::name, constRhs ? std::optional(in.value) : std::nullopt);
+#define PLOTMERE_INFIX(name, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, name, false, false, true, false)
+        // clang-format on
+        PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_PREFIX)
+        PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
+#undef PLOTMERE_PREFIX
+#undef PLOTMERE_FORM
+#undef PLOTMERE_INFIX
+        default: return EffectMaySetEvalError(in.op);
+    }
+}
+
+// EvalError comes only from an instruction whose row says it may set it; every
+// effect runs, and each that may set it does where nothing else could.
+TEST(OutcomeTable, EvalErrorIsSetOnlyWhereARowSaysItMayBe) {
+    std::vector<Row> rows = tableRows();
+    const std::string tooDeep = std::string(MaxNestingLevels, '(') + std::string(MaxNestingLevels, ')');
+    rows.push_back({StartState(), tooDeep, 0, ""});
+    std::set<Op> ran, setting;
+    for (const auto& [start, text, x, outcome] : rows) {
+        if (start.latched) continue;
+        EvaluationWorld world;
+        start.apply(world.s);
+        world.run(text, x);
+        std::vector<Op> may;
+        const auto program = Compile(text);
+        for (const Instruction& in : program->code) {
+            ran.insert(in.op);
+            if (maySetEvalError(in)) may.push_back(in.op);
+        }
+        if (!world.s.EvalError) continue;
+        EXPECT_FALSE(may.empty()) << "text: " << text;
+        if (may.size() == 1) setting.insert(may.front());
+    }
+#define PLOTMERE_EFFECT(name, rule)               \
+    EXPECT_TRUE(ran.contains(Op::name)) << #name; \
+    EXPECT_EQ(setting.contains(Op::name), EvalErrorRule::rule == EvalErrorRule::MaySet) << #name;
+    PLOTMERE_EFFECTS(PLOTMERE_EFFECT)
+#undef PLOTMERE_EFFECT
 }
 
 }  // namespace

@@ -72,12 +72,14 @@ struct StartState {
 inline std::string exactly(double v) { return FormatShortest(v); }
 
 // An evaluator in a world of its own. A script started from an expression is
-// logged and, as a script's Evaluate does, clears the flags and shows a new result.
+// logged and, as a script's Evaluate does, clears the flags and shows a new
+// result; one named "error" leaves EvalError set, as a last line 1/0 does.
 struct EvaluationWorld {
     EvaluationWorld() {
         evaluator.SetScriptRunner([this](const std::string& command) {
             host.log << " | script " << command;
-            s.EvalError = s.CriticalError = s.ScriptError = false;
+            s.CriticalError = s.ScriptError = false;
+            s.EvalError = command == "\"error\"";
             s.Result.Caption = "5";
         });
     }

@@ -27,6 +27,7 @@ struct ControlDesign {
     Face face = Face::Default;
     const char* toolTip = nullptr;
     const char* spokenName = nullptr;  // what a screen reader calls it, where not its caption
+    const char* label = nullptr;       // boxes: the label of the same window that names it
 };
 
 struct FormDesign {

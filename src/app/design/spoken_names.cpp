@@ -2,20 +2,12 @@
 
 #include <algorithm>
 #include <span>
-#include <utility>
 
 #include "console/control_registry.h"
 
 namespace plotmere {
 
 namespace {
-
-constexpr std::pair<const char*, const char*> BoxLabels[] = {
-    {Named("FunctionIn"), "Label1"}, {Named("Xequals"), "Label2"},   {Named("Text3"), "Label4"},
-    {Named("Text4"), "Label5"},      {Named("Text5"), "Label6"},     {Named("Text6"), "Label7"},
-    {Named("XTickbox"), "Label10"},  {Named("YTickbox"), "Label11"}, {Named("ThetaMin"), "Label8"},
-    {Named("ThetaMax"), "Label3"},   {Named("ThetaStep"), "Label9"}, {Named("ParamMin"), "Label2"},
-    {Named("ParamMax"), "Label1"},   {Named("ParamStep"), "Label4"}};
 
 // The standard palette, by QBColor index.
 constexpr const char* ColorNames[] = {"Black",     "Dark blue",     "Dark green",  "Dark cyan",
@@ -32,12 +24,6 @@ std::string slotName(std::string_view name, std::span<const char* const> rowName
 }
 
 }  // namespace
-
-const char* LabelOf(std::string_view box) {
-    const auto pair = std::find_if(std::begin(BoxLabels), std::end(BoxLabels),
-                                   [box](const auto& p) { return p.first == box; });
-    return pair == std::end(BoxLabels) ? nullptr : pair->second;
-}
 
 std::string SpokenName(const ControlDesign& c) {
     if (c.spokenName) return c.spokenName;

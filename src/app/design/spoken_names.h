@@ -1,8 +1,8 @@
 #pragma once
 // What a screen reader calls each control of a window built from its design.
 // Buttons, check boxes, options, frames and labels are named by their captions
-// and described by their tool tips; boxes by the label beside them; here the
-// rest is named.
+// and described by their tool tips; boxes by the label their row names; here
+// the rest is named.
 
 #include <string>
 #include <string_view>
@@ -10,9 +10,6 @@
 #include "app/design/form_design.h"
 
 namespace plotmere {
-
-// The label beside or above the box of that name in the same window, or null.
-const char* LabelOf(std::string_view box);
 
 // The name of a control that neither a caption nor a label names: the rows of
 // the function list by their slot ("Function 3", "On 3"), the swatches by their

@@ -1,4 +1,7 @@
+#include <algorithm>
 #include <array>
+#include <span>
+#include <string_view>
 
 #include "app/design/form_design.h"
 #include "console/control_registry.h"
@@ -43,7 +46,7 @@ constexpr ControlDesign consoleControls[] = {
      .place = {120, 240, 855, 255},
      .face = Face::Arial975,
      .toolTip = "Enter your function here"},
-    {.kind = K::ComboBox, .name = Named("FunctionIn"), .place = {1080, 120, 3855, 360}, .face = Face::CourierNew975},
+    {.kind = K::ComboBox, .name = Named("FunctionIn"), .place = {1080, 120, 3855, 360}, .face = Face::CourierNew975, .label = "Label1"},
     {.kind = K::Button,
      .name = Named("GetOut"),
      .caption = "Quit",
@@ -55,7 +58,7 @@ constexpr ControlDesign consoleControls[] = {
      .place = {600, 600, 375, 255},
      .face = Face::Arial975,
      .toolTip = "This can be any valid expression"},
-    {.kind = K::TextBox, .name = Named("Xequals"), .place = {1080, 600, 1455, 285}, .face = Face::CourierNew9},
+    {.kind = K::TextBox, .name = Named("Xequals"), .place = {1080, 600, 1455, 285}, .face = Face::CourierNew9, .label = "Label2"},
     {.kind = K::Button,
      .name = Named("Evaluate"),
      .caption = "Evaluate",
@@ -67,10 +70,10 @@ constexpr ControlDesign consoleControls[] = {
      .place = {240, 1080, 735, 375},
      .toolTip = "Add more functions"},
     {K::Button, Named("GetSet"), "Settings", {240, 1440, 735, 375}},
-    {K::TextBox, Named("Text3"), "", {3360, 960, 855, 285}},
-    {K::TextBox, Named("Text4"), "", {3360, 1320, 855, 285}},
-    {K::TextBox, Named("Text5"), "", {3360, 1680, 855, 285}},
-    {K::TextBox, Named("Text6"), "", {3360, 2040, 855, 285}},
+    {.kind = K::TextBox, .name = Named("Text3"), .place = {3360, 960, 855, 285}, .label = "Label4"},
+    {.kind = K::TextBox, .name = Named("Text4"), .place = {3360, 1320, 855, 285}, .label = "Label5"},
+    {.kind = K::TextBox, .name = Named("Text5"), .place = {3360, 1680, 855, 285}, .label = "Label6"},
+    {.kind = K::TextBox, .name = Named("Text6"), .place = {3360, 2040, 855, 285}, .label = "Label7"},
     {K::Button, Named("ClearScreen"), "Clear Screen", {4560, 1200, 1455, 375}},
     {K::Button, Named("ClearHistory"), "Clear History", {4560, 1560, 1455, 375}},
     {K::Button, Named("HelpMe"), "Help", {4560, 1920, 1455, 375}},
@@ -113,23 +116,23 @@ constexpr ControlDesign settingsControls[] = {
     {K::Frame, "Frame1", "Parametric", {1920, 1800, 1815, 1455}},
 
     {K::Label, "Label8", "Theta Min", {120, 360, 735, 255}, "Frame6"},
-    {K::TextBox, Named("ThetaMin"), "", {960, 360, 735, 285}, "Frame6"},
+    {.kind = K::TextBox, .name = Named("ThetaMin"), .place = {960, 360, 735, 285}, .frame = "Frame6", .label = "Label8"},
     {K::Label, "Label3", "Theta Max", {120, 720, 975, 255}, "Frame6"},
-    {K::TextBox, Named("ThetaMax"), "", {960, 720, 735, 285}, "Frame6"},
+    {.kind = K::TextBox, .name = Named("ThetaMax"), .place = {960, 720, 735, 285}, .frame = "Frame6", .label = "Label3"},
     {K::Label, "Label9", "Theta Step", {120, 1080, 855, 255}, "Frame6"},
-    {K::TextBox, Named("ThetaStep"), "", {960, 1080, 735, 285}, "Frame6"},
+    {.kind = K::TextBox, .name = Named("ThetaStep"), .place = {960, 1080, 735, 285}, .frame = "Frame6", .label = "Label9"},
     {K::Label, "Label2", "t Min", {240, 360, 615, 255}, "Frame1"},
-    {K::TextBox, Named("ParamMin"), "", {960, 360, 735, 285}, "Frame1"},
+    {.kind = K::TextBox, .name = Named("ParamMin"), .place = {960, 360, 735, 285}, .frame = "Frame1", .label = "Label2"},
     {K::Label, "Label1", "t Max", {240, 720, 735, 255}, "Frame1"},
-    {K::TextBox, Named("ParamMax"), "", {960, 720, 735, 285}, "Frame1"},
+    {.kind = K::TextBox, .name = Named("ParamMax"), .place = {960, 720, 735, 285}, .frame = "Frame1", .label = "Label1"},
     {K::Label, "Label4", "t Step", {240, 1080, 615, 255}, "Frame1"},
-    {K::TextBox, Named("ParamStep"), "", {960, 1080, 735, 285}, "Frame1"},
+    {.kind = K::TextBox, .name = Named("ParamStep"), .place = {960, 1080, 735, 285}, .frame = "Frame1", .label = "Label4"},
 
     {K::CheckBox, Named("Axes"), "Show Axes?", {240, 240, 1215, 255}},
     {K::Label, "Label10", "X Tick", {360, 600, 615, 255}},
-    {K::TextBox, Named("XTickbox"), "", {240, 840, 1575, 285}},
+    {.kind = K::TextBox, .name = Named("XTickbox"), .place = {240, 840, 1575, 285}, .label = "Label10"},
     {K::Label, "Label11", "Y Tick", {360, 1320, 615, 255}},
-    {K::TextBox, Named("YTickbox"), "", {240, 1560, 1575, 285}},
+    {.kind = K::TextBox, .name = Named("YTickbox"), .place = {240, 1560, 1575, 285}, .label = "Label11"},
     {K::Button, Named("SetDone"), "Done", {240, 2400, 1575, 375}},
 };
 // clang-format on
@@ -154,6 +157,39 @@ constexpr auto functionListControls = [] {
     *row++ = {K::Button, Named("Command1"), "Cancel", {4560, 3960, 2295, 375}};
     return controls;
 }();
+
+// The design's kind of a control the registry lists.
+constexpr ControlKind designKind(Control::Kind kind) {
+    switch (kind) {
+        case Control::Kind::TextBox: return K::TextBox;
+        case Control::Kind::ComboBox: return K::ComboBox;
+        case Control::Kind::Label: return K::Label;
+        case Control::Kind::CheckBox: return K::CheckBox;
+        case Control::Kind::OptionGroup: return K::OptionButton;
+        case Control::Kind::Form:
+        case Control::Kind::Button: break;
+    }
+    return K::Button;
+}
+
+// Every registered control is laid out as the kind the registry gives it, and
+// every box is named by a label of its own window.
+consteval bool agreed(std::span<const ControlDesign> rows) {
+    const auto isLabel = [](const ControlDesign& c, std::string_view name) {
+        return c.kind == K::Label && name == c.name;
+    };
+    for (const ControlDesign& c : rows) {
+        for (const Control& registered : Controls) {
+            if (c.name == std::string_view(registered.name) && designKind(registered.kind) != c.kind)
+                return false;
+        }
+        if (c.label && std::none_of(rows.begin(), rows.end(),
+                                    [&](const ControlDesign& l) { return isLabel(l, c.label); }))
+            return false;
+    }
+    return true;
+}
+static_assert(agreed(consoleControls) && agreed(settingsControls) && agreed(functionListControls));
 
 constexpr FormDesign console{
     .name = Named("Console"),

@@ -60,20 +60,29 @@ int HeadlessConsole::Run(std::istream& in) {
     return status;
 }
 
-std::string HeadlessConsole::perform(std::string_view line) {
-    using Handler = std::string (HeadlessConsole::*)(std::string_view rest);
-    static constexpr std::pair<std::string_view, Handler> actions[] = {
+std::span<const HeadlessConsole::Action> HeadlessConsole::actions() {
+    static constexpr Action table[] = {
         {"type", &HeadlessConsole::type},     {"click", &HeadlessConsole::click},
         {"check", &HeadlessConsole::check},   {"choose", &HeadlessConsole::choose},
-        {"key", &HeadlessConsole::key},       {"wait", &HeadlessConsole::wait},
-        {"show", &HeadlessConsole::show},     {"press", &HeadlessConsole::press},
+        {"key", &HeadlessConsole::key},       {"press", &HeadlessConsole::press},
+        {"wait", &HeadlessConsole::wait},     {"show", &HeadlessConsole::show},
         {"answer", &HeadlessConsole::answer}, {"picture", &HeadlessConsole::picture},
     };
-    auto [action, rest] = firstWord(line);
-    for (const auto& [name, handler] : actions) {
-        if (name == action) return (this->*handler)(rest);
+    return table;
+}
+
+std::vector<std::string_view> HeadlessConsole::ActionNames() {
+    std::vector<std::string_view> names;
+    for (const Action& action : actions()) names.push_back(action.name);
+    return names;
+}
+
+std::string HeadlessConsole::perform(std::string_view line) {
+    auto [word, rest] = firstWord(line);
+    for (const Action& action : actions()) {
+        if (action.name == word) return (this->*action.perform)(rest);
     }
-    return "unknown action '" + std::string(action) + "'";
+    return "unknown action '" + std::string(word) + "'";
 }
 
 std::string HeadlessConsole::type(std::string_view rest) {

@@ -4,8 +4,10 @@
 
 #include <istream>
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/headless/headless_host.h"
 #include "console/console.h"
@@ -23,7 +25,17 @@ public:
 
     Console& console() { return console_; }
 
+    // The words of the actions, in the order the help lists them.
+    static std::vector<std::string_view> ActionNames();
+
 private:
+    using Handler = std::string (HeadlessConsole::*)(std::string_view rest);
+    struct Action {
+        std::string_view name;
+        Handler perform;
+    };
+    static std::span<const Action> actions();
+
     // Performs one action; returns why it could not, or an empty text. Each
     // action reads the rest of its line itself.
     std::string perform(std::string_view line);

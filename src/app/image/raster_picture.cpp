@@ -1,10 +1,10 @@
 #include "app/image/raster_picture.h"
 
 #include "app/image/bmp_file.h"
-#include "app/image/file_format.h"
 #include "app/image/shape_runs.h"
 #include "app/image/svg_drawing.h"
 #include "app/image/whole_file.h"
+#include "state/picture_formats.h"
 
 namespace plotmere {
 

@@ -29,7 +29,7 @@ void nameByLabel(QWidget* box, QLabel* label) {
 void NameControls(QWidget& window, const FormDesign& design) {
     for (const ControlDesign& c : design.controls) {
         auto* control = window.findChild<QWidget*>(c.name);
-        if (const char* label = LabelOf(c.name)) nameByLabel(control, window.findChild<QLabel*>(label));
+        if (c.label) nameByLabel(control, window.findChild<QLabel*>(c.label));
         else if (const std::string spoken = SpokenName(c); !spoken.empty())
             control->setAccessibleName(QString::fromStdString(spoken));
     }

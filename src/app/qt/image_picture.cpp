@@ -7,11 +7,11 @@
 #include <QStorageInfo>
 #include <cerrno>
 
-#include "app/image/file_format.h"
 #include "app/qt/checked_writes.h"
 #include "app/qt/pdf_drawing.h"
 #include "app/qt/svg_device.h"
 #include "app/qt/vector_state.h"
+#include "state/picture_formats.h"
 
 namespace plotmere {
 

@@ -56,7 +56,7 @@ val controlOf(const ControlDesign& c, const FormDesign& design) {
     v.set("face", FaceNames[static_cast<int>(c.face)]);
     v.set("toolTip", orNull(c.toolTip));
     v.set("spokenName", SpokenName(c));
-    v.set("label", orNull(LabelOf(c.name)));
+    v.set("label", orNull(c.label));
     if (c.kind == ControlKind::Swatch) {
         const Rgb color = QBColor(c.index);
         v.set("color", "rgb(" + std::to_string(color.r) + "," + std::to_string(color.g) + "," +

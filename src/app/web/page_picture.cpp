@@ -1,10 +1,11 @@
 #include "app/web/page_picture.h"
 
-#include "app/image/file_format.h"
-
 namespace plotmere {
 
 using emscripten::val;
+
+// The browser has no writer of PDF.
+bool PagePicture::Writes(FileFormat format) { return format != FileFormat::Pdf; }
 
 SaveResult PagePicture::Save(const std::string& path) {
     const FileFormat format = FormatOf(path);
@@ -13,10 +14,7 @@ SaveResult PagePicture::Save(const std::string& path) {
     if (result == SaveResult::Saved) {
         val e = PageHost::event(fromCanvas ? "encode" : "download");
         e.set("path", path);
-        e.set("mime", format == FileFormat::Png    ? "image/png"
-                      : format == FileFormat::Jpeg ? "image/jpeg"
-                      : format == FileFormat::Svg  ? "image/svg+xml"
-                                                   : "image/bmp");
+        e.set("mime", RowOf(format).mime);
         host_.send(e);
     }
     return result;

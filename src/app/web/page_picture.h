@@ -10,6 +10,7 @@
 
 #include "app/image/raster_picture.h"
 #include "app/web/page_host.h"
+#include "state/picture_formats.h"
 
 namespace plotmere {
 
@@ -38,6 +39,8 @@ public:
         changed_ = true;
     }
     SaveResult Save(const std::string& path) override;
+    // Whether the page saves a picture in that format.
+    static bool Writes(FileFormat format);
 
     // {width, height, rgba} when it changed since the last call, else null;
     // rgba is a view of memory the next call reuses.

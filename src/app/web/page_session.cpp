@@ -82,7 +82,7 @@ val PageSession::State() {
     state.set("startup", s.StartupPictureShown);
     state.set("saveTitle", s.Dialog1.DialogTitle);
     state.set("saveName", s.Dialog1.FileName);
-    state.set("saveFilter", s.Dialog1.Filter);
+    state.set("saveFilter", SaveFilter(PagePicture::Writes));
     state.set("picture", picture_.TakeChanges());
     return state;
 }
