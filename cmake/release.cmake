@@ -6,6 +6,7 @@
 # entry's; never the clock or a file's time, so that two builds of one commit,
 # in any two clones, are byte for byte the same.
 set(changelog ${PROJECT_SOURCE_DIR}/data/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 file(STRINGS ${changelog} heading LIMIT_COUNT 1)
 string(REGEX REPLACE "^plotmere \\(([^)]+)\\).*" "\\1" PLOTMERE_VERSION "${heading}")
 file(STRINGS ${changelog} signature REGEX "^ -- " LIMIT_COUNT 1)
