@@ -1,5 +1,5 @@
 // The Calculate commands on the typed function: the searches around the guess
-// line, the integral with its dots, Trace and the stale flags of an invalid
+// line, the integral with its dots and the stale flags of an invalid
 // window.
 
 #include "analysis/search.h"
@@ -88,15 +88,6 @@ TEST_F(CalculateTest, InvalidWindowStopsCommandsUntilTheNextEvaluate) {
     EXPECT_TRUE(events().empty());
     console.Click("Evaluate");
     EXPECT_NE(run("LocalMin", "x"), before);
-}
-
-TEST_F(CalculateTest, TraceDrawsTheGuessLineAtTheCentre) {
-    window("0", "20");
-    console.Click("Trace");
-    const auto lines = picture.of("Line");
-    ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ((std::vector{lines[0].x1, lines[0].y2}), (std::vector{2055.f, 1851.f}));
-    EXPECT_EQ(lines[0].color, (Rgb{0, 0, 128}));
 }
 
 }  // namespace

@@ -24,18 +24,23 @@ TEST_F(ViewTest, ZoomOutDoublesTheWindowAboutItsCentreAndClearScreenFlashes) {
     EXPECT_EQ(flash, (std::vector<Rgb>{{0, 0, 0}, {0, 0, 128}, {255, 255, 255}}));
 }
 
-TEST_F(ViewTest, ArrowsMoveTheGuessLineAndRepairTheOldColumn) {
-    for (auto [button, units] : {std::pair{"Left", -10}, {"Right", 10}, {"MLeft", -100}, {"MRight", 100}}) {
+// Trace puts the guess line at the window's centre; the arrows move it, repairing the old column.
+TEST_F(ViewTest, TraceAndTheArrowsDrawTheGuessLine) {
+    for (auto [button, units] :
+         {std::pair{"Trace", 0}, {"Left", -10}, {"Right", 10}, {"MLeft", -100}, {"MRight", 100}}) {
         SCOPED_TRACE(button);
         s.guess = 0;
         picture.calls.clear();
         console.Click(button);
         EXPECT_NEAR(s.guess, units * 20.0 / PictureWidth, 1e-12);
-        ASSERT_EQ(picture.calls.size(), 3u);
-        // The old column painted white, the empty text's value, 0, restored there, the new line.
+        ASSERT_EQ(picture.calls.size(), units ? 3u : 1u);
+        const PictureCall& line = picture.calls.back();
+        EXPECT_NEAR(line.x1, 2055 + units, 1e-3);
+        EXPECT_TRUE(line.y2 == PictureHeight + 1 && line.color == (Rgb{0, 0, 128}));
+        if (!units) continue;
+        // The old column painted white, the empty text's value, 0, restored there.
         EXPECT_EQ((std::array{picture.calls[0].x1, picture.calls[1].y1}), (std::array{2055.f, 925.f}));
         EXPECT_EQ(picture.calls[0].color, (Rgb{255, 255, 255}));
-        EXPECT_NEAR(picture.calls[2].x1, 2055 + units, 1e-3);
     }
 }
 
