@@ -36,7 +36,7 @@ TEST_F(ViewTest, TraceAndTheArrowsDrawTheGuessLine) {
         ASSERT_EQ(picture.calls.size(), units ? 3u : 1u);
         const PictureCall& line = picture.calls.back();
         EXPECT_NEAR(line.x1, 2055 + units, 1e-3);
-        EXPECT_TRUE(line.y2 == PictureHeight + 1 && line.color == (Rgb{0, 0, 128}));
+        EXPECT_TRUE(line.y1 == 0 && line.y2 == PictureHeight + 1 && line.color == (Rgb{0, 0, 128}));
         if (!units) continue;
         // The old column painted white, the empty text's value, 0, restored there.
         EXPECT_EQ((std::array{picture.calls[0].x1, picture.calls[1].y1}), (std::array{2055.f, 925.f}));

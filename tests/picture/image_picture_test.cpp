@@ -214,7 +214,7 @@ TEST(ImagePictureTest, EachFormatHoldsTheDrawing) {
 // The picture without Qt draws what this one draws: points and lines along
 // the axes on the same bytes of a bitmap, slanted lines within a pixel of
 // Qt's, off on a few pixels where Qt's fixed point rounds a tie the other way;
-// and the same SVG.
+// and the same SVG. Drawn again at another scale, it is the one drawn at that scale.
 TEST(RasterPictureTest, DrawsWhatTheImagePictureDraws) {
     constexpr int fewPixels = 16;
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);  // the program's bitmaps: 96 dpi
@@ -228,15 +228,17 @@ TEST(RasterPictureTest, DrawsWhatTheImagePictureDraws) {
     };
     for (const double scale : {1, 2, 3}) {
         ImagePicture image(scale);
-        RasterPicture raster(scale);
-        for (Picture* p : std::initializer_list<Picture*>{&image, &raster}) {
+        RasterPicture raster(scale), rescaled;
+        const std::initializer_list<Picture*> pictures{&image, &raster, &rescaled};
+        for (Picture* p : pictures) {
             drawPointsAndAxisLines(*p);
             p->Line(-1e7f, 1200, 1e7f, 1215, QBColor(1));  // within a hair of an axis, halfway between pixels
             p->Line(2000, -1e7f, 2005, 1e7f, QBColor(1));
         }
         EXPECT_TRUE(saved(image, "i.bmp") == saved(raster, "r.bmp")) << scale;
-        drawSlantedLines(image);
-        drawSlantedLines(raster);
+        for (Picture* p : pictures) drawSlantedLines(*p);
+        rescaled.Rescale(scale);  // drawn again from its shapes, as if drawn at the scale
+        EXPECT_TRUE(saved(rescaled, "s.bmp") == saved(raster, "r.bmp")) << scale;
         const QImage qt = decoded(saved(image, "i.bmp")), own = decoded(saved(raster, "r.bmp"));
         EXPECT_TRUE(sameWithinOnePixel(qt, own)) << scale;
         int differing = 0;

@@ -34,23 +34,6 @@ TEST(RasterPictureTest, TheSvgStepsFromDotToDot) {
         std::string::npos);
 }
 
-// Drawn again at another scale, a picture is the one drawn at that scale.
-TEST(RasterPictureTest, RescaledAsIfDrawnAtTheNewScale) {
-    RasterPicture rescaled, drawn(2);
-    for (RasterPicture* picture : {&rescaled, &drawn}) {
-        picture->SetBackColor(QBColor(14));
-        picture->Line(0, 0, 4000, 1700, QBColor(1));
-        picture->PSet(300, 200, QBColor(4));
-    }
-    rescaled.Rescale(2);
-    const Raster &a = rescaled.raster(), &b = drawn.raster();
-    ASSERT_EQ(a.size().width, b.size().width);
-    ASSERT_EQ(a.size().height, b.size().height);
-    for (int y = 0; y < a.size().height; ++y) {
-        for (int x = 0; x < a.size().width; ++x) ASSERT_EQ(a.at(x, y), b.at(x, y)) << x << "," << y;
-    }
-}
-
 // Each file of the folder and what it holds.
 std::map<fs::path, std::string> held(const TempFolder& folder) {
     std::map<fs::path, std::string> files;
