@@ -61,7 +61,7 @@ TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
                 EXPECT_EQ("value " + exactly(v) + " flags 000", outcome) << "text: " << text;
         } else {
             EXPECT_FALSE(program->pure && plain) << "gave up, text: " << text;
-            EXPECT_EQ(world.s.EvalError, start.latched) << "text: " << text;
+            EXPECT_EQ(world.s.EvalError(), start.latched) << "text: " << text;
             EXPECT_EQ(world.host.log.str(), "") << "text: " << text;
         }
     }

@@ -81,11 +81,11 @@ TEST_F(GraphTest, ParametricPairSplitsAtTheFirstComma) {
     EXPECT_NEAR(pts[5000].y1, 925 - 92.5, 0.5);
 
     graph("x*x", 2);
-    EXPECT_TRUE(s.ScriptError && s.EvalError && s.CriticalError);
+    EXPECT_TRUE(s.ScriptError() && s.EvalError() && s.CriticalError());
     for (const char* odd : {",", "(,x)", "(x,)", "x,"}) {
         SCOPED_TRACE(odd);
         graph(odd, 2);  // an empty half counts as 0
-        EXPECT_FALSE(s.ScriptError);
+        EXPECT_FALSE(s.ScriptError());
     }
 }
 
