@@ -1,6 +1,7 @@
 // Whole commands through the headless console: each file under transcripts/
 // holds the actions ("> " lines), the expected output (plain lines) and the
 // expected complaints on standard error ("! " lines); "#" starts a comment.
+// The scripts they start are in transcripts/scripts/.
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,7 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
     std::ostringstream shownOut, shownErr;
     RecordingPicture picture;
     HeadlessConsole console(shownOut, shownErr, picture);
+    console.console().scripts().SetFolder(fs::path(TRANSCRIPT_DIR) / "scripts");
     EXPECT_EQ(console.Run(in), err.empty() ? 0 : 2);
     EXPECT_EQ(shownOut.str(), out);
     EXPECT_EQ(shownErr.str(), err);
@@ -37,6 +39,7 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
 
 std::vector<fs::path> transcriptFiles() {
     std::vector<fs::path> files(fs::directory_iterator(TRANSCRIPT_DIR), {});
+    std::erase_if(files, [](const fs::path& file) { return !fs::is_regular_file(file); });
     std::sort(files.begin(), files.end());
     return files;
 }

@@ -62,6 +62,18 @@ TEST_F(GraphTest, UnbalancedParenthesisStopsTheSweepWithOneMessage) {
     }
 }
 
+// A script in the expression stores w, reads the window again with it as the
+// lowest x, and leaves a critical error: the sweep's first x, -10, is drawn
+// where that window puts it, a third of the way across.
+TEST_F(GraphTest, TheSweepDrawsThroughTheWindowAScriptInItLeft) {
+    folder.write("window", "2\n#[w]\n(\n");
+    s.MemTable[0] = {"w", -10};
+    s.MemCount = 1;
+    s.Result.Caption = "-20";
+    s.Text4.Text = "$[w]";
+    EXPECT_EQ(graph("x+0\"window\"").back().x1, PictureWidth / 3);
+}
+
 TEST_F(GraphTest, PolarCurveAroundTheOrigin) {
     const auto pts = graph("2", 1);
     EXPECT_EQ(pts.size(), 31416u);  // theta 0 ... 2p by 0.0002
