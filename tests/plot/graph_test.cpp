@@ -62,9 +62,8 @@ TEST_F(GraphTest, UnbalancedParenthesisStopsTheSweepWithOneMessage) {
     }
 }
 
-// A script in the expression stores w, reads the window again with it as the
-// lowest x, and leaves a critical error: the sweep's first x, -10, is drawn
-// where that window puts it, a third of the way across.
+// The script of the scripts transcript: the sweep's first x, -10, is drawn
+// where the window the script read puts it, a third of the way across.
 TEST_F(GraphTest, TheSweepDrawsThroughTheWindowAScriptInItLeft) {
     folder.write("window", "2\n#[w]\n(\n");
     s.MemTable[0] = {"w", -10};
