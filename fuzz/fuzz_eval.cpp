@@ -36,14 +36,14 @@ void evalQuietly(Console& console, const std::string& text, double x) {
 void checkEvalAll(Console& console, const std::string& text, double x) {
     plotmere::Evaluator& ev = console.evaluator();
     plotmere::ConsoleState& s = console.state();
-    s.EvalError = false;
+    s.startCommand();
     const auto program = ev.compile(text);
     const double xs[] = {x, -x, x + 0.5};
     double values[std::size(xs)];
     if (!ev.evalAll(*program, xs, values)) return;
     for (size_t i = 0; i < std::size(xs); ++i) {
         const plotmere::Value v = ev.eval(*program, xs[i]);
-        if (!v || s.EvalError ||
+        if (!v || s.EvalError() ||
             plotmere::BitCast<std::uint64_t>(*v) != plotmere::BitCast<std::uint64_t>(values[i]))
             std::abort();
     }
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     lines.resize(StateLines);
     plotmere::ConsoleState& s = console.state();
-    s.EvalError = s.CriticalError = s.ScriptError = false;
+    s.startCommand();
     s.Result.Caption = lines[2];
     s.Mem = std::strtof(lines[3].c_str(), nullptr);
     s.StoredFunction = lines[4];

@@ -49,13 +49,13 @@ std::optional<double> FindRoot(Context& ctx, Evaluator& ev, const Viewport& view
 
 std::optional<double> LocMin(Context& ctx, Evaluator& ev, const std::string& fstr, double guess) {
     const Viewport& view = DimWin(ctx, ev);
-    if (ctx.s.CriticalError) return std::nullopt;
+    if (ctx.s.CriticalError()) return std::nullopt;
     return search(ctx, ev, view, fstr, guess, [](double y) { return y; });
 }
 
 std::optional<double> LocMax(Context& ctx, Evaluator& ev, const std::string& fstr, double guess) {
     const Viewport& view = DimWin(ctx, ev);
-    if (ctx.s.CriticalError) return std::nullopt;
+    if (ctx.s.CriticalError()) return std::nullopt;
     return search(ctx, ev, view, fstr, guess, [](double y) { return -y; });
 }
 

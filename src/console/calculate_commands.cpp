@@ -27,7 +27,7 @@ void Console::showCalculated(const std::optional<double>& result) {
 
 void Console::calculate(const char* status, const Calculation& compute) {
     DimWin(ctx_, eval_);
-    if (s_.CriticalError) return;
+    if (s_.CriticalError()) return;
     const RunningCaption running(s_.Console);
     ctx_.SetStatus(status);
     showCalculated(compute(typedFunction()));
@@ -37,7 +37,7 @@ void Console::Root_Click() {
     RunningCaption running(s_.Console);
     ctx_.SetStatus("Getting root");
     const Viewport& view = DimWin(ctx_, eval_);
-    if (s_.CriticalError) {
+    if (s_.CriticalError()) {
         running.keep();  // Root checks the window only after it shows itself running
         return;
     }
@@ -60,7 +60,7 @@ void Console::Integrate_Click() {
 
 void Console::Trace_Click() {
     const Viewport& view = DimWin(ctx_, eval_);
-    if (s_.CriticalError) return;
+    if (s_.CriticalError()) return;
     s_.guess = view.domain / 2 + view.XMin;
     DrawGuess(ctx_, view, s_.guess);
 }

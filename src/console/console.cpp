@@ -14,13 +14,13 @@ namespace plotmere {
 
 Console::Console(Host& host, Picture& picture) : ctx_{s_, host, picture}, eval_(ctx_) {
     s_.Dialog1.Filter = SaveFilter();
-    eval_.SetScriptRunner([this](const std::string& command) { scripts_.RunScript(command); });
+    eval_.RunNestedScriptsThrough(*this);
 }
 
 void Console::Evaluate_Click() {
     ctx_.picture.ClearBackgroundPicture();
     s_.StartupPictureShown = false;
-    s_.clearForCommand();
+    s_.startCommand();
     const RunningCaption running(s_.Console);
     ctx_.SetStatus("Evaluating input");
     s_.LastResult = num(eval_.eval(ss(s_.Xequals.Text), 0.0));
@@ -28,6 +28,12 @@ void Console::Evaluate_Click() {
     Activate();
     addToHistory(s_.FunctionIn.Text);
 }
+
+// A script named in an expression runs whole commands in the middle of the
+// evaluation; it goes on with the run flags and the viewing window as they left them.
+void Console::RunNestedScript(const std::string& fstr) { scripts_.RunScript(fstr); }
+
+void Console::EvaluateNested() { Evaluate_Click(); }
 
 // The oldest entry goes when the history is full.
 void Console::addToHistory(const std::string& command) {
@@ -47,7 +53,7 @@ void Console::Activate() {
     int color = 0;  // each slot in the colour of its number
     for (FunctionSlot& slot : s_.Functions) {
         s_.GraphingColor = color++;
-        if (s_.ScriptError) return;
+        if (s_.ScriptError()) return;
         if (slot.on == 1) RunString(slot.text, s_.LastResult);
     }
 }
@@ -64,7 +70,7 @@ void Console::RunString(std::string& fstr, double X) {
     }
     if (s_.WhichOp.Value == 0) {
         const Value r = eval_.eval(fstr, X);
-        if (!s_.EvalError) {
+        if (!s_.EvalError()) {
             s_.Result.Caption = FormatValue(r);
         } else {
             ctx_.host.Beep();

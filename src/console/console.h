@@ -11,11 +11,12 @@
 
 #include "console/script_runner.h"
 #include "expr/evaluator.h"
+#include "expr/nested_commands.h"
 #include "state/context.h"
 
 namespace plotmere {
 
-class Console {
+class Console : private NestedCommands {
 public:
     Console(Host& host, Picture& picture);
     Console(const Console&) = delete;
@@ -85,6 +86,10 @@ public:
     void RunString(std::string& fstr, double X);
 
 private:
+    // Re-entry: the commands that run inside a command (expr/nested_commands.h).
+    void RunNestedScript(const std::string& fstr) override;
+    void EvaluateNested() override;
+
     using Calculation = std::function<std::optional<double>(const std::string& fstr)>;
     void runGuarded(const std::function<void()>& handler, bool evenWhileBusy);
     std::string typedFunction() const;
@@ -96,7 +101,7 @@ private:
     ConsoleState s_;
     Context ctx_;
     Evaluator eval_;
-    Scripts scripts_{ctx_, eval_, [this] { Evaluate_Click(); }};
+    Scripts scripts_{ctx_, eval_, *this};
     std::string helpAddress_ = "file:///usr/share/doc/plotmere/manual.html";
     bool busy_ = false;
 };

@@ -7,6 +7,7 @@
 #include "console/script_lines.h"
 #include "expr/eval_failure.h"
 #include "expr/evaluator.h"
+#include "expr/nested_commands.h"
 #include "expr/scanning.h"
 #include "state/context.h"
 
@@ -69,8 +70,7 @@ std::optional<fs::path> FindScriptFile(const fs::path& folder, std::string_view 
 void Scripts::RunScript(std::string fstr) {
     const Evaluator::Nesting level(eval_, ScriptCosts::Levels);
     ConsoleState& s = ctx_.s;
-    s.ScriptError = false;
-    s.ScriptMode = true;
+    s.startScript();
     const auto q = FindLastQuote(fromThird(fstr), 2);
     if (!q) return message("No closing quote after a script name of 2 or more characters: " + fstr);
     const std::string name = fstr.substr(1, *q);
@@ -78,7 +78,7 @@ void Scripts::RunScript(std::string fstr) {
     const auto file = FindScriptFile(folder_, name);
     if (!file) return message(notFound);
     if (std::find(running_.begin(), running_.end(), *file) != running_.end()) {
-        s.ScriptError = true;  // ends the script or slot run that asked for it
+        s.stopRun();  // ends the script or slot run that asked for it
         return message("Script " + name + " is already running.");
     }
     std::optional<std::vector<std::string>> lines;
@@ -108,7 +108,7 @@ void Scripts::RunScript(std::string fstr) {
 void Scripts::runLines(const std::vector<std::string>& lines) {
     ConsoleState& s = ctx_.s;
     bool skipping = false;
-    for (size_t i = 0; i < lines.size() && !s.ScriptError; ++i) {
+    for (size_t i = 0; i < lines.size() && !s.ScriptError(); ++i) {
         const std::string& line = lines[i];
         s.FunctionIn.Text = line;
         message(line);
@@ -127,7 +127,7 @@ void Scripts::runLines(const std::vector<std::string>& lines) {
         }
         if (line.starts_with('@')) return;
         s.FunctionIn.Text = line;  // the message box let waiting events run
-        evaluate_();
+        console_.EvaluateNested();
     }
 }
 

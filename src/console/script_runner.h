@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +13,7 @@
 namespace plotmere {
 
 class Evaluator;
+class NestedCommands;
 struct Context;
 
 // The position (from 1) of the first double quote, or colon, of fstr at or
@@ -32,13 +32,12 @@ std::optional<std::filesystem::path> FindScriptFile(const std::filesystem::path&
                                                     std::string_view name);
 
 // Runs script files for the console, which gives it what a line needs: the
-// context, the evaluator for conditions, and the Evaluate command, which runs
-// the function box's text.
+// context, the evaluator for conditions, and itself, to run each line as the
+// Evaluate command does (NestedCommands::EvaluateNested).
 class Scripts {
 public:
-    using EvaluateCommand = std::function<void()>;
-    Scripts(Context& ctx, Evaluator& eval, EvaluateCommand evaluate)
-        : ctx_(ctx), eval_(eval), evaluate_(std::move(evaluate)), folder_(DefaultScriptFolder()) {}
+    Scripts(Context& ctx, Evaluator& eval, NestedCommands& console)
+        : ctx_(ctx), eval_(eval), console_(console), folder_(DefaultScriptFolder()) {}
 
     const std::filesystem::path& Folder() const { return folder_; }
     void SetFolder(std::filesystem::path folder) { folder_ = std::move(folder); }
@@ -55,7 +54,7 @@ private:
 
     Context& ctx_;
     Evaluator& eval_;
-    EvaluateCommand evaluate_;
+    NestedCommands& console_;
     std::filesystem::path folder_;
     std::vector<std::filesystem::path> running_;  // the scripts being run, outermost first
 };

@@ -28,7 +28,7 @@ bool Evaluator::evalAll(const Program& program, std::span<const double> xs, std:
     // for each value (one that would run out goes one by one, to fail where
     // eval does).
     const std::size_t work = inScript_ > 0 ? xs.size() : 0;
-    if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError ||
+    if (depth_ + 1 + program.maxLevel > MaxNestingLevels || ctx_.s.EvalError() ||
         !scriptWork_.hasRoomFor(work)) {
         return false;
     }

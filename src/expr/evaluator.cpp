@@ -43,7 +43,7 @@ inline double Evaluator::run(const Program& p, double x, bool& empty) {
     if (inScript_ > 0) scriptWork_.spend(1 + newMessages() * ScriptCosts::Message);
     const Nesting level(*this, 1);
     empty = true;
-    if (ctx_.s.EvalError) return 0;
+    if (ctx_.s.EvalError()) return 0;
     const bool tracked = depth_ + p.maxLevel > MaxNestingLevels, guarded = !p.guards.empty();
     auto execute = [&](double* stack) {
         if (tracked) {
@@ -81,15 +81,15 @@ Value Evaluator::eval(std::string_view fstr, std::string_view Xtext) {
 }
 
 // The arithmetic steps, each with its result in the accumulator.
-#define PLOTMERE_PREFIX(B, ...)                                         \
-    case Op::B:                                                         \
-        acc = PrefixValue<Builtin::B>(acc, s.InDegrees(), s.EvalError); \
-        empty = false;                                                  \
+#define PLOTMERE_PREFIX(B, ...)                                                         \
+    case Op::B:                                                                         \
+        acc = PrefixValue<Builtin::B>(acc, s.InDegrees(), s.evalErrorOfGuardedSteps()); \
+        empty = false;                                                                  \
         break;
-#define PLOTMERE_FORM(form, B, left, right)                     \
-    case Op::form:                                              \
-        acc = InfixValue<Builtin::B>(left, right, s.EvalError); \
-        empty = false;                                          \
+#define PLOTMERE_FORM(form, B, left, right)                                     \
+    case Op::form:                                                              \
+        acc = InfixValue<Builtin::B>(left, right, s.evalErrorOfGuardedSteps()); \
+        empty = false;                                                          \
         break;
 #define PLOTMERE_INFIX(B, ...) PLOTMERE_INFIX_FORMS(PLOTMERE_FORM, B, stack[--sp], acc, in.value, x)
 
@@ -149,15 +149,15 @@ double Evaluator::execute(const Program& p, double x, double* stack, bool& resul
                     PLOTMERE_INFIX_OPERATORS(PLOTMERE_INFIX)
                 case Op::Exit: exit(in.arg); break;
                 case Op::CheckLatch:
-                    if (s.EvalError) exit(in.arg);
+                    if (s.EvalError()) exit(in.arg);
                     break;
                 case Op::NoBracket:
-                    s.EvalError = true;
+                    s.failEvaluation();
                     exit(in.arg);
                     break;
                 case Op::NoCloseParen:
                     parenthesesError("Parentheses Error:  ) not found.");
-                    s.CriticalError = true;
+                    s.failParentheses();
                     exit(in.arg);
                     break;
                 case Op::RunScript:
@@ -203,7 +203,7 @@ double Evaluator::sideEffect(const Program& p, const Instruction& in, int base, 
         memory_.MemStore(p.texts[static_cast<size_t>(in.arg)]);
     } else {
         parenthesesError("Parentheses Error: Extra )");
-        ctx_.s.CriticalError = true;
+        ctx_.s.failParentheses();
     }
     return acc;
 }
@@ -232,11 +232,11 @@ double Evaluator::storedFunction(double a, int depth) {
 }
 
 void Evaluator::runScript(const std::string& command, int depth) {
-    if (!runScript_) return;
+    if (!nested_) return;
     scriptWork_.spend(ScriptCosts::Start);
     if (inScript_ == 0) messagesCounted_ = ctx_.messagesShown;  // the ones before are not its work
     const Inside inside(inScript_);
-    atDepth(depth, [&] { runScript_(command); });
+    atDepth(depth, [&] { nested_->RunNestedScript(command); });
 }
 
 std::size_t Evaluator::newMessages() {

@@ -5,7 +5,6 @@
 // the program runs for each x. Failures of the input are flags and messages;
 // arithmetic that has no answer throws EvalFailure.
 
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -13,6 +12,7 @@
 
 #include "expr/eval_failure.h"
 #include "expr/memory.h"
+#include "expr/nested_commands.h"
 #include "expr/program_cache.h"
 #include "expr/value.h"
 #include "expr/work_budget.h"
@@ -22,14 +22,13 @@ namespace plotmere {
 
 class Evaluator {
 public:
-    using ScriptRunner = std::function<void(const std::string& command)>;
     using Compiled = std::shared_ptr<const Program>;
 
     explicit Evaluator(Context& ctx);
     ~Evaluator();
 
-    // Called with the whole text when an expression begins with a double quote.
-    void SetScriptRunner(ScriptRunner runner) { runScript_ = std::move(runner); }
+    // Who runs a script named in an expression; without one, such a script is not run.
+    void RunNestedScriptsThrough(NestedCommands& commands) { nested_ = &commands; }
 
     // The program of a text, for a caller that evaluates it many times.
     Compiled compile(std::string_view fstr) { return cache_.Get(fstr); }
@@ -93,7 +92,7 @@ private:
 
     Context& ctx_;
     Memory memory_;
-    ScriptRunner runScript_;
+    NestedCommands* nested_ = nullptr;
     ProgramCache cache_;
     int depth_ = 0;                   // nesting levels in use
     WorkBudget<CallCosts> callWork_;  // of this evaluation

@@ -57,7 +57,7 @@ void Memory::storeNew(const std::string& name) {
     if (s.MemCount == MemCountMax) return reportStoreFailure(name);
     ++s.MemCount;
     if (s.MemCount > s.MemLimit()) grow();
-    if (!s.ScriptMode) ctx_.SetStatus(name + " stored.");
+    if (!s.ScriptMode()) ctx_.SetStatus(name + " stored.");
 }
 
 void Memory::grow() {

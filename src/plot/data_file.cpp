@@ -23,7 +23,7 @@ constexpr std::size_t MaxFileBytes = std::size_t{64} << 20;
 constexpr std::size_t MaxLineBytes = std::size_t{64} << 10;
 
 void problem(Context& ctx, const char* what, const std::string& name) {
-    ctx.s.ScriptError = true;
+    ctx.s.stopRun();
     ctx.MsgBox(std::string(what) + "\"" + name + "\"");
 }
 

@@ -45,7 +45,7 @@ Value Samples::evalSingly(const Program& program, double x) { return ev_.eval(pr
 Sample Samples::again(const Sample& at) {
     if (at.rejected || first_.program->pure) return at;
     const Value value = ev_.eval(*first_.program, at.x);
-    const Sample again{at.x, value, at.second, ctx_.s.EvalError, ctx_.s.CriticalError};
+    const Sample again{at.x, value, at.second, ctx_.s.EvalError(), ctx_.s.CriticalError()};
     reject(again);
     return again;
 }

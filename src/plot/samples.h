@@ -98,7 +98,7 @@ private:
             for (std::size_t i = 0; i < n; ++i) {
                 const Value value = valueAt(s, first_, i);
                 const Value second = Paired ? valueAt(s, second_, i) : Value();
-                const Sample at{xs_[i], value, second, s.EvalError, s.CriticalError};
+                const Sample at{xs_[i], value, second, s.EvalError(), s.CriticalError()};
                 if (at.critical && !rules_.takeCriticalSample) return false;
                 reject(at);
                 take(std::as_const(at));
@@ -112,11 +112,11 @@ private:
     Value evalSingly(const Program& program, double x);
     Value valueAt(const ConsoleState& s, Ahead& ahead, std::size_t i) {
         if (i == 0) workAhead(ahead);
-        if (ahead.ready && !s.EvalError && s.InDegrees() == ahead.degrees) return ahead.values[i];
+        if (ahead.ready && !s.EvalError() && s.InDegrees() == ahead.degrees) return ahead.values[i];
         return evalSingly(*ahead.program, xs_[i]);
     }
     void reject(const Sample& at) {
-        if (at.rejected && rules_.clearEvalError) ctx_.s.EvalError = false;
+        if (at.rejected && rules_.clearEvalError) ctx_.s.rejectSample();
     }
 
     Context& ctx_;

@@ -8,7 +8,7 @@ namespace plotmere {
 namespace {
 
 void invalid(Context& ctx, const char* message) {
-    ctx.s.ScriptError = ctx.s.CriticalError = true;
+    ctx.s.failWindow();
     ctx.MsgBox(message);
 }
 

@@ -56,7 +56,7 @@ struct MemEntry {
     float value = 0;
 };
 
-// The run flags are the state's own, read and set under their names.
+// The run flags are the state's own: read under their names, changed by their operations.
 struct ConsoleState : RunFlags {
     ConsoleState();
 

@@ -69,8 +69,8 @@ TEST_F(ScriptTest, ShowsEachLineThenRunsItUntilAnEndMarkOrAStoppingError) {
         s.FunctionIn.List.clear();
         EXPECT_EQ(start(row.command), row.shown);
         EXPECT_EQ(s.FunctionIn.List, row.ran);
-        EXPECT_EQ(s.ScriptError, row.stopped);
-        EXPECT_TRUE(s.ScriptMode || !row.ran.empty());  // left set by a failure
+        EXPECT_EQ(s.ScriptError(), row.stopped);
+        EXPECT_TRUE(s.ScriptMode() || !row.ran.empty());  // left set by a failure
     }
 }
 

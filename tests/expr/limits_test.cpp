@@ -63,7 +63,7 @@ TEST_F(LimitsTest, DeepNestingEndsWithTheFailure) {
     EXPECT_FALSE(fails(std::string(depth, '(') + "x"));
     EXPECT_EQ(events().size(), 3u);  // two beeps and the box
     EXPECT_FALSE(fails(std::string(depth, ')')));
-    EXPECT_TRUE(s.CriticalError);
+    EXPECT_TRUE(s.CriticalError());
 }
 
 }  // namespace

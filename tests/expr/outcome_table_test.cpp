@@ -63,7 +63,7 @@ TEST(OutcomeTable, EvaluatedAllAtOnceAPlainValueStaysTheSame) {
                 EXPECT_EQ("value " + exactly(v) + " flags 000", outcome) << "text: " << text;
         } else {
             EXPECT_FALSE(program->pure && plain) << "gave up, text: " << text;
-            EXPECT_EQ(world.s.EvalError, start.latched) << "text: " << text;
+            EXPECT_EQ(world.s.EvalError(), start.latched) << "text: " << text;
             EXPECT_EQ(world.host.log.str(), "") << "text: " << text;
         }
     }
@@ -105,7 +105,7 @@ TEST(OutcomeTable, EvalErrorIsSetOnlyWhereARowSaysItMayBe) {
             ran.insert(in.op);
             if (maySetEvalError(in)) may.push_back(in.op);
         }
-        if (!world.s.EvalError) continue;
+        if (!world.s.EvalError()) continue;
         EXPECT_FALSE(may.empty()) << "text: " << text;
         if (may.size() == 1) setting.insert(may.front());
     }

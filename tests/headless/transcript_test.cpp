@@ -2,6 +2,7 @@
 // holds the actions ("> " lines), the expected output (plain lines) and the
 // expected complaints on standard error ("! " lines); "#" starts a comment.
 // "{version}" in an expected line stands for the release the program shows.
+// The scripts they start are in transcripts/scripts/.
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,7 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
     std::ostringstream shownOut, shownErr;
     RecordingPicture picture;
     HeadlessConsole console(shownOut, shownErr, picture);
+    console.console().scripts().SetFolder(fs::path(TRANSCRIPT_DIR) / "scripts");
     EXPECT_EQ(console.Run(in), err.empty() ? 0 : 2);
     EXPECT_EQ(shownOut.str(), out);
     EXPECT_EQ(shownErr.str(), err);
@@ -42,6 +44,7 @@ TEST_P(TranscriptTest, PrintsWhatAPersonWouldSee) {
 
 std::vector<fs::path> transcriptFiles() {
     std::vector<fs::path> files(fs::directory_iterator(TRANSCRIPT_DIR), {});
+    std::erase_if(files, [](const fs::path& file) { return !fs::is_regular_file(file); });
     std::sort(files.begin(), files.end());
     return files;
 }

@@ -61,7 +61,7 @@ TEST_F(DataFileTest, AMissingValueIsReportedAfterTheSegmentsBeforeIt) {
         EXPECT_EQ(plot(content), shown);
         EXPECT_EQ(segments().size(), drawn);
         EXPECT_EQ(picture.of("Line").size() > drawn, axes);
-        EXPECT_EQ(s.ScriptError, shown.size() > 1);
+        EXPECT_EQ(s.ScriptError(), shown.size() > 1);
     }
 }
 
@@ -73,7 +73,7 @@ TEST_F(DataFileTest, MissingFilesAndOtherCommands) {
     EXPECT_EQ(
         plot("", "@Plot(\"nowhere/"),
         (Events{"status Plotting...", "message [Plotmere] Problem with file: \"nowhere/" + name + "\""}));
-    EXPECT_TRUE(s.ScriptError && picture.of("PSet").empty());  // nor the remaining slots
+    EXPECT_TRUE(s.ScriptError() && picture.of("PSet").empty());  // nor the remaining slots
 }
 
 }  // namespace

@@ -62,6 +62,17 @@ TEST_F(GraphTest, UnbalancedParenthesisStopsTheSweepWithOneMessage) {
     }
 }
 
+// The script of the scripts transcript: the sweep's first x, -10, is drawn
+// where the window the script read puts it, a third of the way across.
+TEST_F(GraphTest, TheSweepDrawsThroughTheWindowAScriptInItLeft) {
+    folder.write("window", "2\n#[w]\n(\n");
+    s.MemTable[0] = {"w", -10};
+    s.MemCount = 1;
+    s.Result.Caption = "-20";
+    s.Text4.Text = "$[w]";
+    EXPECT_EQ(graph("x+0\"window\"").back().x1, PictureWidth / 3);
+}
+
 TEST_F(GraphTest, PolarCurveAroundTheOrigin) {
     const auto pts = graph("2", 1);
     EXPECT_EQ(pts.size(), 31416u);  // theta 0 ... 2p by 0.0002
@@ -81,11 +92,11 @@ TEST_F(GraphTest, ParametricPairSplitsAtTheFirstComma) {
     EXPECT_NEAR(pts[5000].y1, 925 - 92.5, 0.5);
 
     graph("x*x", 2);
-    EXPECT_TRUE(s.ScriptError && s.EvalError && s.CriticalError);
+    EXPECT_TRUE(s.ScriptError() && s.EvalError() && s.CriticalError());
     for (const char* odd : {",", "(,x)", "(x,)", "x,"}) {
         SCOPED_TRACE(odd);
         graph(odd, 2);  // an empty half counts as 0
-        EXPECT_FALSE(s.ScriptError);
+        EXPECT_FALSE(s.ScriptError());
     }
 }
 

@@ -40,8 +40,8 @@ TEST(Samples, GiveEachSampleAsEvalDoes) {
         for (const Sample& at : sampled(ahead, text, Steps::Across(x, 30, 0.125))) {
             ASSERT_EQ(at.x, x);
             EXPECT_EQ(at.value, single.evaluator.eval(text, x)) << text << " at " << x;
-            EXPECT_EQ(at.rejected, single.s.EvalError) << text << " at " << x;
-            single.s.EvalError = false;
+            EXPECT_EQ(at.rejected, single.s.EvalError()) << text << " at " << x;
+            single.s.rejectSample();
             x += 0.125;
         }
     }

@@ -34,7 +34,7 @@ TEST_F(WindowTest, ReportsEachEmptyOrReversedRange) {
         SCOPED_TRACE(boxes[0] + std::string(" ") + boxes[1]);
         dimWin(boxes);
         EXPECT_EQ(events(), expected);
-        EXPECT_EQ(s.ScriptError && s.CriticalError, !expected.empty());
+        EXPECT_EQ(s.ScriptError() && s.CriticalError(), !expected.empty());
     }
     EXPECT_EQ(s.view.XMax, 10);  // kept as read
 }

@@ -39,7 +39,7 @@ protected:
 
     Value eval(std::string_view text, double x = 0) { return console.evaluator().eval(text, x); }
 
-    void clearFlags() { s.clearForCommand(); }
+    void clearFlags() { s.startCommand(); }
 
     // Types the command into the function box and presses the button, as a person does.
     void enter(const std::string& command, const char* button = "Evaluate") {

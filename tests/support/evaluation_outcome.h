@@ -61,7 +61,7 @@ struct StartState {
         s.StoredFunction = stored;
         s.Mem = mem;
         s.Option1.Selected = degrees;
-        s.EvalError = latched;
+        if (latched) s.failEvaluation();
         s.MemTable[0] = {"a", 2.5f};
         s.MemTable[1] = {"b", -4};
         s.MemCount = 2;
@@ -74,15 +74,15 @@ inline std::string exactly(double v) { return FormatShortest(v); }
 // An evaluator in a world of its own. A script started from an expression is
 // logged and, as a script's Evaluate does, clears the flags and shows a new
 // result; one named "error" leaves EvalError set, as a last line 1/0 does.
-struct EvaluationWorld {
-    EvaluationWorld() {
-        evaluator.SetScriptRunner([this](const std::string& command) {
-            host.log << " | script " << command;
-            s.CriticalError = s.ScriptError = false;
-            s.EvalError = command == "\"error\"";
-            s.Result.Caption = "5";
-        });
+struct EvaluationWorld : NestedCommands {
+    EvaluationWorld() { evaluator.RunNestedScriptsThrough(*this); }
+    void RunNestedScript(const std::string& command) override {
+        host.log << " | script " << command;
+        s.startCommand();
+        if (command == "\"error\"") s.failEvaluation();
+        s.Result.Caption = "5";
     }
+    void EvaluateNested() override {}  // no script lines here
 
     std::string run(const std::string& text, double x) {
         std::ostringstream out;
@@ -96,7 +96,7 @@ struct EvaluationWorld {
         } catch (const EvalFailure& f) {
             out << "failure " << f.what();
         }
-        out << " flags " << s.EvalError << s.CriticalError << s.ScriptError;
+        out << " flags " << s.EvalError() << s.CriticalError() << s.ScriptError();
         std::string memory;
         for (int i = 0; i < s.MemCount; ++i)
             memory += ' ' + s.MemTable[i].name + '=' + FormatSingle(s.MemTable[i].value);
