@@ -1,6 +1,7 @@
 #include "expr/builtins.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 #include <utility>
@@ -51,42 +52,66 @@ constexpr std::pair<Builtin, std::string_view> PrefixTokens[] = {
     PLOTMERE_PREFIX_FUNCTIONS(PLOTMERE_TOKENS){Builtin::StoredFn, StoredFnToken}};
 #undef PLOTMERE_TOKENS
 
-// Calls f with each of a row's tokens.
+// Calls f with each token of the rows, and its built-in.
 template <class F>
-constexpr void forEachToken(std::string_view tokens, F&& f) {
-    while (!tokens.empty()) {
-        const std::string_view token = tokens.substr(0, tokens.find(' '));
-        f(token);
-        tokens.remove_prefix(std::min(tokens.size(), token.size() + 1));
+constexpr void forEachToken(F&& f) {
+    for (const auto& [fn, row] : PrefixTokens) {
+        for (std::string_view tokens = row; !tokens.empty();) {
+            const std::string_view token = tokens.substr(0, tokens.find(' '));
+            f(fn, token);
+            tokens.remove_prefix(std::min(tokens.size(), token.size() + 1));
+        }
     }
 }
 
-// No token is empty or written twice, so that no row hides behind another.
+// A token of one character, or of two (second not '\0'), as the compiler reads them.
+struct Token {
+    char first;
+    char second;
+    Builtin fn;
+};
+
+constexpr std::size_t TokenCount = [] {
+    std::size_t n = 0;
+    forEachToken([&](Builtin, std::string_view) { ++n; });
+    return n;
+}();
+
+// The tokens apart once, so that reading a long text does not parse the rows anew.
+constexpr std::array<Token, TokenCount> Tokens = [] {
+    std::array<Token, TokenCount> table{};
+    std::size_t i = 0;
+    forEachToken([&](Builtin fn, std::string_view token) {
+        table[i++] = {token[0], token.size() > 1 ? token[1] : '\0', fn};
+    });
+    return table;
+}();
+
+// Every token has one or two characters and no two are alike, so that no row
+// hides behind another.
 consteval bool tokensDistinct() {
     bool distinct = true;
-    for (const auto& [fn, tokens] : PrefixTokens) {
-        forEachToken(tokens, [&](std::string_view token) {
-            int times = 0;
-            for (const auto& [other, written] : PrefixTokens)
-                forEachToken(written, [&](std::string_view t) { times += t == token; });
-            distinct = distinct && !token.empty() && times == 1;
-        });
-    }
+    forEachToken([&](Builtin, std::string_view token) {
+        int times = 0;
+        forEachToken([&](Builtin, std::string_view other) { times += other == token; });
+        distinct = distinct && !token.empty() && token.size() <= 2 && times == 1;
+    });
     return distinct;
 }
 static_assert(tokensDistinct());
 
 }  // namespace
 
+// Where two tokens start alike, the longer is read.
 bool FindPrefix(char c1, char c2, Prefix& prefix) {
-    const char start[] = {c1, c2};
-    const std::string_view text(start, c2 ? 2 : 1);
     prefix.length = 0;
-    for (const auto& row : PrefixTokens) {
-        forEachToken(row.second, [&](std::string_view token) {
-            const int length = static_cast<int>(token.size());
-            if (length > prefix.length && text.starts_with(token)) prefix = {row.first, length};
-        });
+    for (const Token& token : Tokens) {
+        if (token.first != c1) continue;
+        if (token.second == '\0' && prefix.length == 0) prefix = {token.fn, 1};
+        if (token.second != '\0' && token.second == c2) {
+            prefix = {token.fn, 2};
+            return true;
+        }
     }
     return prefix.length > 0;
 }
