@@ -83,6 +83,8 @@ TEST_F(GraphTest, PolarCurveAroundTheOrigin) {
     }
     EXPECT_EQ(picture.calls.back().op, "Line");                    // the axes come after the curve
     EXPECT_NEAR(graph("x", 1).back().x1, 2055 + 6.28 * 205.5, 2);  // a spiral ending near (6.28, 0)
+    s.Settings.ThetaMin.Text = "3";
+    EXPECT_NEAR(graph("x", 1).front().x1, 2055 + 3 * std::cos(3) * 205.5, 2);  // starting at theta 3
 }
 
 TEST_F(GraphTest, ParametricPairSplitsAtTheFirstComma) {
