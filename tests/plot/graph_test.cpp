@@ -46,10 +46,13 @@ TEST_F(GraphTest, SlotsAreDrawnInOrderInTheirColours) {
     s.Functions[5] = {"1", 1};
     s.Functions[7] = {"2", 1};
     s.Functions[3] = {"3", 2};  // grey counts as off
+    s.Functions[8] = {"4", 1};
+    s.Functions[9] = {"5", 1};
     std::vector<Rgb> order;
     for (const auto& p : graph("0"))
         if (order.empty() || !(order.back() == p.color)) order.push_back(p.color);
-    EXPECT_EQ(order, (std::vector<Rgb>{{0, 0, 0}, {128, 0, 128}, {192, 192, 192}}));
+    EXPECT_EQ(order,
+              (std::vector<Rgb>{{0, 0, 0}, {128, 0, 128}, {192, 192, 192}, {128, 128, 128}, {0, 0, 255}}));
 }
 
 TEST_F(GraphTest, UnbalancedParenthesisStopsTheSweepWithOneMessage) {
