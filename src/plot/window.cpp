@@ -37,7 +37,6 @@ const Viewport& DimWin(Context& ctx, Evaluator& ev) {
     v.PMax = read(w.ParamMax);
     v.PMin = read(w.ParamMin);
     v.PStep = read(w.ParamStep);
-    v.PRange = v.PMax - v.PMin;
 
     if (v.domain <= 0) invalid(ctx, "Invalid domain.");
     if (v.range <= 0) invalid(ctx, "Invalid range.");

@@ -10,7 +10,7 @@ struct Viewport {
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0, domain = 0, range = 0;
     double XTick = 0, YTick = 0;
     double TMin = 0, TMax = 0, TStep = 0, TRange = 0;
-    double PMin = 0, PMax = 0, PStep = 0, PRange = 0;
+    double PMin = 0, PMax = 0, PStep = 0;
 
     // Not clipped: a point outside the window maps outside the picture. The
     // order of the operations is part of the drawing; pictures are compared

@@ -50,8 +50,9 @@ TEST_F(ViewTest, TheZoomBoxIsDrawnAndRedrawnAfter150Ms) {
     console.MouseDown(411, 1480);  // the bounds it sets are in the tools transcript
     const auto lines = picture.of("Line");
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ((std::array{lines[0].x1, lines[1].x1, lines[2].y1, lines[3].y1, lines[0].y2, lines[3].x2}),
-              (std::array<float, 6>{411, 3699, 1480, 370, 0, PictureWidth}));
+    EXPECT_EQ((std::array{lines[0].x1, lines[1].x1, lines[2].y1, lines[2].y2, lines[3].y1, lines[3].y2,
+                          lines[0].y2, lines[3].x2}),
+              (std::array<float, 8>{411, 3699, 1480, 1480, 370, 370, 0, PictureWidth}));
     EXPECT_EQ(lines[0].color, (Rgb{0, 255, 0}));
     wait(149);
     EXPECT_TRUE(picture.of("Cls").empty());

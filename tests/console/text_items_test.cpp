@@ -37,6 +37,13 @@ TEST(ItemReaderTest, CutsAtCommasAndLineEnds) {
     };
     // clang-format on
     for (const auto& [text, expected] : rows) EXPECT_EQ(allItems(text), expected) << text;
+
+    // A line as long as the limit is read, its CR not counted; a longer one stops the reading.
+    std::istringstream in("abc\r\nabcd\nz\n");
+    ItemReader limited(in, 3);
+    EXPECT_EQ(limited.Next()->text, "abc");
+    EXPECT_FALSE(limited.Next());
+    EXPECT_EQ(limited.stop(), ItemReader::Stop::TooLong);
 }
 
 TEST(ReadScriptLinesTest, CountThenThatManyTrimmedLines) {

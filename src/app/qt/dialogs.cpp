@@ -63,7 +63,6 @@ bool ModalDialogs::ChooseSaveFile(QWidget* parent, SaveDialog& dialog) {
     QObject::connect(&box, &QFileDialog::filterSelected, &box,
                      [&box](const QString& filter) { box.setDefaultSuffix(extensionOf(filter)); });
     box.selectFile(QFileInfo(QString::fromStdString(dialog.FileName)).fileName());
-    box.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before replacing a file
     box.setIconProvider(&icons);
     // Room for its frame and title bar too, taken as wide as the parent's.
     const QSize frame = parent ? parent->frameSize() - parent->size() : QSize();
