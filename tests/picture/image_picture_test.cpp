@@ -75,6 +75,9 @@ TEST(ImagePictureTest, LargerScalesDrawTheShapesAgainSharp) {
     EXPECT_EQ(QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32), atFirst);
     picture.SetScale(1, 1);
     EXPECT_EQ(picture.image(), atFirst);
+    picture.SetScale(2, 1.5);  // a file keeps the device's ratio, not the view's scale
+    ASSERT_EQ(picture.Save(file), SaveResult::Saved);
+    EXPECT_EQ(QImage(QString::fromStdString(file)).size(), QSize(548, 247));
 }
 
 // Whether every drawn pixel of the bitmap has its colour within a pixel of it
