@@ -47,6 +47,8 @@ TEST_F(LimitsTest, CompiledTextsStayHotThroughARedrawInBoundedMemory) {
     const size_t compiles = cache.Compiles();
     console.Click("Evaluate");
     EXPECT_EQ(cache.Compiles(), compiles);  // slots, bounds, ticks and ranges all kept
+    for (size_t i = 0; i <= ProgramCache::MaxPrograms; ++i) eval(std::to_string(i));
+    EXPECT_EQ(cache.Count(), ProgramCache::MaxPrograms);
 
     for (int i = 0; i < 40; ++i) fails(repeated("x+", 100000) + std::to_string(i));
     EXPECT_LE(cache.Bytes(), ProgramCache::MaxBytes);

@@ -72,6 +72,8 @@ TEST_F(HardeningTest, AFunctionCallingItselfTwiceEndsWithTheFailure) {
     s.Result.Caption = "0";
     s.StoredFunction = "Fx2E+rFx5!";
     EXPECT_THROW(eval("F2"), TooManyCalls);
+    // one message a caught failure, and each takes its share of the work
+    EXPECT_LE(events().size(), CallCosts::Limit / CallCosts::CaughtFailure);
 }
 
 // Writes that stop after 4 KB: at a file size limit, no full disk, and on a disk of 8 KB, half full.

@@ -149,6 +149,7 @@ void drawPointsAndAxisLines(Picture& p) {
     p.Line(0, 925, 3.4e38f, 925, QBColor(9));
     p.Line(10, std::nanf(""), 10, 10, QBColor(9));
     p.Line(200, 1400, 1600, 1400, QBColor(9));
+    p.Line(2500, 1400, 3400, 1400, QBColor(9));  // ends less than its length from the edge
     p.PSet(3000, 900, QBColor(4));
     p.Line(1000, 1000, 1000, -3e38f, QBColor(1));
     p.Line(-3e38f, 1500, 3e38f, 215, QBColor(1));

@@ -34,6 +34,9 @@ TEST_F(GraphTest, CartesianSweepSetsOnePointPerUnitOverTheAxes) {
     const auto rejected = graph("x/(x-x)");                  // everywhere, yet the sweep goes on
     EXPECT_GE(rejected.size(), PictureWidth);
     for (const auto& p : rejected) ASSERT_EQ(p.y1, 0);
+    const auto rootOfX = graph("Rx");  // rejected left of 0, drawn again right of it
+    EXPECT_EQ(rootOfX.front().y1, 0);
+    EXPECT_NEAR(rootOfX.back().y1, 925 - std::sqrt(10) * 92.5, 0.5);
 
     s.Settings.Axes.Value = 0;
     graph("x");
