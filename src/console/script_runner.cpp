@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 namespace {
 
 std::optional<size_t> findFrom(std::string_view fstr, size_t currentChar, char wanted) {
-    if (currentChar < 1) currentChar = 1;
     const size_t at = fstr.find(wanted, currentChar - 1);
     if (at == std::string_view::npos) return std::nullopt;
     return at + 1;

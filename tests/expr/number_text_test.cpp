@@ -29,6 +29,7 @@ TEST(NumberText, DoublesShowWithFifteenSignificantDigitsAndPlainInAReadout) {
     // A readout's: no exponent below the limit, however many decimals.
     EXPECT_EQ(FormatPlain(-0.0) + " " + FormatPlain(PlainBelow), "0 1E15");
     EXPECT_EQ(FormatPlain(-4.9e-324), "-0." + std::string(323, '0') + "5");
+    EXPECT_EQ(FormatToStep(-0.5, 1) + " " + FormatToStep(0.49, 1), "-1 0");  // under the unit: a half is one
 }
 
 TEST(NumberText, WholeTextsReadAsNumbers) {

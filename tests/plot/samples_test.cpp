@@ -5,17 +5,24 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/evaluation_outcome.h"
 
 namespace plotmere::testing {
 namespace {
 
-// Every sample of text along the steps, as a graph takes them.
-std::vector<Sample> sampled(EvaluationWorld& world, const std::string& text, const Steps& steps) {
+// Every sample of text along the steps, as a graph takes them; then(sample)
+// after each, as the user might do something while the graph is drawn.
+std::vector<Sample> sampled(EvaluationWorld& world, const std::string& text, const Steps& steps,
+                            const std::function<void(const Sample&)>& then = nullptr) {
     std::vector<Sample> all;
     Samples(world.ctx, world.evaluator, steps, {.clearEvalError = true, .takeCriticalSample = true},
             *world.evaluator.compile(text))
-        .each([&](const Sample& at) { all.push_back(at); });
+        .each([&](const Sample& at) {
+            all.push_back(at);
+            if (then) then(at);
+        });
     return all;
 }
 
@@ -45,6 +52,14 @@ TEST(Samples, GiveEachSampleAsEvalDoes) {
             x += 0.125;
         }
     }
+}
+
+TEST(Samples, FollowTheAngleModeChosenWhileTheyAreTaken) {
+    EvaluationWorld world;
+    const auto all = sampled(world, "Sx", Steps::Across(0, 2, 0.125), [&](const Sample& at) {
+        if (at.x == 1) world.s.Option1.Selected = 1;  // degrees from here on
+    });
+    EXPECT_EQ(all.back().value, world.evaluator.eval("Sx", 2));
 }
 
 // Inside another evaluation, as a script started from an expression graphs.
