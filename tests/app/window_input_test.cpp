@@ -251,6 +251,8 @@ TEST_F(WindowInputTest, TwoPressesOnThePictureWriteTheZoomBoxAndThePointerReadsI
         EXPECT_NEAR(box(name)->text().toDouble(), expected, 1e-5) << name;
         EXPECT_EQ(box(name)->toolTip(), box(name)->text()) << "cut off, it shows whole as the tip";
     }
+    QMetaObject::invokeMethod(&windows.host().timer(TimerId::GfxSpeed), "timeout");  // the redraw
+    EXPECT_EQ(consoleWindow.windowTitle(), "Plotmere") << "no longer running";
 
     auto* readout = find<QLabel>("readout", picture);
     // Sent directly: QTest moves the screen's cursor, which the doubled screen cannot reach there.
