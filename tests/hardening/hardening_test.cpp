@@ -12,6 +12,7 @@
 #include "app/qt/image_picture.h"
 #include "expr/eval_failure.h"
 #include "expr/number_text.h"
+#include "expr/work_budget.h"
 #include "state/null_picture.h"
 #include "support/console_fixture.h"
 
@@ -74,6 +75,18 @@ TEST_F(HardeningTest, AFunctionCallingItselfTwiceEndsWithTheFailure) {
     EXPECT_THROW(eval("F2"), TooManyCalls);
     // one message a caught failure, and each takes its share of the work
     EXPECT_LE(events().size(), CallCosts::Limit / CallCosts::CaughtFailure);
+}
+
+TEST(WorkBudgetTest, TheLimitIsWithinItAndSpendingPastItFailsUntilRenewed) {
+    WorkBudget<CallCosts> budget;
+    budget.spend(CallCosts::Limit - 1);
+    EXPECT_TRUE(budget.hasRoomFor(1));
+    budget.spend(1);
+    EXPECT_FALSE(budget.hasRoomFor(1));
+    EXPECT_THROW(budget.spend(1), TooManyCalls);
+    EXPECT_THROW(budget.spend(0), TooManyCalls);
+    budget.renew();
+    EXPECT_TRUE(budget.hasRoomFor(CallCosts::Limit));
 }
 
 // Writes that stop after 4 KB: at a file size limit, no full disk, and on a disk of 8 KB, half full.

@@ -72,14 +72,15 @@ TEST(ProgramTest, AnswersEachCommandLineWithoutOpeningAWindow) {
 }
 
 // Until the first command the picture holds the start-up picture, as the
-// window's does, at the offscreen screen's 96 dpi.
+// window's does, at the offscreen screen's 96 dpi; at the scale asked for.
 TEST(ProgramTest, SavesTheStartupPictureUntilTheFirstCommand) {
     TempFolder folder;
     const std::string at = folder.path().string() + "/";
-    const ProgramRun run =
-        RunProgram("--headless", "picture " + at + "start.bmp\nkey Enter\npicture " + at + "x.bmp\n");
+    const ProgramRun run = RunProgram("--headless --scale 2",
+                                      "picture " + at + "start.bmp\nkey Enter\npicture " + at + "x.bmp\n");
     EXPECT_EQ(run.err, "");
     EXPECT_NE(folder.read("start.bmp"), folder.read("x.bmp"));
+    EXPECT_EQ(folder.read("x.bmp").substr(18, 4), std::string("\x24\x02\0\0", 4));  // 548 pixels, twice 274
     EXPECT_EQ(folder.read("x.bmp").substr(38, 4), std::string("\xc4\x0e\0\0", 4));  // 3780 dots a metre
 }
 
