@@ -151,6 +151,8 @@ void drawPointsAndAxisLines(Picture& p) {
     p.Line(200, 1400, 1600, 1400, QBColor(9));
     p.Line(2500, 1400, 3400, 1400, QBColor(9));  // ends less than its length from the edge
     p.PSet(3000, 900, QBColor(4));
+    p.PSet(0, 600, QBColor(4));   // in the first column
+    p.PSet(1500, 0, QBColor(4));  // in the first row
     p.Line(1000, 1000, 1000, -3e38f, QBColor(1));
     p.Line(-3e38f, 1500, 3e38f, 215, QBColor(1));
     p.Line(3000, 300, 3000, 300, QBColor(1));
