@@ -112,7 +112,9 @@ private:
     Value evalSingly(const Program& program, double x);
     Value valueAt(const ConsoleState& s, Ahead& ahead, std::size_t i) {
         if (i == 0) workAhead(ahead);
-        if (ahead.ready && !s.EvalError() && s.InDegrees() == ahead.degrees) return ahead.values[i];
+        // The usual case; marked so, the compiler lays the sweep's loop out straight through it.
+        if (ahead.ready && !s.EvalError() && s.InDegrees() == ahead.degrees) [[likely]]
+            return ahead.values[i];
         return evalSingly(*ahead.program, xs_[i]);
     }
     void reject(const Sample& at) {
